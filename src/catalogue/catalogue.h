@@ -1,0 +1,35 @@
+#pragma once
+// The catalogue's process-wide state: the three lists, the scanned patch folders and the
+// slot names. Created once by the program, fresh by each test.
+#include <string>
+#include <vector>
+
+#include "catalogue/entry_list.h"
+#include "rbext/slot_names.h"
+
+namespace vantrel {
+
+struct objectrec {
+  std::string folderName;  // the subfolder's name as the search returned it
+  std::string patchCode;   // first four characters of its "????9000.dml" file's name
+};
+
+constexpr int kMaxPatchFolders = 1024;
+constexpr int kMaxActiveEntries = 1025;
+inline constexpr const char* kScanListFile = "vantrel.scan.tmp";
+
+struct Catalogue {
+  Catalogue() { BuildSlotNameTable(slotNames); }
+
+  EntryList ListBox1;  // Available patches
+  EntryList ListBox2;  // Destination slots
+  EntryList ListBox3;  // Active patches
+
+  std::vector<objectrec> objectTable;  // entries 1..objectCount live at [0, objectCount)
+  int objectCount = 0;
+
+  SlotNameTable slotNames;
+  bool slotsListed = false;
+};
+
+}  // namespace vantrel

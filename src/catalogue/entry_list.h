@@ -1,0 +1,47 @@
+#pragma once
+// The model behind each of the window's three lists: texts, at most one selected entry,
+// an optional sorted mode and a change notification for views.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+class EntryList {
+ public:
+  using Listener = std::function<void()>;
+
+  int Count() const { return static_cast<int>(items_.size()); }
+  const std::string& At(int index) const;  // raises ListIndexError
+  const std::vector<std::string>& Items() const { return items_; }
+
+  std::optional<int> Selected() const { return selected_; }
+  const std::string& SelectedText() const;  // raises ListIndexError(-1) when none
+  void Select(int index);                   // out of range (or an empty list): no selection
+  void ClearSelection();
+
+  void Clear();
+  void Append(std::string text);  // placed in order when sorted
+  void Replace(std::vector<std::string> texts);
+  void LoadFromFile(std::string_view path);  // lines of a text file; raises InOutError
+
+  // First entry equal to `text` without regard to letter case.
+  std::optional<int> FindIgnoringCase(std::string_view text) const;
+
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool sorted);
+
+  // Views subscribe here; called after every change of contents or selection.
+  void SetListener(Listener listener) { listener_ = std::move(listener); }
+
+ private:
+  void Changed();
+  std::vector<std::string> items_;
+  std::optional<int> selected_;
+  bool sorted_ = false;
+  Listener listener_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,17 @@
+#pragma once
+#include "catalogue/catalogue.h"
+
+namespace vantrel {
+
+// Finds the patch folders of the current folder, records them in objectTable, rewrites
+// the scan list file and refreshes Active patches.
+void ScanPatchFolders(Catalogue& cat);
+
+// Refills Active patches from the "*.aop" markers of the current folder, keeping the
+// selected entry where it is still there.
+void ListActivePatches(Catalogue& cat);
+
+// Appends the 774 Destination slots lines on the first call; later calls do nothing.
+void FillDestinationSlots(Catalogue& cat);
+
+}  // namespace vantrel

@@ -1,0 +1,23 @@
+#pragma once
+// Everything one run of the program holds: the catalogue, the FM/DM choices, the record
+// pair of the last activation and the shell that runs job scripts.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "catalogue/catalogue.h"
+#include "rbext/run_shell.h"
+
+namespace vantrel {
+
+struct Session {
+  Catalogue cat;
+  bool fmdmChanging = false;
+  std::array<bool, 3> fmVariantFlags{};  // variants "S", "2", "3"
+  std::uint8_t sourceIndex = 0;
+  std::uint8_t targetIndex = 0;
+  std::string shellProgram = "command";
+  MessageHook showMessage;  // the "owner window" of RunShell's failure box
+};
+
+}  // namespace vantrel

@@ -1,0 +1,42 @@
+#pragma once
+// The failures the system raises. Each carries the text the user is shown.
+#include <stdexcept>
+#include <string>
+
+namespace vantrel {
+
+class Error : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A failed file operation, with the system's error number:
+// 2 "File not found", 3 "Invalid filename", 4 "Too many open files",
+// 5 "File access denied", 100 "Read beyond end of file", 101 "Disk full",
+// 106 "Invalid numeric input", any other number "I/O error N".
+class InOutError : public Error {
+ public:
+  explicit InOutError(int code);
+  int code() const { return code_; }
+  static std::string TextFor(int code);
+  // The error number Windows would report for a POSIX errno.
+  static int CodeForErrno(int err);
+  static InOutError FromErrno(int err) { return InOutError(CodeForErrno(err)); }
+
+ private:
+  int code_;
+};
+
+// Reading a list position that does not exist: "List index out of bounds (N)".
+class ListIndexError : public Error {
+ public:
+  explicit ListIndexError(int index);
+};
+
+// An index outside a text or table.
+class RangeError : public Error {
+ public:
+  RangeError() : Error("Range check error") {}
+};
+
+}  // namespace vantrel

@@ -1,0 +1,23 @@
+#pragma once
+// Existence tests, the current folder and whole-file operations, with Windows error numbers.
+// Every path is resolved through ResolvePath.
+#include <string>
+#include <string_view>
+
+namespace vantrel::platform {
+
+bool FileExists(std::string_view path);       // files only, hidden ones included
+bool DirectoryExists(std::string_view path);  // folders only
+bool IsReadOnly(std::string_view path);       // no write permission bit for anyone
+
+std::string CurrentDirectory();
+void ChangeDirectory(std::string_view path);  // raises InOutError
+
+// Copies a file over an existing target, keeping the source's modification time.
+// Large files go through the kernel's copy path. Raises InOutError (2 missing source,
+// 3 missing target folder, 5 denied, 101 disk full).
+void CopyFileKeepTime(std::string_view source, std::string_view target);
+void DeleteFileAt(std::string_view path);  // a file, never a folder; raises InOutError
+void MoveFileTo(std::string_view source, std::string_view target);  // replaces the target
+
+}  // namespace vantrel::platform

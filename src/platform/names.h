@@ -1,0 +1,34 @@
+#pragma once
+// Names as Windows sees them, over a POSIX file system.
+#include <string>
+#include <string_view>
+
+namespace vantrel::platform {
+
+char UpperAscii(char c);
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+// Ascending order of names compared upper-cased byte by byte: the order an NTFS volume lists them.
+bool NtfsNameLess(std::string_view a, std::string_view b);
+
+// False for a name Windows cannot hold (any of < > : " / \ | ? * or a byte below 32).
+// Such entries are invisible to searches and existence tests.
+bool WindowsCanHold(std::string_view name);
+// Hidden: a name that starts with ".".
+bool IsHiddenName(std::string_view name);
+
+// Turns a path as the system writes it ("\" or "/" separated, relative to the current
+// folder or absolute) into the POSIX path of the entry it names: each component is found
+// without regard to ASCII letter case (an exact match wins, otherwise the first case
+// variant in search order). Components that do not exist are kept as given, so a new
+// file is created under the name as written. "." and ".." are kept.
+std::string ResolvePath(std::string_view path);
+
+// The folder part (up to and without the last separator, "" when there is none) and the
+// last component of a "\" or "/" separated path.
+struct PathParts {
+  std::string folder;
+  std::string name;
+};
+PathParts SplitLastComponent(std::string_view path);
+
+}  // namespace vantrel::platform

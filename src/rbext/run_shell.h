@@ -1,0 +1,22 @@
+#pragma once
+// Starts a program on a job script and reports a failure to start it.
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+// Where messages for the user go: the window shows them in a box, tests record them.
+using MessageHook = std::function<void(const std::string&)>;
+
+// Starts `program` with `parameters` (split at blanks) in the current folder and does not
+// wait. "cmd" and "command" name our batch interpreter, vantrel-cmd, beside this program.
+// A result of 32 or less is a failure: `owner` is shown
+// "Error #N executing PROGRAM PARAMETERS". Returns the result.
+int RunShell(const MessageHook& owner, std::string_view program, std::string_view parameters);
+
+// The executable that stands for a shell program name ("cmd"/"command" map to vantrel-cmd
+// in this program's folder; anything else is used as given).
+std::string ShellExecutableFor(std::string_view program);
+
+}  // namespace vantrel

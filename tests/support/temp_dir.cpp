@@ -1,0 +1,70 @@
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace vantrel::testing {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() : previous_(fs::current_path()) {
+  std::string tmpl = (fs::temp_directory_path() / "vantrel-test-XXXXXX").string();
+  if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot create a temporary folder");
+  root_ = tmpl;
+  fs::current_path(root_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  fs::current_path(previous_, ec);
+  // Restore write permission so that read-only test folders can be removed.
+  for (auto it = fs::recursive_directory_iterator(root_, ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec)) {
+    fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+  }
+  fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ec);
+  fs::remove_all(root_, ec);
+}
+
+void TempDir::write(std::string_view rel, std::string_view bytes) const {
+  fs::path file = root_ / fs::path(rel);
+  fs::create_directories(file.parent_path());
+  WriteFileBytes(file, bytes);
+}
+
+std::string TempDir::read(std::string_view rel) const { return ReadFileBytes(root_ / fs::path(rel)); }
+
+bool TempDir::exists(std::string_view rel) const { return fs::exists(root_ / fs::path(rel)); }
+
+void TempDir::mkdir(std::string_view rel) const { fs::create_directories(root_ / fs::path(rel)); }
+
+std::string ReadFileBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    ADD_FAILURE() << "cannot read " << file;
+    return {};
+  }
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void WriteFileBytes(const fs::path& file, std::string_view bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) ADD_FAILURE() << "cannot write " << file;
+}
+
+std::string CrLf(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (auto line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+}  // namespace vantrel::testing

@@ -1,0 +1,38 @@
+#pragma once
+// A temporary working folder for tests: created fresh, made the current folder
+// while the object lives, removed with everything in it afterwards.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vantrel::testing {
+
+class TempDir {
+ public:
+  TempDir();                       // creates the folder and enters it
+  ~TempDir();                      // leaves it and removes it
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return root_; }
+
+  // Paths are relative to the folder, "/" separated, as they are on disk.
+  void write(std::string_view rel, std::string_view bytes) const;
+  std::string read(std::string_view rel) const;
+  bool exists(std::string_view rel) const;
+  void mkdir(std::string_view rel) const;
+
+ private:
+  std::filesystem::path root_;
+  std::filesystem::path previous_;
+};
+
+// Reads a whole file; fails the test when it cannot be read.
+std::string ReadFileBytes(const std::filesystem::path& file);
+void WriteFileBytes(const std::filesystem::path& file, std::string_view bytes);
+
+// Lines joined with CR LF, each line ended, as our text files are written.
+std::string CrLf(std::initializer_list<std::string_view> lines);
+
+}  // namespace vantrel::testing
