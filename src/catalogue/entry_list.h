@@ -24,6 +24,7 @@ class EntryList {
 
   void Clear();
   void Append(std::string text);  // placed in order when sorted
+  void AppendAll(std::vector<std::string> texts);  // one change for many entries
   void Replace(std::vector<std::string> texts);
   void LoadFromFile(std::string_view path);  // lines of a text file; raises InOutError
 
@@ -38,6 +39,7 @@ class EntryList {
 
  private:
   void Changed();
+  void Reorder();
   std::vector<std::string> items_;
   std::optional<int> selected_;
   bool sorted_ = false;

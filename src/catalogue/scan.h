@@ -14,4 +14,8 @@ void ListActivePatches(Catalogue& cat);
 // Appends the 774 Destination slots lines on the first call; later calls do nothing.
 void FillDestinationSlots(Catalogue& cat);
 
+// "Refresh Patch list": scans, switches the three lists to sorted order and loads
+// Available patches from the scan list file.
+void RefreshPatchList(Catalogue& cat);
+
 }  // namespace vantrel

@@ -1,0 +1,85 @@
+#include "catalogue/scan.h"
+
+#include "platform/search.h"
+#include "platform/text_file.h"
+#include "rbext/slot_names.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr const char* kPatchShapeMask = "????9000.dml";
+constexpr const char* kMarkerMask = "*.aop";
+constexpr int kFirstListedClass = 3;
+
+void RecordPatchFolder(Catalogue& cat, objectrec rec) {
+  const auto slot = static_cast<std::size_t>(cat.objectCount);
+  if (slot < cat.objectTable.size()) {
+    cat.objectTable[slot] = std::move(rec);
+  } else {
+    cat.objectTable.push_back(std::move(rec));
+  }
+  ++cat.objectCount;
+}
+
+void WriteScanList(const Catalogue& cat) {
+  platform::TextFileWriter out(kScanListFile);
+  for (int i = 0; i < cat.objectCount; ++i) {
+    const objectrec& rec = cat.objectTable[static_cast<std::size_t>(i)];
+    out.WriteLine(rec.patchCode + " " + rec.folderName);
+  }
+  out.Close();
+}
+
+}  // namespace
+
+void ScanPatchFolders(Catalogue& cat) {
+  cat.objectCount = 0;
+  for (const auto& entry : platform::FindEntries("*", platform::Admit::FilesAndFolders)) {
+    if (!entry.directory) continue;
+    const std::string shape = platform::FindFirstName(entry.name + "\\" + kPatchShapeMask, platform::Admit::Files);
+    if (shape.empty()) continue;
+    RecordPatchFolder(cat, objectrec{entry.name, shape.substr(0, 4)});
+    if (cat.objectCount == kMaxPatchFolders) break;
+  }
+  WriteScanList(cat);
+  ListActivePatches(cat);
+}
+
+void ListActivePatches(Catalogue& cat) {
+  EntryList& list = cat.ListBox3;
+  const std::string remembered = list.Selected() ? list.SelectedText() : std::string();
+  list.Clear();
+
+  std::vector<std::string> collected;
+  for (const auto& marker : platform::FindEntries(kMarkerMask, platform::Admit::Files)) {
+    const std::size_t keep = marker.name.size() >= 4 ? marker.name.size() - 4 : 0;
+    collected.push_back(marker.name.substr(0, keep));
+    if (static_cast<int>(collected.size()) == kMaxActiveEntries) break;
+  }
+  list.Replace(std::move(collected));
+  if (auto again = list.FindIgnoringCase(remembered)) list.Select(*again);
+}
+
+void FillDestinationSlots(Catalogue& cat) {
+  if (cat.slotsListed) return;
+  std::vector<std::string> lines;
+  for (int c = kFirstListedClass; c < kSlotClasses; ++c) {
+    for (int n = 0; n < kSlotsPerClass; ++n) {
+      lines.push_back(HexByte(static_cast<std::uint8_t>(c)) + HexByte(static_cast<std::uint8_t>(n)) + " " +
+                      cat.slotNames[static_cast<std::size_t>(c)][static_cast<std::size_t>(n)]);
+    }
+  }
+  cat.ListBox2.AppendAll(std::move(lines));
+  cat.slotsListed = true;
+}
+
+void RefreshPatchList(Catalogue& cat) {
+  ScanPatchFolders(cat);
+  cat.ListBox1.SetSorted(true);
+  cat.ListBox2.SetSorted(true);
+  cat.ListBox3.SetSorted(true);
+  cat.ListBox1.LoadFromFile(kScanListFile);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,33 @@
+#pragma once
+// The command-line front end: the same catalogue and engine as the window, for scripting
+// and headless use.
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "engine/session.h"
+
+namespace vantrel::cli {
+
+// A mistake in how the program was called: printed with the usage hint, exit status 2.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct Command {
+  const char* name;
+  const char* synopsis;  // arguments after the name, for --help
+  const char* summary;
+  std::function<void(Session&, const std::vector<std::string>& args, std::ostream& out)> run;
+};
+
+const std::vector<Command>& Commands();
+
+// Runs the program with its arguments (without argv[0]); returns the exit status.
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Prints the entries of a list, one a line.
+void PrintEntries(const std::vector<std::string>& entries, std::ostream& out);
+
+}  // namespace vantrel::cli

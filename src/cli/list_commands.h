@@ -1,0 +1,11 @@
+#pragma once
+// patches, slots, active: the three lists as the window shows them.
+#include "cli/cli.h"
+
+namespace vantrel::cli {
+
+void Patches(Session& s, const std::vector<std::string>& args, std::ostream& out);
+void Slots(Session& s, const std::vector<std::string>& args, std::ostream& out);
+void Active(Session& s, const std::vector<std::string>& args, std::ostream& out);
+
+}  // namespace vantrel::cli

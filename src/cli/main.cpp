@@ -1,0 +1,7 @@
+#include <iostream>
+
+#include "cli/cli.h"
+
+int main(int argc, char** argv) {
+  return vantrel::cli::Main(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
