@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 
@@ -15,6 +16,9 @@ using SlotNameTable = std::array<std::array<std::string, kSlotsPerClass>, kSlotC
 // Fills every cell with its class label, then the named slots with their own names;
 // every text is cut to 25 characters.
 void BuildSlotNameTable(SlotNameTable& table);
+
+// The default name of every slot of class `classNumber` (0 to 20); RangeError outside.
+std::string_view SlotClassLabel(int classNumber);
 
 // An unsigned 8-bit value as two upper-case hexadecimal digits, high four bits first.
 std::string HexByte(std::uint8_t value);

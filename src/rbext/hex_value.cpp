@@ -1,0 +1,25 @@
+#include "rbext/hex_value.h"
+
+namespace vantrel {
+namespace {
+
+int DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::uint8_t HexValue(std::string_view twoChars) {
+  unsigned value = 0;
+  for (char c : twoChars.substr(0, 2)) {
+    const int digit = DigitValue(c);
+    if (digit < 0) break;
+    value = value * 16 + static_cast<unsigned>(digit);
+  }
+  return static_cast<std::uint8_t>(value);
+}
+
+}  // namespace vantrel

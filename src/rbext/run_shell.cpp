@@ -1,0 +1,44 @@
+#include "rbext/run_shell.h"
+
+#include <vector>
+
+#include "platform/names.h"
+#include "platform/process.h"
+
+namespace vantrel {
+namespace {
+
+// Results up to 32 mean the program was not started.
+constexpr int kLastFailureResult = 32;
+
+std::vector<std::string> SplitAtBlanks(std::string_view text) {
+  std::vector<std::string> words;
+  std::size_t start = text.find_first_not_of(' ');
+  while (start != std::string_view::npos) {
+    const std::size_t end = text.find(' ', start);
+    words.emplace_back(text.substr(start, end - start));
+    start = text.find_first_not_of(' ', end);
+  }
+  return words;
+}
+
+}  // namespace
+
+std::string ShellExecutableFor(std::string_view program) {
+  if (platform::SameNameIgnoringCase(program, "cmd") ||
+      platform::SameNameIgnoringCase(program, "command")) {
+    return platform::OwnFolder() + "/vantrel-cmd";
+  }
+  return std::string(program);
+}
+
+int RunShell(const MessageHook& owner, std::string_view program, std::string_view parameters) {
+  const int result = platform::StartProgram(ShellExecutableFor(program), SplitAtBlanks(parameters));
+  if (result <= kLastFailureResult && owner) {
+    owner("Error #" + std::to_string(result) + " executing " + std::string(program) + " " +
+          std::string(parameters));
+  }
+  return result;
+}
+
+}  // namespace vantrel
