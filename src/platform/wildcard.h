@@ -2,6 +2,7 @@
 // DOS wildcard matching, the one matcher every search and every shell command uses.
 // "?" and "*" follow Windows' rewrite into DOS_QM, DOS_DOT and DOS_STAR; letter case
 // is ignored for ASCII letters.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ class WildcardPattern {
  private:
   std::string ops_;  // the rewritten pattern, one byte per element
   bool hasWildcards_ = false;
+  // Literal runs before the first and after the last wildcard: a quick test that
+  // rejects most names of a large folder before the full match runs.
+  std::size_t literalPrefix_ = 0;
+  std::size_t literalSuffix_ = 0;
 };
 
 bool WildcardMatch(std::string_view pattern, std::string_view name);

@@ -1,0 +1,52 @@
+#pragma once
+// Internal to the platform layer: file descriptors owned by RAII objects, and the
+// read/write loops every file class shares. Not part of the layer's interface.
+#include <dirent.h>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+namespace vantrel::platform::detail {
+
+class UniqueFd {
+ public:
+  UniqueFd() = default;
+  explicit UniqueFd(int fd) : fd_(fd) {}
+  ~UniqueFd();
+  UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
+  UniqueFd& operator=(UniqueFd&& other) noexcept;
+  UniqueFd(const UniqueFd&) = delete;
+  UniqueFd& operator=(const UniqueFd&) = delete;
+
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  int release();
+  void Close();  // raises InOutError when the kernel reports a failure at close
+
+ private:
+  int fd_ = -1;
+};
+
+// Opens an existing file for reading; a folder is refused with 5 as Windows does.
+UniqueFd OpenForReading(const std::string& posixPath);
+// Creates or empties a file. A missing folder on the way is 3, the number Windows
+// gives for a path that cannot be found.
+UniqueFd CreateForWriting(const std::string& posixPath);
+
+// Writes every byte; a failure raises InOutError, a write that makes no progress 101.
+void WriteAll(int fd, const char* data, std::size_t size);
+// The whole remaining content of a file.
+std::string ReadAll(int fd);
+
+struct DirCloser {
+  void operator()(DIR* dir) const { ::closedir(dir); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
+// Opens a folder for listing, "" being the current folder; null when it cannot be read.
+inline DirHandle OpenDir(const std::string& folder) { return DirHandle(::opendir(folder.empty() ? "." : folder.c_str())); }
+
+// folder + "/" + name, without doubling the separator and with "" meaning the current folder.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+}  // namespace vantrel::platform::detail

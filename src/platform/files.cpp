@@ -1,0 +1,157 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "platform/errors.h"
+#include "platform/fd_io.h"
+#include "platform/names.h"
+
+namespace vantrel::platform {
+namespace {
+
+using detail::UniqueFd;
+
+// The stored name of the entry a resolved path names. Only this name is checked for
+// characters Windows cannot hold: the folders above the game may be named anything.
+std::string_view LastName(std::string_view posixPath) {
+  while (posixPath.size() > 1 && posixPath.back() == '/') posixPath.remove_suffix(1);
+  std::size_t sep = posixPath.rfind('/');
+  return sep == std::string_view::npos ? posixPath : posixPath.substr(sep + 1);
+}
+
+bool StatVisible(std::string_view path, struct stat& st) {
+  std::string resolved = ResolvePath(path);
+  std::string_view name = LastName(resolved);
+  if (name != "." && name != ".." && name != "/" && !WindowsCanHold(name)) return false;
+  return ::stat(resolved.c_str(), &st) == 0;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+bool KernelCopyUnsupported(int err) {
+  return err == EXDEV || err == ENOSYS || err == EINVAL || err == EOPNOTSUPP || err == EBADF || err == ETXTBSY;
+}
+
+void CopyContent(int in, int out) {
+  bool kernelCopy = true;
+  bool copiedAny = false;
+  while (kernelCopy) {
+    ssize_t done = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+    if (done > 0) {
+      copiedAny = true;
+      continue;
+    }
+    if (done == 0) {
+      // Files that report no size (/proc and the like) give 0 at once; let read() decide.
+      if (copiedAny) return;
+      kernelCopy = false;
+    } else if (errno == EINTR) {
+      continue;
+    } else if (KernelCopyUnsupported(errno)) {
+      kernelCopy = false;
+    } else {
+      throw InOutError::FromErrno(errno);
+    }
+  }
+  std::vector<char> buffer(std::size_t{1} << 18);
+  for (;;) {
+    ssize_t got = ::read(in, buffer.data(), buffer.size());
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      throw InOutError::FromErrno(errno);
+    }
+    if (got == 0) return;
+    detail::WriteAll(out, buffer.data(), static_cast<std::size_t>(got));
+  }
+}
+
+// Both paths already resolved.
+void CopyResolved(const std::string& source, std::string target) {
+  UniqueFd in = detail::OpenForReading(source);
+  struct stat sourceStat {};
+  if (::fstat(in.get(), &sourceStat) != 0) throw InOutError::FromErrno(errno);
+
+  struct stat targetStat {};
+  if (::stat(target.c_str(), &targetStat) == 0 && S_ISDIR(targetStat.st_mode)) {
+    target = ResolvePath(detail::JoinPath(target, std::string(LastName(source))));
+  }
+  // Opening the target empties it, so the same file reached by two names must be caught first.
+  if (::stat(target.c_str(), &targetStat) == 0 && SameFile(sourceStat, targetStat)) {
+    throw Error("The file cannot be copied onto itself.");
+  }
+
+  UniqueFd out = detail::CreateForWriting(target);
+  CopyContent(in.get(), out.get());
+  const struct timespec times[2] = {{0, UTIME_OMIT}, sourceStat.st_mtim};
+  if (::futimens(out.get(), times) != 0) throw InOutError::FromErrno(errno);
+  out.Close();
+}
+
+}  // namespace
+
+bool FileExists(std::string_view path) {
+  struct stat st {};
+  return StatVisible(path, st) && !S_ISDIR(st.st_mode);
+}
+
+bool DirectoryExists(std::string_view path) {
+  struct stat st {};
+  return StatVisible(path, st) && S_ISDIR(st.st_mode);
+}
+
+bool IsReadOnly(std::string_view path) {
+  struct stat st {};
+  // Root passes every access() test, so look at the bits themselves.
+  return ::stat(ResolvePath(path).c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::string CurrentDirectory() {
+  std::vector<char> buffer(4096);
+  while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+    if (errno != ERANGE) throw InOutError::FromErrno(errno);
+    buffer.resize(buffer.size() * 2);
+  }
+  return std::string(buffer.data());
+}
+
+void ChangeDirectory(std::string_view path) {
+  if (::chdir(ResolvePath(path).c_str()) != 0) throw InOutError::FromErrno(errno);
+}
+
+void CopyFileKeepTime(std::string_view source, std::string_view target) {
+  CopyResolved(ResolvePath(source), ResolvePath(target));
+}
+
+void DeleteFileAt(std::string_view path) {
+  std::string resolved = ResolvePath(path);
+  struct stat st {};
+  if (::lstat(resolved.c_str(), &st) != 0) throw InOutError::FromErrno(errno);
+  if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);
+  if (::unlink(resolved.c_str()) != 0) throw InOutError::FromErrno(errno);
+}
+
+void MoveFileTo(std::string_view source, std::string_view target) {
+  const std::string from = ResolvePath(source);
+  std::string to = ResolvePath(target);
+  struct stat fromStat {};
+  if (::lstat(from.c_str(), &fromStat) != 0) throw InOutError::FromErrno(errno);
+  struct stat toStat {};
+  if (::lstat(to.c_str(), &toStat) == 0 && SameFile(fromStat, toStat)) {
+    // The target resolved to the source itself: a change of letter case only, which
+    // takes the name as written.
+    PathParts written = SplitLastComponent(target);
+    PathParts resolvedParts = SplitLastComponent(to);
+    to = detail::JoinPath(resolvedParts.folder, written.name);
+  }
+  if (::rename(from.c_str(), to.c_str()) == 0) return;
+  if (errno != EXDEV) throw InOutError::FromErrno(errno);
+  CopyResolved(from, to);
+  if (::unlink(from.c_str()) != 0) throw InOutError::FromErrno(errno);
+}
+
+}  // namespace vantrel::platform

@@ -1,0 +1,93 @@
+#include "platform/search.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "platform/fd_io.h"
+#include "platform/names.h"
+#include "platform/wildcard.h"
+
+namespace vantrel::platform {
+namespace {
+
+bool IsDotEntry(std::string_view name) { return name == "." || name == ".."; }
+
+bool NameAdmitted(std::string_view name, Admit admit) {
+  if (IsDotEntry(name)) return false;
+  if (admit != Admit::Everything && IsHiddenName(name)) return false;
+  return WindowsCanHold(name);
+}
+
+// Whether `name` in the open folder is a folder, asking the file system only when the
+// folder listing could not say (links and file systems that leave the type open).
+bool EntryIsDirectory(int dirFd, const dirent& entry) {
+  if (entry.d_type == DT_DIR) return true;
+  if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
+  struct stat st {};
+  if (::fstatat(dirFd, entry.d_name, &st, 0) != 0) return false;  // a dangling link reads as a file
+  return S_ISDIR(st.st_mode);
+}
+
+// The entry named exactly `name`, when it exists and the admission rule lets it through.
+std::optional<FoundEntry> ExactEntry(const std::string& folder, const std::string& name, Admit admit) {
+  if (!NameAdmitted(name, admit)) return std::nullopt;
+  std::string path = detail::JoinPath(folder, name);
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 && ::lstat(path.c_str(), &st) != 0) return std::nullopt;
+  FoundEntry entry{name, S_ISDIR(st.st_mode), IsHiddenName(name)};
+  if (entry.directory && admit == Admit::Files) return std::nullopt;
+  return entry;
+}
+
+// Calls `visit` with every admitted entry of `pathPattern`, in the folder's own order.
+template <class Visit>
+void ScanMatches(std::string_view pathPattern, Admit admit, Visit visit) {
+  PathParts parts = SplitLastComponent(pathPattern);
+  const std::string folder = ResolvePath(parts.folder);
+  const WildcardPattern pattern(parts.name);
+
+  // A plain name needs no listing when it is there as written; the folder is read only
+  // to find a variant in another letter case.
+  if (!pattern.HasWildcards() && pattern.Matches(parts.name)) {
+    if (auto entry = ExactEntry(folder, parts.name, admit)) {
+      visit(std::move(*entry));
+      return;
+    }
+  }
+
+  detail::DirHandle dir = detail::OpenDir(folder);
+  if (!dir) return;
+  const int dirFd = ::dirfd(dir.get());
+  while (const dirent* entry = ::readdir(dir.get())) {
+    std::string_view name(entry->d_name);
+    if (!NameAdmitted(name, admit) || !pattern.Matches(name)) continue;
+    bool directory = EntryIsDirectory(dirFd, *entry);
+    if (directory && admit == Admit::Files) continue;
+    visit(FoundEntry{std::string(name), directory, IsHiddenName(name)});
+  }
+}
+
+}  // namespace
+
+std::vector<FoundEntry> FindEntries(std::string_view pathPattern, Admit admit) {
+  std::vector<FoundEntry> found;
+  ScanMatches(pathPattern, admit, [&found](FoundEntry&& entry) { found.push_back(std::move(entry)); });
+  std::sort(found.begin(), found.end(),
+            [](const FoundEntry& a, const FoundEntry& b) { return NtfsNameLess(a.name, b.name); });
+  return found;
+}
+
+std::string FindFirstName(std::string_view pathPattern, Admit admit) {
+  std::optional<std::string> first;
+  ScanMatches(pathPattern, admit, [&first](FoundEntry&& entry) {
+    if (!first || NtfsNameLess(entry.name, *first)) first = std::move(entry.name);
+  });
+  return first.value_or(std::string());
+}
+
+}  // namespace vantrel::platform
