@@ -1,4 +1,8 @@
 #pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "engine/session.h"
 
 namespace vantrel {
@@ -7,7 +11,16 @@ namespace vantrel {
 // starts the shell on it.
 void ActivateSelection(Session& s);
 // "Deactivate Selected": writes the removal script for the selected active entry and
-// starts the shell on it.
+// starts the shell on it. Nothing happens when Active patches is empty.
 void DeactivateSelection(Session& s);
+
+// The two halves of each operation, for a caller that runs the script itself and waits.
+// Each returns the name of the script written in the working folder.
+std::string WriteActivationScript(Session& s);
+// Nothing written for an empty Active patches list. An entry whose code is not four
+// hexadecimal digits raises Error: its code would go unchecked into file names and del lines.
+std::optional<std::string> WriteDeactivationScript(Session& s);
+// Starts `shellProgram` on the script through RunShell; a failure goes to showMessage.
+void StartJobScript(Session& s, std::string_view scriptName);
 
 }  // namespace vantrel

@@ -1,0 +1,134 @@
+#include "engine/activation.h"
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+
+#include "catalogue/accessors.h"
+#include "engine/aircraft_body.h"
+#include "engine/object_bodies.h"
+#include "engine/script_text.h"
+#include "engine/volume_bodies.h"
+#include "platform/errors.h"
+#include "platform/text_file.h"
+#include "rbext/hex_value.h"
+#include "rbext/run_shell.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::uint8_t kFirstNonObjectIndex = 0x90;
+constexpr std::uint8_t kVolumeIndex = 0x99;
+constexpr std::uint8_t kAircraftClass = 0x03;
+constexpr std::uint8_t kFirstObjectClass = 0x04;
+constexpr std::uint8_t kLastObjectClass = 0x0E;
+constexpr const char* kVolumeScript = "0099.bat";
+
+enum class Trailer { None, SelfDeletion, SelfDeletionAndPause };
+
+using Body = std::function<void(platform::TextFileWriter&)>;
+
+// The frame of every job: the body, then the trailer. The file is closed before anyone
+// starts the shell on it; after an error it is closed too, holding what was written.
+void WriteJobScript(const std::string& name, const Body& body, Trailer trailer) {
+  platform::TextFileWriter scriptFile(name);
+  body(scriptFile);
+  if (trailer != Trailer::None) scriptFile.WriteLine(SelfDeletionLine(name));
+  if (trailer == Trailer::SelfDeletionAndPause) scriptFile.WriteLine("Pause");
+  scriptFile.Close();
+}
+
+std::uint8_t ClassCodeOf(std::string_view code) { return HexValue(code); }
+std::uint8_t TypeIndexOf(std::string_view code) { return HexValue(From(code, 3)); }
+
+bool IsObjectClass(std::uint8_t classCode) {
+  return classCode >= kFirstObjectClass && classCode <= kLastObjectClass;
+}
+
+bool IsFourHexDigits(std::string_view code) {
+  return code.size() == 4 &&
+         std::all_of(code.begin(), code.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+}
+
+}  // namespace
+
+std::string WriteActivationScript(Session& s) {
+  // Read before anything else: with no patch selected the operation ends here, writing nothing.
+  const std::string patchIndex = PatchIndexHex(s.cat);
+  const std::string slotCode = SlotCode(s.cat);
+  const std::uint8_t classCode = ClassCodeOf(slotCode);
+  const std::uint8_t patchType = HexValue(patchIndex);
+  const std::uint8_t slotType = TypeIndexOf(slotCode);
+
+  if (patchType >= kFirstNonObjectIndex) {
+    const bool volume = patchType == kVolumeIndex;
+    WriteJobScript(
+        kVolumeScript,
+        [&](platform::TextFileWriter& scriptFile) {
+          if (volume) InstallVolumePatch(s, scriptFile);
+        },
+        volume ? Trailer::SelfDeletion : Trailer::None);
+    return kVolumeScript;
+  }
+
+  const std::string name = slotCode + ".bat";
+  WriteJobScript(
+      name,
+      [&](platform::TextFileWriter& scriptFile) {
+        s.sourceIndex = patchType;
+        s.targetIndex = slotType;
+        if (classCode == kAircraftClass) {
+          InstallAircraftPatch(s, scriptFile);
+        } else if (IsObjectClass(classCode)) {
+          InstallObjectPatch(s, scriptFile);
+        }
+      },
+      Trailer::SelfDeletionAndPause);
+  return name;
+}
+
+std::optional<std::string> WriteDeactivationScript(Session& s) {
+  const std::string code = ActiveCode(s.cat);
+  if (s.cat.ListBox3.Count() == 0) return std::nullopt;
+  if (!IsFourHexDigits(code)) throw Error("Invalid active patch entry: " + s.cat.ListBox3.SelectedText());
+  const std::uint8_t classCode = ClassCodeOf(code);
+  const std::uint8_t typeIndex = TypeIndexOf(code);
+
+  if (typeIndex >= kFirstNonObjectIndex) {
+    WriteJobScript(
+        kVolumeScript,
+        [&](platform::TextFileWriter& scriptFile) {
+          if (typeIndex == kVolumeIndex) RemoveVolumePatch(s, scriptFile);
+        },
+        Trailer::SelfDeletion);
+    return kVolumeScript;
+  }
+
+  const std::string name = code + ".bat";
+  WriteJobScript(
+      name,
+      [&](platform::TextFileWriter& scriptFile) {
+        if (classCode == kAircraftClass) {
+          // The slot's own records return to stock: the pair of the last activation may
+          // belong to another slot entirely.
+          RemoveAircraftPatch(s, scriptFile, code, RecordPair{typeIndex, typeIndex});
+        } else if (IsObjectClass(classCode)) {
+          RemoveObjectPatch(scriptFile, code);
+        }
+      },
+      Trailer::SelfDeletion);
+  return name;
+}
+
+void StartJobScript(Session& s, std::string_view scriptName) {
+  RunShell(s.showMessage, s.shellProgram, "/C " + std::string(scriptName));
+}
+
+void ActivateSelection(Session& s) { StartJobScript(s, WriteActivationScript(s)); }
+
+void DeactivateSelection(Session& s) {
+  if (auto script = WriteDeactivationScript(s)) StartJobScript(s, *script);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,74 @@
+#include "engine/model_records.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "catalogue/accessors.h"
+#include "engine/support_folder.h"
+#include "platform/files.h"
+#include "platform/record_file.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::uint64_t kHeaderSize = 100;
+constexpr std::size_t kFlightModelRecord = 244;
+constexpr std::size_t kSpecificationRecord = 156;
+
+struct ModelFile {
+  std::string_view name;
+  std::size_t recordSize;
+  std::size_t variant;  // index into fmVariantFlags: "S", "2", "3"
+};
+
+// The order of the visits matters when one fails: the files before it keep their records.
+constexpr std::array<ModelFile, 6> kModelFiles = {{
+    {"fmparams.dat", kFlightModelRecord, 0},
+    {"fmparam2.dat", kFlightModelRecord, 1},
+    {"fmparam3.dat", kFlightModelRecord, 2},
+    {"acspecs.dat", kSpecificationRecord, 0},
+    {"acspecs2.dat", kSpecificationRecord, 1},
+    {"acspecs3.dat", kSpecificationRecord, 2},
+}};
+
+std::uint64_t RecordOffset(std::uint8_t index, std::size_t recordSize) {
+  return kHeaderSize + std::uint64_t{index} * recordSize;
+}
+
+void CopyRecord(const std::string& source, std::string_view working, std::size_t recordSize,
+                RecordPair pair) {
+  platform::RecordFile from(source, platform::RecordFile::Mode::ReadOnly);
+  platform::RecordFile to(working, platform::RecordFile::Mode::ReadWrite);
+  std::array<unsigned char, kFlightModelRecord> record{};
+  from.ReadAt(RecordOffset(pair.source, recordSize), record.data(), recordSize);
+  to.WriteAt(RecordOffset(pair.target, recordSize), record.data(), recordSize);
+  from.Close();
+  to.Close();
+}
+
+}  // namespace
+
+void TransferModelRecords(Session& s, bool restore, RecordPair pair) {
+  if (!restore && !s.fmdmChanging) return;
+  const std::string patchFolder = restore ? std::string() : PatchFolder(s.cat);
+  for (const ModelFile& file : kModelFiles) {
+    const std::string stock = std::string(kSupportFolder) + std::string(file.name);
+    if (!platform::FileExists(stock) || !platform::FileExists(file.name)) continue;
+    if (!restore && !s.fmVariantFlags[file.variant]) continue;
+    std::string source = stock;
+    if (!restore) {
+      std::string own = patchFolder + "\\" + std::string(file.name);
+      if (platform::FileExists(own)) source = std::move(own);
+    }
+    CopyRecord(source, file.name, file.recordSize, pair);
+  }
+}
+
+void TransferModelRecords(Session& s, bool restore) {
+  TransferModelRecords(s, restore, RecordPair{s.sourceIndex, s.targetIndex});
+}
+
+}  // namespace vantrel

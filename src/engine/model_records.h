@@ -1,0 +1,25 @@
+#pragma once
+// Flight and damage model records: one fixed-size record per model file, copied in place
+// while a job script is written.
+#include <cstdint>
+
+#include "engine/session.h"
+
+namespace vantrel {
+
+// Which record is read (`source`) and which is overwritten (`target`), by type index.
+struct RecordPair {
+  std::uint8_t source = 0;
+  std::uint8_t target = 0;
+};
+
+// restore true: the stock records of the support folder, for every model file that has a
+// stock and a working copy. restore false: only with FM/DM changing on, for the chosen
+// variants, the patch's own records where it has them, else the stock ones.
+// Raises InOutError; files handled before the failure keep their new records.
+void TransferModelRecords(Session& s, bool restore, RecordPair pair);
+
+// The pair of the last activation (sourceIndex, targetIndex).
+void TransferModelRecords(Session& s, bool restore);
+
+}  // namespace vantrel

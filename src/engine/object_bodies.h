@@ -1,0 +1,34 @@
+#pragma once
+// The bodies that install an object patch into a slot and empty a slot again.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "engine/script_text.h"
+#include "engine/session.h"
+#include "platform/text_file.h"
+
+namespace vantrel {
+
+// Copy lines for the patch's shape and texture files, under the slot's code.
+void CopyObjectFiles(Session& s, platform::TextFileWriter& scriptFile);
+
+// Body for a slot of classes 04 to 0E: empty the slot, copy, then create the marker.
+void InstallObjectPatch(Session& s, platform::TextFileWriter& scriptFile);
+
+// The del lines of a slot's shape and texture files.
+void DeleteObjectFiles(platform::TextFileWriter& scriptFile, std::string_view code);
+
+// Body that empties a slot of classes 04 to 0E and drops its markers.
+void RemoveObjectPatch(platform::TextFileWriter& scriptFile, std::string_view code);
+
+// Pieces the aircraft body shares.
+std::string MarkerDeletionLine(std::string_view code);
+std::string MarkerCreationLine(std::string_view slotCode, std::string_view patchFolder);
+
+// One copy line for every plain file the search `mask` finds in `folder`, in search order;
+// `target` gives the name in the working folder for a found name.
+void WriteCopyLines(platform::TextFileWriter& scriptFile, CopyForm form, std::string_view folder,
+                    std::string_view mask, const std::function<std::string(std::string_view)>& target);
+
+}  // namespace vantrel

@@ -1,0 +1,103 @@
+#include "engine/volume_bodies.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/accessors.h"
+#include "engine/script_text.h"
+#include "platform/search.h"
+#include "rbext/text_utils.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::string_view kVolumeMarkerTail = "_vol_patch";
+
+// Where an archive of the game lives, and how the removal's del line starts for it.
+struct ArchiveHome {
+  std::string_view folder;
+  std::string_view delHead;
+};
+
+struct ArchiveName {
+  std::string_view name;  // lower case
+  ArchiveHome home;
+};
+
+constexpr ArchiveHome kMulti{"..\\multi\\", "del "};
+constexpr ArchiveHome kGame{"..\\", "del "};
+constexpr ArchiveHome k3dPatch{"..\\3dpatch\\", "del  "};
+
+constexpr std::array<ArchiveName, 10> kArchives = {{
+    {"rbmmulti.vol", kMulti},
+    {"rbmulti.vol", kMulti},
+    {"lowres.vol", kGame},
+    {"rbtest.vol", kGame},
+    {"rbshell.vol", kGame},
+    {"rb.vol", kGame},
+    {"3dspring.vol", k3dPatch},
+    {"3dwinter.vol", k3dPatch},
+    {"3dfall.vol", k3dPatch},
+    {"3dpatch.vol", k3dPatch},
+}};
+
+std::optional<ArchiveHome> HomeOf(std::string_view lowerName) {
+  for (const ArchiveName& archive : kArchives) {
+    if (archive.name == lowerName) return archive.home;
+  }
+  return std::nullopt;
+}
+
+struct RecognisedArchive {
+  std::string name;  // lower case, as the lines write it
+  ArchiveHome home;
+  std::string Target() const { return std::string(home.folder) + name; }
+};
+
+// The recognised archives of `folder`, in search order; names of other archives are ignored.
+std::vector<RecognisedArchive> ArchivesIn(const std::string& folder) {
+  std::vector<RecognisedArchive> archives;
+  for (const auto& found : platform::FindEntries(folder + "\\*.vol", platform::Admit::Files)) {
+    std::string name = LowerName(found.name);
+    if (auto home = HomeOf(name)) archives.push_back({std::move(name), *home});
+  }
+  return archives;
+}
+
+// A folder part that would send the search out of the patch folders, into the working
+// folder itself or the game's folder, whose own archives the removal would then delete.
+bool LeavesPatchFolders(std::string_view folder) { return folder.empty() || folder == "." || folder == ".."; }
+
+}  // namespace
+
+void InstallVolumePatch(Session& s, platform::TextFileWriter& scriptFile) {
+  const std::string folder = PatchFolder(s.cat);
+  for (const RecognisedArchive& archive : ArchivesIn(folder)) {
+    const std::string target = VolumePath(archive.Target());
+    const std::string backup = VolumePath(archive.Target() + ".orig");
+    scriptFile.WriteLine("if exist " + target + " if not exist " + backup + " copy " + target + " " + backup);
+    scriptFile.WriteLine("copy " + VolumePath(folder + "\\" + archive.name) + " " + target);
+  }
+  scriptFile.WriteLine("echo OK > " + VolumePath("0099_" + folder + std::string(kVolumeMarkerTail) + ".aop"));
+}
+
+void RemoveVolumePatch(Session& s, platform::TextFileWriter& scriptFile) {
+  const std::string entry = s.cat.ListBox3.SelectedText();
+  const std::string folderAndTail(From(entry, 6));
+  const std::size_t tail = folderAndTail.find(kVolumeMarkerTail);
+  if (tail != std::string::npos && !LeavesPatchFolders(folderAndTail.substr(0, tail))) {
+    for (const RecognisedArchive& archive : ArchivesIn(folderAndTail.substr(0, tail))) {
+      const std::string target = VolumePath(archive.Target());
+      const std::string backup = VolumePath(archive.Target() + ".orig");
+      scriptFile.WriteLine(std::string(archive.home.delHead) + target);
+      scriptFile.WriteLine("if exist " + backup + " move " + backup + " " + target);
+    }
+  }
+  scriptFile.WriteLine("del " + VolumePath("0099_" + folderAndTail + ".aop"));
+}
+
+}  // namespace vantrel

@@ -1,0 +1,29 @@
+#pragma once
+// A session for engine tests: the lists filled and selected as a user would leave them,
+// and a record of what the shell runner reported.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/session.h"
+
+namespace vantrel::testing {
+
+// A program that cannot be started: every shell start then shows up in `messages`,
+// naming the program and the parameters it was given.
+inline constexpr char kMissingShell[] = "vantrel-missing-shell";
+
+struct EngineSession {
+  EngineSession();  // shell "true", the slot list filled, nothing selected
+  Session s;
+  std::vector<std::string> messages;
+
+  void SelectPatch(const std::string& line);   // adds the Available patches line, selects it
+  void SelectSlot(std::string_view code);      // selects the Destination slots line of `code`
+  void SelectActive(const std::string& entry);  // adds the Active patches line, selects it
+};
+
+// Runs a job script with our batch interpreter, in the current folder, and waits for it.
+void RunScript(const std::string& scriptName);
+
+}  // namespace vantrel::testing
