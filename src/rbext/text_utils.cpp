@@ -1,7 +1,5 @@
 #include "rbext/text_utils.h"
 
-#include "platform/names.h"
-
 namespace vantrel {
 
 std::string LowerName(std::string_view text) {
@@ -13,14 +11,17 @@ std::string LowerName(std::string_view text) {
 }
 
 SplitPathResult SplitPath(std::string_view path) {
-  const platform::PathParts parts = platform::SplitLastComponent(path);
+  // The name keeps its separator, so a name right under the root leaves the folder empty
+  // (the platform's own split keeps the root there instead).
+  const std::size_t separator = path.find_last_of("\\/");
+  const std::size_t nameStart = separator == std::string_view::npos ? 0 : separator;
   // A dot in a folder name is no extension: the program's own path on Linux has none.
-  const std::size_t dot = parts.name.rfind('.');
-  const std::size_t extensionLength = dot == std::string::npos ? 0 : parts.name.size() - dot;
-  // The name keeps its separator, which sits just after the folder text.
-  const std::string_view withoutExtension = path.substr(0, path.size() - extensionLength);
-  return {parts.folder, std::string(withoutExtension.substr(parts.folder.size())),
-          std::string(path.substr(path.size() - extensionLength))};
+  std::size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator)) {
+    dot = path.size();
+  }
+  return {std::string(path.substr(0, nameStart)),
+          std::string(path.substr(nameStart, dot - nameStart)), std::string(path.substr(dot))};
 }
 
 }  // namespace vantrel
