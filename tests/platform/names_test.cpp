@@ -1,0 +1,96 @@
+#include "platform/names.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "temp_dir.h"
+
+namespace vantrel::platform {
+namespace {
+
+using vantrel::testing::TempDir;
+
+TEST(Names, NtfsOrderComparesUpperCasedBytes) {
+  std::vector<std::string> names = {"b", "_x", "A", "a_", "ab", "Z", "~", "0", "\xe9", "aB"};
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return NtfsNameLess(a, b); });
+  // "_" (0x5F) sorts after every upper-cased letter and before "~"; a prefix before its longer names.
+  const std::vector<std::string> expected = {"0", "A", "aB", "ab", "a_", "b", "Z", "_x", "~", "\xe9"};
+  EXPECT_EQ(names, expected);
+  EXPECT_FALSE(NtfsNameLess("abc", "abc"));
+  EXPECT_TRUE(SameNameIgnoringCase("Multi", "mULTI"));
+  EXPECT_FALSE(SameNameIgnoringCase("Multi", "Multi2"));
+  EXPECT_FALSE(SameNameIgnoringCase("\xe9", "\xc9"));
+}
+
+TEST(Names, WindowsCannotHoldReservedCharactersOrControlBytes) {
+  for (const char* bad : {"a<b", "a>b", "a:b", "a\"b", "a/b", "a\\b", "a|b", "a?b", "a*b", "line\nbreak", "tab\there",
+                          "\x1f", ""}) {
+    EXPECT_FALSE(WindowsCanHold(bad)) << bad;
+  }
+  for (const char* good : {"060E my object", ".hidden", "a.b.c", "\xe9t\xe9", "x~1", "[a]"}) {
+    EXPECT_TRUE(WindowsCanHold(good)) << good;
+  }
+  EXPECT_TRUE(IsHiddenName(".vantrel"));
+  EXPECT_FALSE(IsHiddenName("a.b"));
+}
+
+TEST(Names, SplitLastComponent) {
+  auto parts = SplitLastComponent("Simpatch\\0309 plane\\model.aop");
+  EXPECT_EQ(parts.folder, "Simpatch\\0309 plane");
+  EXPECT_EQ(parts.name, "model.aop");
+  parts = SplitLastComponent("a/b\\c");
+  EXPECT_EQ(parts.folder, "a/b");
+  EXPECT_EQ(parts.name, "c");
+  parts = SplitLastComponent("rb.vol");
+  EXPECT_EQ(parts.folder, "");
+  EXPECT_EQ(parts.name, "rb.vol");
+  parts = SplitLastComponent("/etc");
+  EXPECT_EQ(parts.folder, "/");
+  EXPECT_EQ(parts.name, "etc");
+}
+
+TEST(ResolvePath, ExactNameWinsOverCaseVariants) {
+  TempDir dir;
+  dir.write("Game/RB.vol", "1");
+  dir.write("Game/rb.vol", "2");
+  dir.write("Game/Rb.VOL", "3");
+  EXPECT_EQ(ResolvePath("Game\\rb.vol"), "Game/rb.vol");
+  EXPECT_EQ(ResolvePath("Game/Rb.VOL"), "Game/Rb.VOL");
+  // No exact entry: the first variant in NTFS order, which for equal upper cases is byte order.
+  EXPECT_EQ(ResolvePath("game\\rB.vol"), "Game/RB.vol");
+}
+
+TEST(ResolvePath, FindsEachComponentWithoutRegardToCase) {
+  TempDir dir;
+  dir.write("Game/Multi/rbmulti.vol", "x");
+  dir.write("Game/Simpatch/a.txt", "x");
+  EXPECT_EQ(ResolvePath("GAME\\multi\\RBMULTI.VOL"), "Game/Multi/rbmulti.vol");
+  std::filesystem::current_path(dir.path() / "Game" / "Simpatch");
+  EXPECT_EQ(ResolvePath("..\\MULTI\\RbMulti.vol"), "../Multi/rbmulti.vol");
+  EXPECT_EQ(ResolvePath(".\\A.TXT"), "./a.txt");
+  const std::string absolute = (dir.path() / "Game").string();
+  EXPECT_EQ(ResolvePath(absolute + "\\SIMPATCH\\A.txt"), absolute + "/Simpatch/a.txt");
+}
+
+TEST(ResolvePath, MissingComponentsAreKeptAsWritten) {
+  TempDir dir;
+  dir.write("Game/multi/x.vol", "x");
+  EXPECT_EQ(ResolvePath("GAME\\New Folder\\MULTI\\X.VOL"), "Game/New Folder/MULTI/X.VOL");
+  EXPECT_EQ(ResolvePath("game\\MULTI\\NewFile.TXT"), "Game/multi/NewFile.TXT");
+  EXPECT_EQ(ResolvePath("game\\\\multi\\"), "Game/multi/");
+  EXPECT_EQ(ResolvePath(""), "");
+}
+
+TEST(ResolvePath, NamesWindowsCannotHoldAreNeverFoundByCase) {
+  TempDir dir;
+  dir.write("a\nB", "x");
+  dir.write("q\"X", "x");
+  EXPECT_EQ(ResolvePath("A\nb"), "A\nb");
+  EXPECT_EQ(ResolvePath("Q\"x"), "Q\"x");
+  EXPECT_EQ(ResolvePath("a\nB"), "a\nB");  // the exact name still names it
+}
+
+}  // namespace
+}  // namespace vantrel::platform
