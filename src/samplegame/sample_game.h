@@ -15,14 +15,15 @@ inline constexpr char kObjectPatch[] = "Big Tank";        // code 060E, no previ
 inline constexpr char kVolumePatch[] = "SpringMaps";      // code 0099, RB.VOL and 3DSpring.vol
 inline constexpr char kTwoPicturePatch[] = "Camel Views";  // code 0311, two previews, no damage table
 
-// The previews, by path relative to the working folder ("/" separated).
+// The previews, by path relative to the working folder ("/" separated). Two widths are not
+// multiples of four, so the rows of their RGB888 images carry padding.
 struct SamplePicture {
   const char* path;
   PictureSpec spec;
 };
 inline constexpr SamplePicture kAircraftPreview{"FE2b Fighter/fe2b.jpg", {300, 160, false, {200, 40, 30}, {240, 230, 200}, 20}};
-inline constexpr SamplePicture kFirstCamelPreview{"Camel Views/camel_a.jpg", {240, 140, false, {40, 140, 60}, {250, 250, 250}, 20}};
-inline constexpr SamplePicture kSecondCamelPreview{"Camel Views/camel_b.jpg", {160, 100, true, {30, 30, 30}, {220, 220, 220}, 20}};
+inline constexpr SamplePicture kFirstCamelPreview{"Camel Views/camel_a.jpg", {230, 140, false, {40, 140, 60}, {250, 250, 250}, 20}};
+inline constexpr SamplePicture kSecondCamelPreview{"Camel Views/camel_b.jpg", {150, 100, true, {30, 30, 30}, {220, 220, 220}, 20}};
 inline constexpr SamplePicture kDefaultPreview{"vantrel-files/aplane.jpg", {200, 120, false, {30, 60, 160}, {220, 220, 220}, 20}};
 
 // Lays out the game folder `dir` (created when missing): the game's archives, its folders

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "samplegame/sample_game.h"
+#include "temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsShapeName(const std::string& name) {  // "????9000.dml"
+  return name.size() == 12 && name.compare(4, 8, "9000.dml") == 0;
+}
+
+TEST(ManyPatches, LaysFoldersMarkersAndOtherFilesByCount) {
+  vantrel::testing::TempDir tmp;
+  vantrel::samplegame::LayManyPatches("work", 60, 10, 75, 120);
+
+  int folders = 0, markers = 0, others = 0;
+  std::set<std::string> codes;
+  for (const auto& entry : fs::directory_iterator("work")) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_directory()) {
+      ++folders;
+      int files = 0, shapes = 0;
+      for (const auto& file : fs::directory_iterator(entry.path())) {
+        ++files;
+        if (IsShapeName(file.path().filename().string())) {
+          ++shapes;
+          codes.insert(file.path().filename().string().substr(0, 4));
+        }
+      }
+      EXPECT_EQ(files, 10) << name;
+      EXPECT_EQ(shapes, 1) << name;
+    } else if (entry.path().extension() == ".aop") {
+      ++markers;
+    } else {
+      ++others;
+      EXPECT_FALSE(IsShapeName(name)) << name;
+    }
+  }
+  EXPECT_EQ(folders, 60);
+  EXPECT_EQ(markers, 75);
+  EXPECT_EQ(others, 120);
+  EXPECT_EQ(codes.size(), 60u);  // every folder a patch of its own object
+}
+
+}  // namespace
