@@ -127,7 +127,7 @@ TEST(FindEntries, LargeFolderInOrderWithoutDuplicates) {
   auto found = FindEntries("F1???.VOL", Admit::Files);
   ASSERT_EQ(found.size(), 311u);  // f1, f10..f19, f100..f199, f1000..f1199
   EXPECT_EQ(found.front().name, "f1.vol");
-  EXPECT_EQ(found.back().name, "f1199.vol");
+  EXPECT_EQ(found.back().name, "f199.vol");  // "f199." sorts after "f1199."
   EXPECT_TRUE(std::is_sorted(found.begin(), found.end(),
                              [](const FoundEntry& a, const FoundEntry& b) { return a.name < b.name; }));
 }
