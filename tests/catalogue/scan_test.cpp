@@ -151,11 +151,14 @@ TEST(FillDestinationSlots, Lists774SlotLinesOnceInCodeOrder) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     EXPECT_EQ(lines[i][4], ' ');
     EXPECT_FALSE(lines[i].starts_with("00") || lines[i].starts_with("01") || lines[i].starts_with("02"));
-    if (i > 0) EXPECT_LT(lines[i - 1].substr(0, 4), lines[i].substr(0, 4)) << "append order is code order";
+    if (i > 0) {
+      EXPECT_LT(lines[i - 1].substr(0, 4), lines[i].substr(0, 4)) << "append order is code order";
+    }
   }
   const auto line = [&](std::string_view code) {
-    for (const auto& l : lines)
+    for (const auto& l : lines) {
       if (l.starts_with(code)) return l;
+    }
     return std::string();
   };
   EXPECT_EQ(line("0400"), "0400 04 - Soldiers ");
