@@ -11,41 +11,37 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool IsShapeName(const std::string& name) {  // "????9000.dml"
+bool IsShapeName(const fs::path& file) {  // "????9000.dml"
+  const std::string name = file.filename().string();
   return name.size() == 12 && name.compare(4, 8, "9000.dml") == 0;
 }
 
 TEST(ManyPatches, LaysFoldersMarkersAndOtherFilesByCount) {
   vantrel::testing::TempDir tmp;
   vantrel::samplegame::LayManyPatches("work", 60, 10, 75, 120);
-
   int folders = 0, markers = 0, others = 0;
-  std::set<std::string> codes;
+  std::set<std::string> codes;  // one per folder: every folder a patch of its own object
   for (const auto& entry : fs::directory_iterator("work")) {
-    const std::string name = entry.path().filename().string();
-    if (entry.is_directory()) {
-      ++folders;
-      int files = 0, shapes = 0;
-      for (const auto& file : fs::directory_iterator(entry.path())) {
-        ++files;
-        if (IsShapeName(file.path().filename().string())) {
-          ++shapes;
-          codes.insert(file.path().filename().string().substr(0, 4));
-        }
-      }
-      EXPECT_EQ(files, 10) << name;
-      EXPECT_EQ(shapes, 1) << name;
-    } else if (entry.path().extension() == ".aop") {
-      ++markers;
-    } else {
-      ++others;
-      EXPECT_FALSE(IsShapeName(name)) << name;
+    if (!entry.is_directory()) {
+      ++(entry.path().extension() == ".aop" ? markers : others);
+      EXPECT_FALSE(IsShapeName(entry.path())) << entry.path();
+      continue;
     }
+    int files = 0, shapes = 0;
+    for (const auto& file : fs::directory_iterator(entry.path())) {
+      ++files;
+      if (!IsShapeName(file.path())) continue;
+      ++shapes;
+      codes.insert(file.path().filename().string().substr(0, 4));
+    }
+    EXPECT_EQ(files, 10) << entry.path();
+    EXPECT_EQ(shapes, 1) << entry.path();
+    ++folders;
   }
   EXPECT_EQ(folders, 60);
+  EXPECT_EQ(codes.size(), 60u);
   EXPECT_EQ(markers, 75);
   EXPECT_EQ(others, 120);
-  EXPECT_EQ(codes.size(), 60u);  // every folder a patch of its own object
 }
 
 }  // namespace
