@@ -1,0 +1,107 @@
+#include "Unit1/entry_list_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include "Unit1/qt_text.h"
+
+namespace vantrel {
+
+namespace {
+
+// Every entry one fixed height, whatever the font's own line height.
+class FixedHeightDelegate : public QStyledItemDelegate {
+ public:
+  FixedHeightDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(height_);
+    return size;
+  }
+
+ private:
+  int height_;
+};
+
+}  // namespace
+
+EntryListModel::EntryListModel(const EntryList& list, QObject* parent)
+    : QAbstractListModel(parent), list_(list), shown_(list.Items()) {}
+
+int EntryListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+}
+
+QVariant EntryListModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+  return ToQt(shown_[static_cast<std::size_t>(index.row())]);
+}
+
+void EntryListModel::Refresh() {
+  // The entry list reports selection changes through the same notification; only a change of
+  // texts may reset the view (a reset would lose its scroll position).
+  if (list_.Items() == shown_) return;
+  beginResetModel();
+  shown_ = list_.Items();
+  endResetModel();
+}
+
+EntryListView::EntryListView(EntryList& list, int itemHeight, QWidget* parent)
+    : QListView(parent), list_(list), model_(list, this) {
+  setModel(&model_);
+  setItemDelegate(new FixedHeightDelegate(itemHeight, this));
+  setUniformItemSizes(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_.SetListener([this] { ShowList(); });
+  ShowList();
+}
+
+EntryListView::~EntryListView() { list_.SetListener(nullptr); }
+
+void EntryListView::ShowList() {
+  model_.Refresh();
+  const auto selected = list_.Selected();
+  if (!selected) {
+    selectionModel()->clear();
+    return;
+  }
+  const QModelIndex index = model_.index(*selected);
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+  scrollTo(index);
+}
+
+void EntryListView::Pick(int row) {
+  list_.Select(row);
+  if (clicked_) clicked_();
+}
+
+// A press selects in the view; the pick is made at the release, on whatever entry the
+// press or a drag left current, so the entry list never disagrees with what is highlighted.
+void EntryListView::mousePressEvent(QMouseEvent* event) {
+  QListView::mousePressEvent(event);
+  pressedOnEntry_ = indexAt(event->position().toPoint()).isValid();
+}
+
+void EntryListView::mouseReleaseEvent(QMouseEvent* event) {
+  QListView::mouseReleaseEvent(event);
+  const bool picked = pressedOnEntry_ && currentIndex().isValid();
+  pressedOnEntry_ = false;
+  if (picked) Pick(currentIndex().row());
+}
+
+// The view's selection always mirrors the entry list's, so a difference after a key is the
+// user's pick; any other change the key made in the view is undone.
+void EntryListView::keyPressEvent(QKeyEvent* event) {
+  QListView::keyPressEvent(event);
+  const QModelIndexList rows = selectionModel()->selectedRows();
+  if (rows.size() == 1 && list_.Selected() != rows.front().row()) {
+    Pick(rows.front().row());
+  } else {
+    ShowList();
+  }
+}
+
+}  // namespace vantrel

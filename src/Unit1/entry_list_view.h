@@ -1,0 +1,54 @@
+#pragma once
+// A list box over an EntryList: the entry list holds the texts and the selection, the view
+// only shows them. A user's pick (mouse or keyboard) selects in the entry list and raises
+// the view's click handler; a selection made by the program is shown and raises nothing.
+#include <QAbstractListModel>
+#include <QListView>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalogue/entry_list.h"
+
+namespace vantrel {
+
+class EntryListModel : public QAbstractListModel {
+ public:
+  explicit EntryListModel(const EntryList& list, QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+  // Takes over the entry list's texts when they differ from those shown.
+  void Refresh();
+
+ private:
+  const EntryList& list_;
+  std::vector<std::string> shown_;
+};
+
+class EntryListView : public QListView {
+ public:
+  EntryListView(EntryList& list, int itemHeight, QWidget* parent = nullptr);
+  ~EntryListView() override;
+
+  // The list's click handler, raised once per user pick.
+  void SetClickHandler(std::function<void()> handler) { clicked_ = std::move(handler); }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void ShowList();
+  void Pick(int row);
+
+  EntryList& list_;
+  EntryListModel model_;
+  std::function<void()> clicked_;
+  bool pressedOnEntry_ = false;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,73 @@
+#include "Unit1/form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "Unit1/entry_list_view.h"
+#include "Unit1/error_box.h"
+#include "Unit1/layout_constants.h"
+
+namespace vantrel {
+
+TForm1::TForm1(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), cat_(session.cat), messageHook_(ShowMessageBox) {
+  BuildLayout();
+  ConnectEvents();
+  session_.showMessage = [this](const std::string& text) { ShowMessage(text); };
+}
+
+TForm1::~TForm1() { session_.showMessage = nullptr; }
+
+void TForm1::ShowMessage(const std::string& text) const {
+  if (messageHook_) messageHook_(text);
+}
+
+void TForm1::Handle(void (TForm1::*handler)()) {
+  RunHandler([this](const std::string& text) { ShowMessage(text); }, [this, handler] { (this->*handler)(); });
+}
+
+void TForm1::ConnectEvents() {
+  const auto onClick = [this](QAbstractButton* control, void (TForm1::*handler)()) {
+    connect(control, &QAbstractButton::clicked, this, [this, handler] { Handle(handler); });
+  };
+  onClick(Button1, &TForm1::refreshpatches);
+  onClick(Button2, &TForm1::getactivepatch);
+  onClick(FMDMavail, &TForm1::FMDMavailClick);
+  onClick(CheckBox1, &TForm1::chgFMYesNo);
+  onClick(CheckBox2, &TForm1::CheckBox2Click);
+  onClick(CheckBox3, &TForm1::CheckBox3Click);
+  onClick(CheckBox4, &TForm1::CheckBox4Click);
+  onClick(v, &TForm1::turnPatchOn);
+  onClick(Button4, &TForm1::turnPatchOff);
+
+  ListBox1->SetClickHandler([this] { Handle(&TForm1::updedit); });
+  ListBox2->SetClickHandler([this] { Handle(&TForm1::updedit); });
+  ListBox3->SetClickHandler([this] { Handle(&TForm1::actpatches); });
+
+  // Typed or picked, every change of the text counts.
+  connect(path, &QComboBox::editTextChanged, this, [this] { Handle(&TForm1::pathChange); });
+}
+
+// The reference size is the outer size; a window manager's frame is only known once the
+// window is up.
+void TForm1::FitOuterSize() {
+  const QSize frame = frameGeometry().size() - size();
+  if (frame.width() > 0 || frame.height() > 0) resize(kWindowOuterSize - frame);
+}
+
+// Only the first activation loads: coming back from a job script's console or from one of
+// our own message boxes must not rescan.
+bool TForm1::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
+    activatedOnce_ = true;
+    FitOuterSize();
+    Handle(&TForm1::Loadpatches);
+  }
+  return handled;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,93 @@
+#pragma once
+// The program's one window: three lists (Available patches, Destination slots, Active
+// patches), the chosen combination, the preview, the FM/DM controls and the two big buttons.
+// The controls carry the names of the layout; the handlers carry the names of the system and
+// leave the work to the catalogue and the engine.
+#include <QWidget>
+
+#include <string>
+
+#include "engine/session.h"
+#include "rbext/run_shell.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+
+namespace vantrel {
+
+class EntryListView;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(Session& session, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Where error texts and the shell's failure texts go; ShowMessageBox unless replaced.
+  void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+
+  // Handlers. Each raises what the catalogue or the engine raises; the events run them
+  // through the default error handler.
+  void Loadpatches();
+  void refreshpatches();
+  void getslots();
+  void updedit();
+  void turnPatchOn();
+  void turnPatchOff();
+  void getactivepatch();
+  void actpatches();
+  void chgFMYesNo();
+  void CheckBox2Click();
+  void CheckBox3Click();
+  void CheckBox4Click();
+  void FMDMavailClick();
+  void pathChange();
+
+  // Controls, by their layout names.
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+  QComboBox* path = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  EntryListView* ListBox1 = nullptr;
+  EntryListView* ListBox2 = nullptr;
+  EntryListView* ListBox3 = nullptr;
+  QRadioButton* FMDMavail = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QCheckBox* CheckBox1 = nullptr;
+  QCheckBox* CheckBox2 = nullptr;
+  QCheckBox* CheckBox3 = nullptr;
+  QCheckBox* CheckBox4 = nullptr;
+  QPushButton* v = nullptr;
+  QPushButton* Button4 = nullptr;
+  QScrollArea* ScrollBox1 = nullptr;
+  QLabel* Image = nullptr;
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  void BuildLayout();
+  void ConnectEvents();
+  void FitOuterSize();
+  void Handle(void (TForm1::*handler)());
+  void ShowMessage(const std::string& text) const;
+  void MarkOwnModelFiles();
+  void ShowPreview(const std::string& folder);
+
+  Session& session_;
+  Catalogue& cat_;
+  MessageHook messageHook_;
+  bool activatedOnce_ = false;
+};
+
+}  // namespace vantrel

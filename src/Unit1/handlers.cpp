@@ -1,0 +1,125 @@
+// TForm1's handlers: thin steps over the catalogue and the engine.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "Unit1/entry_list_view.h"
+#include "Unit1/form.h"
+#include "Unit1/preview.h"
+#include "Unit1/qt_text.h"
+#include "catalogue/accessors.h"
+#include "catalogue/scan.h"
+#include "engine/activation.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "rbext/text_utils.h"
+
+namespace vantrel {
+
+namespace {
+constexpr const char* kVolumePatchCode = "0099";
+constexpr const char* kActivateCaption = "Activate this choice";
+}  // namespace
+
+void TForm1::Loadpatches() {
+  setWindowTitle(ToQt("Vantrel : " + LowerName(SplitPath(platform::OwnPath()).folder)));
+  refreshpatches();
+  getslots();
+  Image->setPixmap(QPixmap());
+}
+
+void TForm1::refreshpatches() {
+  ScanPatchFolders(cat_);
+  cat_.ListBox1.SetSorted(true);
+  cat_.ListBox2.SetSorted(true);
+  cat_.ListBox3.SetSorted(true);
+  cat_.ListBox1.LoadFromFile(kScanListFile);
+}
+
+void TForm1::getslots() { FillDestinationSlots(cat_); }
+
+void TForm1::updedit() {
+  getslots();
+  if (!cat_.ListBox1.Selected()) cat_.ListBox1.Select(0);
+  if (!cat_.ListBox2.Selected()) cat_.ListBox2.Select(0);
+
+  const std::string code = PatchCode(cat_);
+  const bool volumePatch = code == kVolumePatchCode;
+  if (volumePatch) {
+    Edit1->setText(ToQt(code + " this is a RB vol-file patch..."));
+  } else {
+    Edit1->setText(ToQt(code + " " + PatchFolder(cat_) + " ==> " + cat_.ListBox2.SelectedText()));
+  }
+  ListBox2->setEnabled(!volumePatch);  // a volume patch goes to no slot
+
+  const bool modelFiles = platform::FileExists("fmparam3.dat");
+  CheckBox1->setEnabled(modelFiles);
+  CheckBox1->setToolTip(modelFiles ? "FMparam3.dat available, FM modification possible"
+                                   : "FMparam3.dat UNavailable, FM modification NOT possible");
+
+  ShowPreview(PatchFolder(cat_));
+  MarkOwnModelFiles();
+  Image->adjustSize();  // the scroll box scrolls when the picture is larger
+}
+
+void TForm1::ShowPreview(const std::string& folder) {
+  const auto picture = PreviewPictureFor(folder);
+  if (!picture) return;
+  Image->setPixmap(QPixmap::fromImage(LoadPicture(*picture)));
+}
+
+void TForm1::MarkOwnModelFiles() {
+  FMDMavail->setChecked(platform::FileExists(".\\" + PatchFolder(cat_) + "\\fmparam3.dat"));
+}
+
+void TForm1::turnPatchOn() {
+  v->setText("Working......");
+  ActivateSelection(session_);
+  ListActivePatches(cat_);
+  v->setText(kActivateCaption);
+  updedit();
+  getactivepatch();
+}
+
+void TForm1::turnPatchOff() {
+  Button4->setText("Deactivating..");
+  DeactivateSelection(session_);
+  ListActivePatches(cat_);
+  refreshpatches();
+  Button4->setText("Deactivate selected");
+  updedit();
+}
+
+void TForm1::getactivepatch() { ListActivePatches(cat_); }
+
+void TForm1::actpatches() { ListActivePatches(cat_); }
+
+// The flag is flipped, not read from the check mark: the two can disagree, and the flag
+// is what the engine reads.
+void TForm1::chgFMYesNo() {
+  session_.fmdmChanging = !session_.fmdmChanging;
+  for (QCheckBox* variant : {CheckBox2, CheckBox3, CheckBox4}) variant->setEnabled(session_.fmdmChanging);
+}
+
+void TForm1::CheckBox2Click() { session_.fmVariantFlags[0] = !session_.fmVariantFlags[0]; }
+void TForm1::CheckBox3Click() { session_.fmVariantFlags[1] = !session_.fmVariantFlags[1]; }
+void TForm1::CheckBox4Click() { session_.fmVariantFlags[2] = !session_.fmVariantFlags[2]; }
+
+void TForm1::FMDMavailClick() { MarkOwnModelFiles(); }
+
+// The four names address sibling folders of the working folder, so each new choice is taken
+// relative to the folder the last one made current.
+void TForm1::pathChange() {
+  const std::string text = FromQt(path->currentText());
+  const std::string folder = "..\\" + text;
+  if (!platform::DirectoryExists(folder)) return;
+  platform::ChangeDirectory(folder);
+  Loadpatches();
+  setWindowTitle(ToQt("Vantrel :  " + text));
+}
+
+}  // namespace vantrel

@@ -1,0 +1,121 @@
+// The controls of TForm1 at the positions, sizes and texts of the reference layout.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+
+#include "Unit1/entry_list_view.h"
+#include "Unit1/form.h"
+#include "Unit1/layout_constants.h"
+
+namespace vantrel {
+
+namespace {
+
+// Fonts are given by their pixel height; the style hint picks a look-alike where the named
+// face is not installed, so the lists stay fixed-pitch and the codes line up.
+QFont PixelFont(const char* family, int pixels, QFont::StyleHint hint) {
+  QFont font(family);
+  font.setPixelSize(pixels);
+  font.setStyleHint(hint);
+  return font;
+}
+
+template <typename Control>
+Control* Place(QWidget* parent, const char* name, int left, int top, int width, int height) {
+  auto* control = new Control(parent);
+  control->setObjectName(name);
+  control->setGeometry(left, top, width, height);
+  return control;
+}
+
+template <typename Control>
+Control* PlaceText(QWidget* parent, const char* name, QRect geometry, const char* text) {
+  auto* control = Place<Control>(parent, name, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+  control->setText(text);
+  return control;
+}
+
+// Like the system's radio button, a click only ever marks it; whether it stays marked is
+// decided by its handler, which may clear it again.
+class MarkingRadioButton : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  void nextCheckState() override { setChecked(true); }
+};
+
+}  // namespace
+
+void TForm1::BuildLayout() {
+  setWindowTitle("Vantrel");
+  setFont(PixelFont("MS Sans Serif", 11, QFont::SansSerif));
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+  setPalette(colours);
+  setAutoFillBackground(true);
+  move(kWindowPosition);
+  resize(kWindowOuterSize);  // the frame, when there is one, is taken off at the first activation
+
+  Label5 = PlaceText<QLabel>(this, "Label5", {24, 16, 106, 16}, "working folder :");
+  QFont bold = PixelFont("MS Sans Serif", 13, QFont::SansSerif);
+  bold.setBold(true);
+  Label5->setFont(bold);
+
+  path = Place<QComboBox>(this, "path", 136, 16, 185, 21);
+  path->setEditable(true);
+  path->setInsertPolicy(QComboBox::NoInsert);
+  path->setCompleter(nullptr);  // completing "M" to "Multi" would change folder at the first key
+  path->addItems({"Multi", "Simpatch", "Shellpat", "3dpatch"});
+  path->setEditText("path");  // adding items made the first one current
+
+  Button1 = PlaceText<QPushButton>(this, "Button1", {64, 48, 169, 33}, "Refresh Patch list");
+  Button2 = PlaceText<QPushButton>(this, "Button2", {616, 48, 153, 33}, "Refresh active patch list");
+  Label1 = PlaceText<QLabel>(this, "Label1", {96, 88, 84, 13}, "Available patches");
+  Label2 = PlaceText<QLabel>(this, "Label2", {352, 88, 77, 13}, "Destination slots");
+  Label3 = PlaceText<QLabel>(this, "Label3", {648, 88, 71, 13}, "Active patches");
+
+  const QFont listFont = PixelFont("Courier New", 11, QFont::TypeWriter);
+  const auto placeList = [&](EntryList& list, const char* name, QRect geometry) {
+    auto* view = new EntryListView(list, kListItemHeight, this);
+    view->setObjectName(name);
+    view->setGeometry(geometry);
+    view->setFont(listFont);
+    return view;
+  };
+  ListBox1 = placeList(cat_.ListBox1, "ListBox1", {48, 112, 201, 265});
+  ListBox2 = placeList(cat_.ListBox2, "ListBox2", {304, 112, 217, 265});
+  ListBox3 = placeList(cat_.ListBox3, "ListBox3", {608, 112, 177, 265});
+
+  FMDMavail = PlaceText<MarkingRadioButton>(this, "FMDMavail", {40, 392, 217, 17},
+                                            "Flight Model / Damage Model available");
+  FMDMavail->setAutoExclusive(false);  // else the program could not clear it
+  Label4 = PlaceText<QLabel>(this, "Label4", {304, 392, 166, 13}, "Selected patch => slot combination");
+  Edit1 = PlaceText<QLineEdit>(this, "Edit1", {304, 408, 241, 21}, "none");
+
+  CheckBox1 = PlaceText<QCheckBox>(this, "CheckBox1", {304, 440, 241, 17}, "Enable FM/DM changing");
+  CheckBox1->setToolTip("only works if fmparam*.dat available");
+  CheckBox2 = PlaceText<QCheckBox>(this, "CheckBox2", {304, 464, 177, 17}, "fmparamS.dat / acspecS.dat");
+  CheckBox3 = PlaceText<QCheckBox>(this, "CheckBox3", {304, 488, 177, 17}, "fmparam2.dat / acspecs2.dat");
+  CheckBox4 = PlaceText<QCheckBox>(this, "CheckBox4", {304, 512, 169, 17}, "fmparam3.dat / acspecs3.dat");
+  for (QCheckBox* variant : {CheckBox2, CheckBox3, CheckBox4}) variant->setEnabled(false);
+
+  v = PlaceText<QPushButton>(this, "v", {336, 536, 169, 49}, "Activate this choice");
+  Button4 = PlaceText<QPushButton>(this, "Button4", {632, 536, 145, 49}, "Deactivate Selected");
+
+  ScrollBox1 = Place<QScrollArea>(this, "ScrollBox1", 40, 592, 309, 169);
+  ScrollBox1->setWidgetResizable(false);
+  Image = new QLabel;
+  Image->setObjectName("Image");
+  Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ScrollBox1->setWidget(Image);
+  Image->setGeometry(0, 0, 305, 165);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,12 @@
+#pragma once
+// The window's reference layout, in pixels at 96 pixels per inch.
+#include <QPoint>
+#include <QSize>
+
+namespace vantrel {
+
+inline constexpr QPoint kWindowPosition{273, 142};
+inline constexpr QSize kWindowOuterSize{875, 868};
+inline constexpr int kListItemHeight = 14;
+
+}  // namespace vantrel

@@ -1,0 +1,31 @@
+#include "Unit1/preview.h"
+
+#include "Unit1/jpeg/jpeg_image.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/search.h"
+#include "rbext/text_utils.h"
+
+namespace vantrel {
+
+namespace {
+constexpr const char* kDefaultPicture = "vantrel-files\\aplane.jpg";
+}
+
+std::optional<std::string> PreviewPictureFor(const std::string& folder) {
+  const std::string prefix = ".\\" + folder + "\\";
+  const std::string first = platform::FindFirstName(prefix + "*.jpg", platform::Admit::Everything);
+  if (!first.empty()) return prefix + first;
+  if (platform::FileExists(kDefaultPicture)) return std::string(kDefaultPicture);
+  return std::nullopt;
+}
+
+QImage LoadPicture(const std::string& path) {
+  const std::string extension = LowerName(SplitPath(path).extension);
+  if (extension != ".jpg" && extension != ".jpeg") {
+    throw Error("Unknown picture file extension (" + extension + ")");
+  }
+  return DecodeJpegFile(path);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,19 @@
+#pragma once
+// The preview picture of a patch folder.
+#include <QImage>
+
+#include <optional>
+#include <string>
+
+namespace vantrel {
+
+// The picture to show for the patch folder `folder` of the working folder: its first ".jpg"
+// as the directory search returns it (every entry admitted), else the support folder's
+// default picture, else none.
+std::optional<std::string> PreviewPictureFor(const std::string& folder);
+
+// Decodes a picture file with the decoder its extension names. Raises vantrel::Error when
+// the extension is unknown or the file cannot be decoded.
+QImage LoadPicture(const std::string& path);
+
+}  // namespace vantrel

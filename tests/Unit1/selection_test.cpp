@@ -1,0 +1,134 @@
+// Picks in the lists, by mouse and keyboard, and what updedit makes of them.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QTest>
+
+#include <filesystem>
+
+#include "Unit1/entry_list_view.h"
+#include "Unit1/qt_text.h"
+#include "samplegame/sample_game.h"
+#include "window_fixture.h"
+
+namespace vantrel::testing {
+namespace {
+
+QSize SizeOf(const samplegame::SamplePicture& picture) { return {picture.spec.width, picture.spec.height}; }
+
+class SelectionTest : public WindowTest {
+ protected:
+  std::string Edit1() const { return FromQt(Find<QLineEdit>("Edit1")->text()); }
+  QPixmap Preview() const { return Find<QLabel>("Image")->pixmap(); }
+  bool OwnModelMarked() const { return Find<QRadioButton>("FMDMavail")->isChecked(); }
+};
+
+TEST_F(SelectionTest, PatchAndSlotClicksFillTheCombinationPreviewAndModelControls) {
+  ClickEntry("ListBox1", "031F FE2b Fighter");
+  // The first slot was taken for the user, and is shown taken.
+  const std::string firstSlot = Shown("ListBox2").front();
+  EXPECT_EQ(Highlighted("ListBox1"), "031F FE2b Fighter");
+  EXPECT_EQ(Highlighted("ListBox2"), firstSlot);
+  EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> " + firstSlot);
+  EXPECT_EQ(Preview().size(), SizeOf(samplegame::kAircraftPreview));
+  EXPECT_EQ(Find<QLabel>("Image")->size(), SizeOf(samplegame::kAircraftPreview));
+  EXPECT_TRUE(OwnModelMarked());
+  auto* enable = Find<QCheckBox>("CheckBox1");
+  EXPECT_TRUE(enable->isEnabled());
+  EXPECT_EQ(enable->toolTip(), "FMparam3.dat available, FM modification possible");
+
+  const std::string slot = SlotLine("0305");
+  ASSERT_FALSE(slot.empty());
+  ClickEntry("ListBox2", slot);
+  EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> " + slot);
+  EXPECT_EQ(session_.cat.ListBox2.SelectedText(), slot);
+
+  ClickEntry("ListBox1", "0311 Camel Views");  // two pictures: the first the search returns
+  EXPECT_EQ(Preview().size(), SizeOf(samplegame::kFirstCamelPreview));
+  EXPECT_FALSE(OwnModelMarked());
+  ClickEntry("ListBox1", "060E Big Tank");  // none of its own: the support folder's
+  EXPECT_EQ(Preview().size(), SizeOf(samplegame::kDefaultPreview));
+  EXPECT_EQ(Edit1(), "060E Big Tank ==> " + slot);
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(SelectionTest, KeysPickLikeClicksAndProgramSelectionsRaiseNothing) {
+  ClickEntry("ListBox1", "0311 Camel Views");
+  QTest::keyClick(Find<QListView>("ListBox1"), Qt::Key_Down);
+  EXPECT_EQ(session_.cat.ListBox1.Selected(), 2);
+  EXPECT_TRUE(Edit1().starts_with("031F FE2b Fighter ==> ")) << Edit1();
+  EXPECT_TRUE(OwnModelMarked());
+
+  session_.cat.ListBox1.Select(3);
+  EXPECT_EQ(Highlighted("ListBox1"), "060E Big Tank");
+  EXPECT_TRUE(Edit1().starts_with("031F FE2b Fighter ==> ")) << Edit1();
+  EXPECT_TRUE(OwnModelMarked());
+
+  // A key that moves nothing picks nothing.
+  QTest::keyClick(Find<QListView>("ListBox1"), Qt::Key_End);
+  QTest::keyClick(Find<QListView>("ListBox1"), Qt::Key_Down);
+  EXPECT_EQ(session_.cat.ListBox1.Selected(), 3);
+  EXPECT_TRUE(Edit1().starts_with("031F FE2b Fighter ==> ")) << Edit1();
+}
+
+TEST_F(SelectionTest, VolumePatchTakesNoSlot) {
+  ClickEntry("ListBox1", "0099 SpringMaps");
+  EXPECT_EQ(Edit1(), "0099 this is a RB vol-file patch...");
+  auto* slotList = Find<QListView>("ListBox2");
+  EXPECT_FALSE(slotList->isEnabled());
+  ClickEntry("ListBox2", SlotLine("0305"));
+  EXPECT_EQ(session_.cat.ListBox2.Selected(), 0);
+  EXPECT_EQ(Edit1(), "0099 this is a RB vol-file patch...");
+
+  ClickEntry("ListBox1", "060E Big Tank");
+  EXPECT_TRUE(slotList->isEnabled());
+}
+
+TEST_F(SelectionTest, ModelChangingNeedsTheWorkingFoldersModelFile) {
+  std::filesystem::remove(Work() / "fmparam3.dat");
+  ClickEntry("ListBox1", "031F FE2b Fighter");
+  auto* enable = Find<QCheckBox>("CheckBox1");
+  EXPECT_FALSE(enable->isEnabled());
+  EXPECT_EQ(enable->toolTip(), "FMparam3.dat UNavailable, FM modification NOT possible");
+  EXPECT_TRUE(OwnModelMarked());  // the patch still brings its own
+}
+
+TEST_F(SelectionTest, PreviewThatCannotBeDecodedKeepsThePreviousPicture) {
+  ClickEntry("ListBox1", "0311 Camel Views");
+  const qint64 shown = Preview().cacheKey();
+  temp_.write("game/Simpatch/FE2b Fighter/a_broken.jpg", "not a picture at all");  // found before fe2b.jpg
+
+  ClickEntry("ListBox1", "031F FE2b Fighter");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(Preview().cacheKey(), shown);
+  EXPECT_EQ(Preview().size(), SizeOf(samplegame::kFirstCamelPreview));
+  EXPECT_FALSE(OwnModelMarked());  // the handler ended before marking it
+}
+
+TEST_F(SelectionTest, SlotClickWithNoPatchesShowsTheListErrorAndChangesNothing) {
+  ClickEntry("ListBox1", "031F FE2b Fighter");
+  const std::string combination = Edit1();
+
+  // Picked from the combo box by keys: Simpatch, then Shellpat, which holds no patches.
+  auto* path = Find<QComboBox>("path");
+  QTest::keyClick(path, Qt::Key_Down);
+  QTest::keyClick(path, Qt::Key_Down);
+  ASSERT_EQ(path->currentText(), "Shellpat");
+  EXPECT_EQ(std::filesystem::current_path(), Game() / "Shellpat");
+  EXPECT_EQ(FromQt(form_->windowTitle()), "Vantrel :  Shellpat");
+  EXPECT_TRUE(Shown("ListBox1").empty());
+  EXPECT_EQ(Shown("ListBox2").size(), 774u);
+  ASSERT_TRUE(messages_.empty());
+
+  ClickEntry("ListBox2", SlotLine("0305"));
+  EXPECT_EQ(messages_, std::vector<std::string>{"List index out of bounds (-1)"});
+  EXPECT_EQ(Edit1(), combination);
+  EXPECT_TRUE(OwnModelMarked());
+  // Shellpat has no model file: had updedit gone on, the box would say so.
+  EXPECT_EQ(Find<QCheckBox>("CheckBox1")->toolTip(), "FMparam3.dat available, FM modification possible");
+}
+
+}  // namespace
+}  // namespace vantrel::testing
