@@ -84,6 +84,15 @@ TEST(FindEntries, PlainNamesFindTheirCaseVariant) {
   EXPECT_EQ(Names(FindEntries("game", Admit::FilesAndFolders)), Names_{"Game"});
 }
 
+TEST(FindEntries, PlainNameGivesTheExactEntryAloneWhenLinuxHoldsSeveralCases) {
+  TempDir dir;
+  dir.write("RB.VOL", "x");
+  dir.write("rb.vol", "x");
+  EXPECT_EQ(Names(FindEntries("rb.vol", Admit::Files)), Names_{"rb.vol"});
+  EXPECT_EQ(FindFirstName("rb.vol", Admit::Files), "rb.vol");
+  EXPECT_EQ(Names(FindEntries("Rb.Vol", Admit::Files)), (Names_{"RB.VOL", "rb.vol"}));
+}
+
 TEST(FindEntries, PlainNamesHonourTheAdmissionRules) {
   TempDir dir;
   LayOutMixedFolder(dir);
