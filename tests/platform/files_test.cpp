@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "in_out_code.h"
 #include "platform/errors.h"
 #include "temp_dir.h"
 
@@ -12,17 +13,8 @@ namespace vantrel::platform {
 namespace {
 
 namespace fs = std::filesystem;
+using vantrel::platform::testing::InOutCode;
 using vantrel::testing::TempDir;
-
-template <class Action>
-int InOutCode(Action action) {
-  try {
-    action();
-  } catch (const InOutError& error) {
-    return error.code();
-  }
-  return 0;
-}
 
 fs::file_time_type OldTime() { return fs::file_time_type::clock::now() - std::chrono::hours(24 * 400); }
 

@@ -5,23 +5,15 @@
 #include <array>
 #include <filesystem>
 
+#include "in_out_code.h"
 #include "platform/errors.h"
 #include "temp_dir.h"
 
 namespace vantrel::platform {
 namespace {
 
+using vantrel::platform::testing::InOutCode;
 using vantrel::testing::TempDir;
-
-template <class Action>
-int InOutCode(Action action) {
-  try {
-    action();
-  } catch (const InOutError& error) {
-    return error.code();
-  }
-  return 0;
-}
 
 TEST(RecordFile, ReadsAndWritesAtOffsets) {
   TempDir dir;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "in_out_code.h"
 #include "platform/errors.h"
 #include "temp_dir.h"
 
@@ -11,18 +12,9 @@ namespace vantrel::platform {
 namespace {
 
 using vantrel::testing::CrLf;
+using vantrel::platform::testing::InOutCode;
 using vantrel::testing::TempDir;
 using Lines = std::vector<std::string>;
-
-template <class Action>
-int InOutCode(Action action) {
-  try {
-    action();
-  } catch (const InOutError& error) {
-    return error.code();
-  }
-  return 0;
-}
 
 TEST(TextFileWriter, WritesCrLfLinesAndEmptiesAnExistingFile) {
   TempDir dir;
