@@ -1,0 +1,57 @@
+#include "cmdshell/shell_paths.h"
+
+#include <filesystem>
+
+#include "platform/files.h"
+#include "platform/names.h"
+#include "platform/wildcard.h"
+
+namespace vantrel::cmdshell {
+
+namespace {
+
+bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+
+}  // namespace
+
+bool HasWildcards(std::string_view name) {
+  return platform::WildcardPattern(platform::SplitLastComponent(name).name).HasWildcards();
+}
+
+bool IsWellFormedName(std::string_view name, bool wildcardsAllowed) {
+  std::size_t pos = 0;
+  while (pos <= name.size()) {
+    std::size_t end = pos;
+    while (end < name.size() && !IsPathSeparator(name[end])) ++end;
+    std::string component(name.substr(pos, end - pos));
+    const bool last = end == name.size();
+    if (last && wildcardsAllowed) {
+      for (char& c : component) {
+        if (c == '?' || c == '*') c = '_';
+      }
+    }
+    if (!component.empty() && component != "." && component != ".." && !platform::WindowsCanHold(component)) {
+      return false;
+    }
+    pos = end + 1;
+  }
+  return true;
+}
+
+bool EndsWithSeparator(std::string_view name) { return !name.empty() && IsPathSeparator(name.back()); }
+
+std::string JoinName(std::string_view folder, std::string_view name) {
+  if (folder.empty()) return std::string(name);
+  std::string joined(folder);
+  if (!EndsWithSeparator(joined)) joined += '\\';
+  return joined + std::string(name);
+}
+
+std::string FullPathForDisplay(std::string_view name) {
+  const platform::PathParts parts = platform::SplitLastComponent(name);
+  const std::filesystem::path folder = platform::ResolvePath(parts.folder);
+  std::filesystem::path full = folder.is_absolute() ? folder : platform::CurrentDirectory() / folder;
+  return (full / parts.name).lexically_normal().string();
+}
+
+}  // namespace vantrel::cmdshell

@@ -1,0 +1,24 @@
+#pragma once
+// Names on a command line, as the commands see them before the platform layer resolves them.
+#include <string>
+#include <string_view>
+
+namespace vantrel::cmdshell {
+
+// The last component holds "?" or "*".
+bool HasWildcards(std::string_view name);
+
+// False for a name cmd refuses as bad syntax: a component Windows cannot hold, or a
+// wildcard anywhere but in the last component (or at all, unless `wildcardsAllowed`).
+bool IsWellFormedName(std::string_view name, bool wildcardsAllowed);
+
+bool EndsWithSeparator(std::string_view name);
+
+// folder + "\" + name, or the name alone for the current folder.
+std::string JoinName(std::string_view folder, std::string_view name);
+
+// The full path of a name the way cmd reports it: the current folder in front, the folder
+// part found on disk, "." and ".." worked out; the last component as written.
+std::string FullPathForDisplay(std::string_view name);
+
+}  // namespace vantrel::cmdshell
