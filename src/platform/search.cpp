@@ -48,24 +48,31 @@ std::optional<FoundEntry> ExactEntry(const std::string& folder, const std::strin
 template <class Visit>
 void ScanMatches(std::string_view pathPattern, Admit admit, Visit visit) {
   PathParts parts = SplitLastComponent(pathPattern);
-  const std::string folder = ResolvePath(parts.folder);
   const WildcardPattern pattern(parts.name);
 
-  // A plain name needs no listing when it is there as written; the folder is read only
-  // to find a variant in another letter case.
-  if (!pattern.HasWildcards() && pattern.Matches(parts.name)) {
-    if (auto entry = ExactEntry(folder, parts.name, admit)) {
-      visit(std::move(*entry));
-      return;
+  // A folder that opens as written needs no resolving: every component exists exactly,
+  // and an exact match always wins. Searches run by the thousand, so this saves a lookup each.
+  std::string folder = parts.folder;
+  std::replace(folder.begin(), folder.end(), '\\', '/');
+  detail::DirHandle dir;
+  if (pattern.HasWildcards()) dir = detail::OpenDir(folder);
+  if (!dir) {
+    folder = ResolvePath(parts.folder);
+    // A plain name needs no listing when it is there as written; the folder is read only
+    // to find a variant in another letter case.
+    if (!pattern.HasWildcards() && pattern.Matches(parts.name)) {
+      if (auto entry = ExactEntry(folder, parts.name, admit)) {
+        visit(std::move(*entry));
+        return;
+      }
     }
+    dir = detail::OpenDir(folder);
   }
-
-  detail::DirHandle dir = detail::OpenDir(folder);
   if (!dir) return;
   const int dirFd = ::dirfd(dir.get());
   while (const dirent* entry = ::readdir(dir.get())) {
     std::string_view name(entry->d_name);
-    if (!NameAdmitted(name, admit) || !pattern.Matches(name)) continue;
+    if (!pattern.Matches(name) || !NameAdmitted(name, admit)) continue;
     bool directory = EntryIsDirectory(dirFd, *entry);
     if (directory && admit == Admit::Files) continue;
     visit(FoundEntry{std::string(name), directory, IsHiddenName(name)});
