@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "in_out_code.h"
 #include "platform/errors.h"
+#include "platform/record_file.h"
+#include "platform/text_file.h"
 #include "temp_dir.h"
 
 namespace vantrel::platform {
@@ -132,6 +135,37 @@ TEST(DeleteFileAt, RemovesFilesNeverFolders) {
   EXPECT_TRUE(dir.exists("Multi"));
   EXPECT_EQ(InOutCode([] { DeleteFileAt("rb.vol"); }), 2);
   EXPECT_EQ(InOutCode([] { DeleteFileAt("nowhere\\rb.vol"); }), 2);
+}
+
+// Root ignores permission bits but not the immutable attribute.
+class Immutable {
+ public:
+  explicit Immutable(const fs::path& file) : file_(file) {
+    set_ = std::system(("chattr +i '" + file_.string() + "' 2>/dev/null").c_str()) == 0;
+  }
+  ~Immutable() {
+    if (set_) std::system(("chattr -i '" + file_.string() + "'").c_str());
+  }
+  bool set() const { return set_; }
+
+ private:
+  fs::path file_;
+  bool set_ = false;
+};
+
+TEST(ImmutableFiles, RefusedWithAccessDenied) {
+  TempDir dir;
+  dir.write("locked.vol", "kept");
+  dir.write("src.vol", "new");
+  Immutable locked(dir.path() / "locked.vol");
+  if (!locked.set()) GTEST_SKIP() << "chattr +i is not available on this file system";
+  EXPECT_EQ(InOutCode([] { DeleteFileAt("LOCKED.VOL"); }), 5);
+  EXPECT_EQ(InOutCode([] { CopyFileKeepTime("src.vol", "locked.vol"); }), 5);
+  EXPECT_EQ(InOutCode([] { MoveFileTo("src.vol", "locked.vol"); }), 5);
+  EXPECT_EQ(InOutCode([] { TextFileWriter out("locked.vol"); }), 5);
+  EXPECT_EQ(InOutCode([] { RecordFile file("locked.vol", RecordFile::Mode::ReadWrite); }), 5);
+  EXPECT_EQ(dir.read("locked.vol"), "kept");
+  EXPECT_TRUE(dir.exists("src.vol"));
 }
 
 TEST(MoveFileTo, ReplacesTheTargetAndRenamesCase) {
