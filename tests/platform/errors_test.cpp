@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 namespace vantrel {
 namespace {
 
@@ -16,23 +14,9 @@ TEST(Errors, TextsByNumber) {
   EXPECT_STREQ(InOutError(101).what(), "Disk full");
   EXPECT_STREQ(InOutError(106).what(), "Invalid numeric input");
   EXPECT_STREQ(InOutError(103).what(), "I/O error 103");
-  EXPECT_STREQ(InOutError(32).what(), "I/O error 32");
   EXPECT_EQ(InOutError(101).code(), 101);
   EXPECT_STREQ(ListIndexError(-1).what(), "List index out of bounds (-1)");
   EXPECT_STREQ(ListIndexError(1025).what(), "List index out of bounds (1025)");
-}
-
-TEST(Errors, PosixFailuresTakeWindowsNumbers) {
-  struct Mapping {
-    int err;
-    int code;
-  };
-  for (Mapping m : {Mapping{ENOENT, 2}, {ENOTDIR, 3}, {ENAMETOOLONG, 3}, {EMFILE, 4}, {EACCES, 5}, {EROFS, 5},
-                    {EISDIR, 5}, {ENOSPC, 101}, {EDQUOT, 101}, {ELOOP, ELOOP}}) {
-    InOutError error = InOutError::FromErrno(m.err);
-    EXPECT_EQ(error.code(), m.code) << "errno " << m.err;
-  }
-  EXPECT_STREQ(InOutError::FromErrno(ELOOP).what(), ("I/O error " + std::to_string(ELOOP)).c_str());
 }
 
 }  // namespace
