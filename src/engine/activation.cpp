@@ -6,6 +6,7 @@
 
 #include "catalogue/accessors.h"
 #include "engine/aircraft_body.h"
+#include "engine/job.h"
 #include "engine/object_bodies.h"
 #include "engine/script_text.h"
 #include "engine/volume_bodies.h"
@@ -27,13 +28,14 @@ constexpr const char* kVolumeScript = "0099.bat";
 
 enum class Trailer { None, SelfDeletion, SelfDeletionAndPause };
 
-using Body = std::function<void(platform::TextFileWriter&)>;
+using Body = std::function<void(Job&)>;
 
 // The frame of every job: the body, then the trailer. The file is closed before anyone
 // starts the shell on it; after an error it is closed too, holding what was written.
-void WriteJobScript(const std::string& name, const Body& body, Trailer trailer) {
+void WriteJobScript(Session& s, const std::string& name, const Body& body, Trailer trailer) {
   platform::TextFileWriter scriptFile(name);
-  body(scriptFile);
+  Job job(s, scriptFile);
+  body(job);
   if (trailer != Trailer::None) scriptFile.WriteLine(SelfDeletionLine(name));
   if (trailer == Trailer::SelfDeletionAndPause) scriptFile.WriteLine("Pause");
   scriptFile.Close();
@@ -64,9 +66,9 @@ std::string WriteActivationScript(Session& s) {
   if (patchType >= kFirstNonObjectIndex) {
     const bool volume = patchType == kVolumeIndex;
     WriteJobScript(
-        kVolumeScript,
-        [&](platform::TextFileWriter& scriptFile) {
-          if (volume) InstallVolumePatch(s, scriptFile);
+        s, kVolumeScript,
+        [&](Job& job) {
+          if (volume) InstallVolumePatch(job);
         },
         volume ? Trailer::SelfDeletion : Trailer::None);
     return kVolumeScript;
@@ -74,14 +76,14 @@ std::string WriteActivationScript(Session& s) {
 
   const std::string name = slotCode + ".bat";
   WriteJobScript(
-      name,
-      [&](platform::TextFileWriter& scriptFile) {
+      s, name,
+      [&](Job& job) {
         s.sourceIndex = patchType;
         s.targetIndex = slotType;
         if (classCode == kAircraftClass) {
-          InstallAircraftPatch(s, scriptFile);
+          InstallAircraftPatch(job);
         } else if (IsObjectClass(classCode)) {
-          InstallObjectPatch(s, scriptFile);
+          InstallObjectPatch(job);
         }
       },
       Trailer::SelfDeletionAndPause);
@@ -97,9 +99,9 @@ std::optional<std::string> WriteDeactivationScript(Session& s) {
 
   if (typeIndex >= kFirstNonObjectIndex) {
     WriteJobScript(
-        kVolumeScript,
-        [&](platform::TextFileWriter& scriptFile) {
-          if (typeIndex == kVolumeIndex) RemoveVolumePatch(s, scriptFile);
+        s, kVolumeScript,
+        [&](Job& job) {
+          if (typeIndex == kVolumeIndex) RemoveVolumePatch(job);
         },
         Trailer::SelfDeletion);
     return kVolumeScript;
@@ -107,14 +109,14 @@ std::optional<std::string> WriteDeactivationScript(Session& s) {
 
   const std::string name = code + ".bat";
   WriteJobScript(
-      name,
-      [&](platform::TextFileWriter& scriptFile) {
+      s, name,
+      [&](Job& job) {
         if (classCode == kAircraftClass) {
           // The slot's own records return to stock: the pair of the last activation may
           // belong to another slot entirely.
-          RemoveAircraftPatch(s, scriptFile, code, RecordPair{typeIndex, typeIndex});
+          RemoveAircraftPatch(job, code, RecordPair{typeIndex, typeIndex});
         } else if (IsObjectClass(classCode)) {
-          RemoveObjectPatch(scriptFile, code);
+          RemoveObjectPatch(job, code);
         }
       },
       Trailer::SelfDeletion);

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "catalogue/accessors.h"
 #include "engine/support_folder.h"
 #include "platform/files.h"
 #include "platform/record_file.h"
@@ -51,24 +51,24 @@ void CopyRecord(const std::string& source, std::string_view working, std::size_t
 
 }  // namespace
 
-void TransferModelRecords(Session& s, bool restore, RecordPair pair) {
+void TransferModelRecords(Job& job, bool restore, RecordPair pair) {
+  const Session& s = job.s;
   if (!restore && !s.fmdmChanging) return;
-  const std::string patchFolder = restore ? std::string() : PatchFolder(s.cat);
   for (const ModelFile& file : kModelFiles) {
     const std::string stock = std::string(kSupportFolder) + std::string(file.name);
     if (!platform::FileExists(stock) || !platform::FileExists(file.name)) continue;
     if (!restore && !s.fmVariantFlags[file.variant]) continue;
     std::string source = stock;
     if (!restore) {
-      std::string own = patchFolder + "\\" + std::string(file.name);
-      if (platform::FileExists(own)) source = std::move(own);
+      const std::vector<std::string> own = job.patchFiles.Find(file.name);
+      if (!own.empty()) source = job.patchFiles.Folder() + "\\" + own.front();
     }
     CopyRecord(source, file.name, file.recordSize, pair);
   }
 }
 
-void TransferModelRecords(Session& s, bool restore) {
-  TransferModelRecords(s, restore, RecordPair{s.sourceIndex, s.targetIndex});
+void TransferModelRecords(Job& job, bool restore) {
+  TransferModelRecords(job, restore, RecordPair{job.s.sourceIndex, job.s.targetIndex});
 }
 
 }  // namespace vantrel

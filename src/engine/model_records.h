@@ -3,7 +3,7 @@
 // while a job script is written.
 #include <cstdint>
 
-#include "engine/session.h"
+#include "engine/job.h"
 
 namespace vantrel {
 
@@ -17,9 +17,9 @@ struct RecordPair {
 // stock and a working copy. restore false: only with FM/DM changing on, for the chosen
 // variants, the patch's own records where it has them, else the stock ones.
 // Raises InOutError; files handled before the failure keep their new records.
-void TransferModelRecords(Session& s, bool restore, RecordPair pair);
+void TransferModelRecords(Job& job, bool restore, RecordPair pair);
 
 // The pair of the last activation (sourceIndex, targetIndex).
-void TransferModelRecords(Session& s, bool restore);
+void TransferModelRecords(Job& job, bool restore);
 
 }  // namespace vantrel

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "catalogue/accessors.h"
-#include "platform/search.h"
 
 namespace vantrel {
 
@@ -21,43 +20,41 @@ std::string MarkerCreationLine(std::string_view slotCode, std::string_view patch
   return "echo Active > " + QuotedName(std::string(slotCode) + "_" + std::string(patchFolder) + ".aop");
 }
 
-void WriteCopyLines(platform::TextFileWriter& scriptFile, CopyForm form, std::string_view folder,
-                    std::string_view mask, const std::function<std::string(std::string_view)>& target) {
-  const std::string folderPrefix = std::string(folder) + "\\";
-  for (const auto& found : platform::FindEntries(folderPrefix + std::string(mask), platform::Admit::Files)) {
-    scriptFile.WriteLine(CopyLine(form, folderPrefix + found.name, target(found.name)));
+void WriteCopyLines(Job& job, CopyForm form, std::string_view mask,
+                    const std::function<std::string(std::string_view)>& target) {
+  for (const std::string& name : job.patchFiles.Find(mask)) {
+    job.scriptFile.WriteLine(CopyLine(form, job.patchFiles.Folder() + "\\" + name, target(name)));
   }
 }
 
-void CopyObjectFiles(Session& s, platform::TextFileWriter& scriptFile) {
-  const std::string folder = PatchFolder(s.cat);
-  const std::string patchCode = PatchCode(s.cat);
-  const std::string slotCode = SlotCode(s.cat);
+void CopyObjectFiles(Job& job) {
+  const std::string patchCode = PatchCode(job.s.cat);
+  const std::string slotCode = SlotCode(job.s.cat);
   // The whole rest of the name: a cut one would install a file that no removal pattern finds.
   const auto underSlotCode = [&](std::string_view name) { return slotCode + std::string(From(name, 5)); };
   for (std::string_view extension : kObjectExtensions) {
-    WriteCopyLines(scriptFile, kObjectCopy, folder, patchCode + "????" + std::string(extension), underSlotCode);
+    WriteCopyLines(job, kObjectCopy, patchCode + "????" + std::string(extension), underSlotCode);
   }
 }
 
-void InstallObjectPatch(Session& s, platform::TextFileWriter& scriptFile) {
-  const std::string slotCode = SlotCode(s.cat);
-  scriptFile.WriteLine("echo deleting " + slotCode);
-  RemoveObjectPatch(scriptFile, slotCode);
-  scriptFile.WriteLine(MarkerDeletionLine(slotCode));
-  CopyObjectFiles(s, scriptFile);
-  scriptFile.WriteLine(MarkerCreationLine(slotCode, PatchFolder(s.cat)));
+void InstallObjectPatch(Job& job) {
+  const std::string slotCode = SlotCode(job.s.cat);
+  job.scriptFile.WriteLine("echo deleting " + slotCode);
+  RemoveObjectPatch(job, slotCode);
+  job.scriptFile.WriteLine(MarkerDeletionLine(slotCode));
+  CopyObjectFiles(job);
+  job.scriptFile.WriteLine(MarkerCreationLine(slotCode, job.patchFiles.Folder()));
 }
 
-void DeleteObjectFiles(platform::TextFileWriter& scriptFile, std::string_view code) {
+void DeleteObjectFiles(Job& job, std::string_view code) {
   for (std::string_view extension : kObjectExtensions) {
-    scriptFile.WriteLine("del " + std::string(code) + "????" + std::string(extension));
+    job.scriptFile.WriteLine("del " + std::string(code) + "????" + std::string(extension));
   }
 }
 
-void RemoveObjectPatch(platform::TextFileWriter& scriptFile, std::string_view code) {
-  DeleteObjectFiles(scriptFile, code);
-  scriptFile.WriteLine(MarkerDeletionLine(code));
+void RemoveObjectPatch(Job& job, std::string_view code) {
+  DeleteObjectFiles(job, code);
+  job.scriptFile.WriteLine(MarkerDeletionLine(code));
 }
 
 }  // namespace vantrel

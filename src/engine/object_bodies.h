@@ -4,31 +4,30 @@
 #include <string>
 #include <string_view>
 
+#include "engine/job.h"
 #include "engine/script_text.h"
-#include "engine/session.h"
-#include "platform/text_file.h"
 
 namespace vantrel {
 
 // Copy lines for the patch's shape and texture files, under the slot's code.
-void CopyObjectFiles(Session& s, platform::TextFileWriter& scriptFile);
+void CopyObjectFiles(Job& job);
 
 // Body for a slot of classes 04 to 0E: empty the slot, copy, then create the marker.
-void InstallObjectPatch(Session& s, platform::TextFileWriter& scriptFile);
+void InstallObjectPatch(Job& job);
 
 // The del lines of a slot's shape and texture files.
-void DeleteObjectFiles(platform::TextFileWriter& scriptFile, std::string_view code);
+void DeleteObjectFiles(Job& job, std::string_view code);
 
 // Body that empties a slot of classes 04 to 0E and drops its markers.
-void RemoveObjectPatch(platform::TextFileWriter& scriptFile, std::string_view code);
+void RemoveObjectPatch(Job& job, std::string_view code);
 
 // Pieces the aircraft body shares.
 std::string MarkerDeletionLine(std::string_view code);
 std::string MarkerCreationLine(std::string_view slotCode, std::string_view patchFolder);
 
-// One copy line for every plain file the search `mask` finds in `folder`, in search order;
-// `target` gives the name in the working folder for a found name.
-void WriteCopyLines(platform::TextFileWriter& scriptFile, CopyForm form, std::string_view folder,
-                    std::string_view mask, const std::function<std::string(std::string_view)>& target);
+// One copy line for every plain file of the patch folder that `mask` matches, in search
+// order; `target` gives the name in the working folder for a found name.
+void WriteCopyLines(Job& job, CopyForm form, std::string_view mask,
+                    const std::function<std::string(std::string_view)>& target);
 
 }  // namespace vantrel

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/accessors.h"
 #include "engine/script_text.h"
 #include "platform/search.h"
 #include "rbext/text_utils.h"
@@ -58,14 +57,22 @@ struct RecognisedArchive {
   std::string Target() const { return std::string(home.folder) + name; }
 };
 
-// The recognised archives of `folder`, in search order; names of other archives are ignored.
-std::vector<RecognisedArchive> ArchivesIn(const std::string& folder) {
+// The recognised archives among `found`, in its order; archives of other names are ignored.
+std::vector<RecognisedArchive> Recognised(const std::vector<std::string>& found) {
   std::vector<RecognisedArchive> archives;
-  for (const auto& found : platform::FindEntries(folder + "\\*.vol", platform::Admit::Files)) {
-    std::string name = LowerName(found.name);
+  for (const std::string& foundName : found) {
+    std::string name = LowerName(foundName);
     if (auto home = HomeOf(name)) archives.push_back({std::move(name), *home});
   }
   return archives;
+}
+
+std::vector<std::string> VolumesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (auto& found : platform::FindEntries(folder + "\\*.vol", platform::Admit::Files)) {
+    names.push_back(std::move(found.name));
+  }
+  return names;
 }
 
 // A folder part that would send the search out of the patch folders, into the working
@@ -74,9 +81,10 @@ bool LeavesPatchFolders(std::string_view folder) { return folder.empty() || fold
 
 }  // namespace
 
-void InstallVolumePatch(Session& s, platform::TextFileWriter& scriptFile) {
-  const std::string folder = PatchFolder(s.cat);
-  for (const RecognisedArchive& archive : ArchivesIn(folder)) {
+void InstallVolumePatch(Job& job) {
+  platform::TextFileWriter& scriptFile = job.scriptFile;
+  const std::string& folder = job.patchFiles.Folder();
+  for (const RecognisedArchive& archive : Recognised(job.patchFiles.Find("*.vol"))) {
     const std::string target = VolumePath(archive.Target());
     const std::string backup = VolumePath(archive.Target() + ".orig");
     scriptFile.WriteLine("if exist " + target + " if not exist " + backup + " copy " + target + " " + backup);
@@ -85,12 +93,14 @@ void InstallVolumePatch(Session& s, platform::TextFileWriter& scriptFile) {
   scriptFile.WriteLine("echo OK > " + VolumePath("0099_" + folder + std::string(kVolumeMarkerTail) + ".aop"));
 }
 
-void RemoveVolumePatch(Session& s, platform::TextFileWriter& scriptFile) {
-  const std::string entry = s.cat.ListBox3.SelectedText();
+void RemoveVolumePatch(Job& job) {
+  platform::TextFileWriter& scriptFile = job.scriptFile;
+  const std::string entry = job.s.cat.ListBox3.SelectedText();
   const std::string folderAndTail(From(entry, 6));
   const std::size_t tail = folderAndTail.find(kVolumeMarkerTail);
   if (tail != std::string::npos && !LeavesPatchFolders(folderAndTail.substr(0, tail))) {
-    for (const RecognisedArchive& archive : ArchivesIn(folderAndTail.substr(0, tail))) {
+    // The folder named in the entry, not the selected patch: it is read as it is now.
+    for (const RecognisedArchive& archive : Recognised(VolumesIn(folderAndTail.substr(0, tail)))) {
       const std::string target = VolumePath(archive.Target());
       const std::string backup = VolumePath(archive.Target() + ".orig");
       scriptFile.WriteLine(std::string(archive.home.delHead) + target);

@@ -1,16 +1,15 @@
 #pragma once
 // The bodies that copy a volume patch's archives into the game's folders and take them out.
-#include "engine/session.h"
-#include "platform/text_file.h"
+#include "engine/job.h"
 
 namespace vantrel {
 
 // Copies each recognised archive of the selected patch folder into its game folder, first
 // saving the game's own archive as NAME.orig (once), then creates the volume marker.
-void InstallVolumePatch(Session& s, platform::TextFileWriter& scriptFile);
+void InstallVolumePatch(Job& job);
 
 // Deletes the archive names that the selected active entry's folder holds from the game
 // folders, moves each saved original back, and deletes the marker.
-void RemoveVolumePatch(Session& s, platform::TextFileWriter& scriptFile);
+void RemoveVolumePatch(Job& job);
 
 }  // namespace vantrel

@@ -11,9 +11,13 @@
 
 namespace vantrel::testing {
 
-EngineSession::EngineSession() {
-  // A started shell must never open a terminal window during a test run.
+void KeepShellsOffTerminals() {
   setenv("VANTREL_TERMINAL", "none", 1);
+  if (!std::freopen("/dev/null", "r", stdin)) ADD_FAILURE() << "cannot redirect input";
+}
+
+EngineSession::EngineSession() {
+  KeepShellsOffTerminals();
   s.shellProgram = "true";
   s.showMessage = [this](const std::string& text) { messages.push_back(text); };
   FillDestinationSlots(s.cat);
@@ -41,9 +45,7 @@ void EngineSession::SelectActive(const std::string& entry) {
 }
 
 void RunScript(const std::string& scriptName) {
-  // The scripts end in pause lines: with input at its end they return at once instead of
-  // waiting for a key from whoever started the tests.
-  if (!std::freopen("/dev/null", "r", stdin)) FAIL() << "cannot redirect input";
+  KeepShellsOffTerminals();
   platform::RunProgramAndWait(ShellExecutableFor("cmd"), {"/C", scriptName});
 }
 

@@ -13,6 +13,10 @@ namespace vantrel::testing {
 // naming the program and the parameters it was given.
 inline constexpr char kMissingShell[] = "vantrel-missing-shell";
 
+// A started shell never opens a terminal window during a test run, and the pause lines of
+// the scripts return at once instead of waiting for a key from whoever started the tests.
+void KeepShellsOffTerminals();
+
 struct EngineSession {
   EngineSession();  // shell "true", the slot list filled, nothing selected
   Session s;

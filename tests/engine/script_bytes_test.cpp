@@ -138,6 +138,25 @@ TEST(AircraftScript, BitmapTargetsKeepTheWholeRestOfLongNames) {
             std::string::npos);
 }
 
+// Linux can hold names that differ in letter case only; a search for a plain name then
+// finds the name as written, or else its variants.
+TEST(AircraftScript, AnExactNameWinsOverItsCaseVariants) {
+  TempDir dir;
+  dir.write("Twin/planep1F.bmp", "");
+  dir.write("Twin/PLANEP1F.BMP", "");
+  dir.write("Twin/1FDAMAGE.DAT", "");
+  EngineSession e;
+  e.s.fmdmChanging = true;
+  e.SelectPatch("031F Twin");
+  e.SelectSlot("0305");
+  WriteActivationScript(e.s);
+  const std::string script = dir.read("0305.bat");
+  EXPECT_NE(script.find("\r\ncopy  \"Twin\\planep1F.bmp\" planep05.bmp\r\ncopy  \"Twin\\1FDAMAGE.DAT\" 05DAMAGE.DAT\r\n"),
+            std::string::npos)
+      << script;
+  EXPECT_EQ(script.find("PLANEP1F"), std::string::npos);
+}
+
 TEST(AircraftScript, RemovalOf0305EndsInPauseAndTheSelfDeletion) {
   TempDir dir;
   EngineSession e;
