@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/activate_command.h"
 #include "cli/list_commands.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -40,6 +41,8 @@ const std::vector<Command>& Commands() {
       {"patches", "", "scan the working folder and list the available patches", Patches},
       {"slots", "", "list the destination slots", Slots},
       {"active", "", "list the active patches", Active},
+      {"activate", "FOLDER SLOT [--fm S,2,3] [--no-run]", "install a patch into a slot and list the active patches", Activate},
+      {"deactivate", "ENTRY [--no-run]", "remove an active patch and list the active patches", Deactivate},
   };
   return commands;
 }

@@ -3,6 +3,7 @@
 // and headless use.
 #include <functional>
 #include <iosfwd>
+#include <stdexcept>
 #include <string>
 #include <vector>
 

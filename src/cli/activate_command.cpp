@@ -1,0 +1,109 @@
+#include "cli/activate_command.h"
+
+#include <functional>
+#include <optional>
+#include <ostream>
+
+#include "catalogue/scan.h"
+#include "engine/activation.h"
+#include "platform/names.h"
+#include "platform/process.h"
+#include "rbext/run_shell.h"
+
+namespace vantrel::cli {
+
+namespace {
+
+struct JobArguments {
+  std::vector<std::string> words;          // the positional arguments, in order
+  std::optional<std::string> fmVariants;   // the text after --fm
+  bool run = true;
+};
+
+JobArguments ParseJobArguments(const std::vector<std::string>& args, std::size_t words, bool fmAllowed) {
+  JobArguments parsed;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--no-run") {
+      parsed.run = false;
+    } else if (fmAllowed && arg == "--fm") {
+      if (++i == args.size()) throw UsageError("option --fm needs a list of variants (S,2,3)");
+      parsed.fmVariants = args[i];
+    } else if (arg.size() > 1 && arg.starts_with("--")) {
+      throw UsageError("unknown option '" + arg + "'");
+    } else {
+      parsed.words.push_back(arg);
+    }
+  }
+  if (parsed.words.size() < words) throw UsageError("missing argument");
+  if (parsed.words.size() > words) throw UsageError("unexpected argument '" + parsed.words[words] + "'");
+  return parsed;
+}
+
+// "Enable FM/DM changing" with the check boxes of the named variants ticked.
+void EnableFmdm(Session& s, const std::string& variants) {
+  s.fmdmChanging = true;
+  std::size_t start = 0;
+  while (start <= variants.size()) {
+    std::size_t end = variants.find(',', start);
+    if (end == std::string::npos) end = variants.size();
+    const std::string variant = variants.substr(start, end - start);
+    if (platform::SameNameIgnoringCase(variant, "S")) {
+      s.fmVariantFlags[0] = true;
+    } else if (variant == "2" || variant == "3") {
+      s.fmVariantFlags[static_cast<std::size_t>(variant[0] - '1')] = true;
+    } else {
+      throw UsageError("unknown FM/DM variant '" + variant + "' (use S, 2 or 3)");
+    }
+    start = end + 1;
+  }
+}
+
+void SelectWhere(EntryList& list, const std::function<bool(const std::string&)>& wanted, const std::string& what) {
+  for (int i = 0; i < list.Count(); ++i) {
+    if (wanted(list.At(i))) {
+      list.Select(i);
+      return;
+    }
+  }
+  throw UsageError(what);
+}
+
+// The written script runs here, in this terminal, and the refreshed list shows its outcome.
+void RunAndList(Session& s, const std::optional<std::string>& script, bool run, std::ostream& out) {
+  if (script && run) platform::RunProgramAndWait(ShellExecutableFor(s.shellProgram), {"/C", *script});
+  ListActivePatches(s.cat);
+  PrintEntries(s.cat.ListBox3.Items(), out);
+}
+
+}  // namespace
+
+void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
+  const JobArguments parsed = ParseJobArguments(args, 2, true);
+  const std::string& folder = parsed.words[0];
+  const std::string& slot = parsed.words[1];
+  RefreshPatchList(s.cat);
+  FillDestinationSlots(s.cat);
+  SelectWhere(
+      s.cat.ListBox1, [&](const std::string& line) { return line.size() > 5 && line.compare(5, std::string::npos, folder) == 0; },
+      "unknown patch folder '" + folder + "'");
+  SelectWhere(
+      s.cat.ListBox2,
+      [&](const std::string& line) { return slot.size() == 4 && platform::SameNameIgnoringCase(line.substr(0, 4), slot); },
+      "unknown slot '" + slot + "'");
+  if (parsed.fmVariants) EnableFmdm(s, *parsed.fmVariants);
+  RunAndList(s, WriteActivationScript(s), parsed.run, out);
+}
+
+void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
+  const JobArguments parsed = ParseJobArguments(args, 1, false);
+  const std::string& entry = parsed.words[0];
+  s.cat.ListBox3.SetSorted(true);
+  ListActivePatches(s.cat);
+  const std::optional<int> found = s.cat.ListBox3.FindIgnoringCase(entry);
+  if (!found) throw UsageError("unknown active patch '" + entry + "'");
+  s.cat.ListBox3.Select(*found);
+  RunAndList(s, WriteDeactivationScript(s), parsed.run, out);
+}
+
+}  // namespace vantrel::cli

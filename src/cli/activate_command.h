@@ -1,0 +1,12 @@
+#pragma once
+// activate, deactivate: the engine run from the command line on the lists' entries.
+#include "cli/cli.h"
+
+namespace vantrel::cli {
+
+// activate FOLDER SLOT [--fm S,2,3] [--no-run]
+void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out);
+// deactivate ENTRY [--no-run]
+void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& out);
+
+}  // namespace vantrel::cli
