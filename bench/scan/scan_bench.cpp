@@ -4,7 +4,7 @@
 #include <fnmatch.h>
 
 #include <algorithm>
-#include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,7 +17,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 // What the scan does, with the C library alone: one read of the working folder for patch
 // folders, one read of each subfolder for its shape file, the scan list, one read for markers.
@@ -56,22 +55,30 @@ void BaselineScan() {
   }
 }
 
+// CPU time of this process (user and system): other work on the machine does not count.
+double CpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
 template <typename F>
-double BestMs(F&& run, int rounds) {
-  double best = 1e300;
-  for (int i = 0; i < rounds; ++i) {
-    const auto start = Clock::now();
-    run();
-    best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-  }
-  return best;
+double TimeMs(F&& run) {
+  const double start = CpuMs();
+  run();
+  return CpuMs() - start;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
 }
 
 }  // namespace
 
 int main() {
   const fs::path root = fs::temp_directory_path() / "vantrel-scan-bench";
-  std::printf("%8s %12s %12s %8s %14s\n", "folders", "vantrel ms", "baseline ms", "ratio", "vantrel us/fold");
+  std::printf("CPU time, median of 21 interleaved rounds\n%8s %12s %12s %8s %14s\n", "folders", "vantrel ms", "baseline ms", "ratio", "vantrel us/fold");
   double ratio1024 = 0;
   for (int folders : {128, 256, 512, 1024}) {
     fs::remove_all(root);
@@ -79,11 +86,15 @@ int main() {
     vantrel::samplegame::LayManyPatches(root.string(), folders, 10, 1025, 5000);
     fs::current_path(root);
     vantrel::Catalogue cat;
-    const int rounds = 15;
-    // Interleave so both see the same cache state.
-    BestMs(BaselineScan, 2);
-    const double ours = BestMs([&] { vantrel::ScanPatchFolders(cat); }, rounds);
-    const double base = BestMs(BaselineScan, rounds);
+    // Interleaved rounds, so both see the same cache state and machine load.
+    std::vector<double> oursRuns, baseRuns;
+    BaselineScan();
+    for (int round = 0; round < 21; ++round) {
+      oursRuns.push_back(TimeMs([&] { vantrel::ScanPatchFolders(cat); }));
+      baseRuns.push_back(TimeMs(BaselineScan));
+    }
+    const double ours = Median(oursRuns);
+    const double base = Median(baseRuns);
     if (cat.objectCount != folders) {
       std::fprintf(stderr, "scan found %d folders, expected %d\n", cat.objectCount, folders);
       return 1;

@@ -79,13 +79,36 @@ void ScanMatches(std::string_view pathPattern, Admit admit, Visit visit) {
   }
 }
 
+// Sorts by upper-cased keys made once, so that a large folder costs one pass of
+// case folding rather than one per comparison; ties fall back to the stored bytes.
+void SortInNtfsOrder(std::vector<FoundEntry>& entries) {
+  struct Keyed {
+    std::string key;
+    std::size_t index;
+  };
+  std::vector<Keyed> keyed;
+  keyed.reserve(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    std::string key = entries[i].name;
+    for (char& c : key) c = UpperAscii(c);
+    keyed.push_back({std::move(key), i});
+  }
+  std::sort(keyed.begin(), keyed.end(), [&entries](const Keyed& a, const Keyed& b) {
+    if (int order = a.key.compare(b.key); order != 0) return order < 0;
+    return entries[a.index].name < entries[b.index].name;
+  });
+  std::vector<FoundEntry> sorted;
+  sorted.reserve(entries.size());
+  for (const Keyed& k : keyed) sorted.push_back(std::move(entries[k.index]));
+  entries = std::move(sorted);
+}
+
 }  // namespace
 
 std::vector<FoundEntry> FindEntries(std::string_view pathPattern, Admit admit) {
   std::vector<FoundEntry> found;
   ScanMatches(pathPattern, admit, [&found](FoundEntry&& entry) { found.push_back(std::move(entry)); });
-  std::sort(found.begin(), found.end(),
-            [](const FoundEntry& a, const FoundEntry& b) { return NtfsNameLess(a.name, b.name); });
+  SortInNtfsOrder(found);
   return found;
 }
 
