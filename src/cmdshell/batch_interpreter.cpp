@@ -148,7 +148,7 @@ bool BatchInterpreter::TestHolds(const IfCommand& command) const {
   } else if (IsWellFormedName(operand, true)) {
     // Any entry counts, hidden ones and folders included.
     holds = HasWildcards(operand) ? !platform::FindEntries(operand, platform::Admit::Everything).empty()
-                                  : platform::FileExists(operand) || platform::DirectoryExists(operand);
+                                  : LookUpName(operand).exists;
   }
   return holds != command.negate;
 }

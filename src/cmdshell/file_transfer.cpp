@@ -1,5 +1,6 @@
 // copy and move: one source name (a file, a wildcard pattern or a folder) to one target
 // (a file or a folder).
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ namespace {
 struct FilePair {
   std::string source;
   std::string target;
+  std::optional<NameOnDisk> known;  // the target, when the plan has looked it up already
 };
 
 struct TransferPlan {
@@ -59,9 +61,10 @@ SourceFiles FindSources(std::string_view source) {
 TransferPlan PlanTransfer(std::string_view source, std::string_view target) {
   SourceFiles found = FindSources(source);
   if (!IsWellFormedName(target, false)) throw Error(kBadName);
-  const bool intoFolder = target.empty() || EndsWithSeparator(target) || platform::DirectoryExists(target);
+  const NameOnDisk destination = LookUpName(target.empty() ? std::string_view(".") : target);
+  const bool intoFolder = destination.directory || EndsWithSeparator(target);
   if (intoFolder) {
-    if (!target.empty() && !platform::DirectoryExists(target)) throw InOutError(3);
+    if (!destination.directory) throw InOutError(3);
   } else {
     if (found.pattern) throw Error(kCannotJoinFiles);
     const std::string folder = platform::SplitLastComponent(target).folder;
@@ -70,14 +73,19 @@ TransferPlan PlanTransfer(std::string_view source, std::string_view target) {
   TransferPlan plan;
   plan.listNames = found.pattern;
   for (const std::string& name : found.names) {
-    plan.files.push_back({found.folder + name, intoFolder ? JoinName(target, name) : std::string(target)});
+    if (intoFolder) {
+      plan.files.push_back({found.folder + name, JoinName(target, name), std::nullopt});
+    } else {
+      plan.files.push_back({found.folder + name, std::string(target), destination});
+    }
   }
   return plan;
 }
 
 void TransferOne(const FilePair& file, bool move) {
+  const NameOnDisk target = file.known ? *file.known : LookUpName(file.target);
   // Permission bits do not stop root, yet Windows never replaces a read-only file.
-  if (platform::IsReadOnly(file.target)) throw InOutError(5);
+  if (target.readOnly) throw InOutError(5);
   if (move) {
     platform::MoveFileTo(file.source, file.target);
   } else {

@@ -1,5 +1,7 @@
 #include "cmdshell/shell_paths.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "platform/files.h"
@@ -45,6 +47,17 @@ std::string JoinName(std::string_view folder, std::string_view name) {
   std::string joined(folder);
   if (!EndsWithSeparator(joined)) joined += '\\';
   return joined + std::string(name);
+}
+
+NameOnDisk LookUpName(std::string_view name) {
+  NameOnDisk found;
+  found.path = platform::ResolvePath(name);
+  struct stat st {};
+  found.exists = ::stat(found.path.c_str(), &st) == 0;
+  found.directory = found.exists && S_ISDIR(st.st_mode);
+  // The resolved path exists, so asking the platform again costs no folder read.
+  found.readOnly = found.exists && !found.directory && platform::IsReadOnly(found.path);
+  return found;
 }
 
 std::string FullPathForDisplay(std::string_view name) {

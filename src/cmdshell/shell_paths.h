@@ -17,6 +17,17 @@ bool EndsWithSeparator(std::string_view name);
 // folder + "\" + name, or the name alone for the current folder.
 std::string JoinName(std::string_view folder, std::string_view name);
 
+// What a name stands for on disk, from a single resolution of the name. Resolving a name
+// that does not exist yet reads its folder in search of a case variant, so each name is
+// resolved once per command rather than once per question asked about it.
+struct NameOnDisk {
+  std::string path;  // as the platform layer resolved it
+  bool exists = false;
+  bool directory = false;
+  bool readOnly = false;
+};
+NameOnDisk LookUpName(std::string_view name);
+
 // The full path of a name the way cmd reports it: the current folder in front, the folder
 // part found on disk, "." and ".." worked out; the last component as written.
 std::string FullPathForDisplay(std::string_view name);
