@@ -55,6 +55,7 @@ EntryListView::EntryListView(EntryList& list, int itemHeight, QWidget* parent)
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTextElideMode(Qt::ElideNone);  // long entries are cut at the edge, as list boxes do
   list_.SetListener([this] { ShowList(); });
   ShowList();
 }

@@ -54,6 +54,7 @@ void TForm1::updedit() {
   } else {
     Edit1->setText(ToQt(code + " " + PatchFolder(cat_) + " ==> " + cat_.ListBox2.SelectedText()));
   }
+  Edit1->home(false);  // show the combination from its start
   ListBox2->setEnabled(!volumePatch);  // a volume patch goes to no slot
 
   const bool modelFiles = platform::FileExists("fmparam3.dat");

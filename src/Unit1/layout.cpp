@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 
+#include <algorithm>
+
 #include "Unit1/entry_list_view.h"
 #include "Unit1/form.h"
 #include "Unit1/layout_constants.h"
@@ -17,14 +19,20 @@ namespace vantrel {
 
 namespace {
 
-// Fonts are given by their pixel height; the style hint picks a look-alike where the named
-// face is not installed, so the lists stay fixed-pitch and the codes line up.
-QFont PixelFont(const char* family, int pixels, QFont::StyleHint hint) {
-  QFont font(family);
+// Fonts are given by their pixel height. Where the named face is not installed, the next
+// family of the list that is takes its place: faces of close width first, so texts fit the
+// reference layout, and a fixed-pitch face for the lists, so the codes line up.
+QFont PixelFont(const QStringList& families, int pixels, QFont::StyleHint hint) {
+  QFont font;
+  font.setFamilies(families);
   font.setPixelSize(pixels);
   font.setStyleHint(hint);
   return font;
 }
+
+const QStringList kWindowFaces = {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo",
+                                  "DejaVu Sans Condensed"};
+const QStringList kListFaces = {"Courier New", "Liberation Mono", "Cousine", "DejaVu Sans Mono"};
 
 template <typename Control>
 Control* Place(QWidget* parent, const char* name, int left, int top, int width, int height) {
@@ -41,6 +49,10 @@ Control* PlaceText(QWidget* parent, const char* name, QRect geometry, const char
   return control;
 }
 
+// Labels size themselves to their text: a wider stand-in face grows them to the right
+// instead of cutting the text.
+void GrowToText(QLabel* label) { label->resize(std::max(label->width(), label->sizeHint().width()), label->height()); }
+
 // Like the system's radio button, a click only ever marks it; whether it stays marked is
 // decided by its handler, which may clear it again.
 class MarkingRadioButton : public QRadioButton {
@@ -55,7 +67,7 @@ class MarkingRadioButton : public QRadioButton {
 
 void TForm1::BuildLayout() {
   setWindowTitle("Vantrel");
-  setFont(PixelFont("MS Sans Serif", 11, QFont::SansSerif));
+  setFont(PixelFont(kWindowFaces, 11, QFont::SansSerif));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, colours.color(QPalette::Button));
   setPalette(colours);
@@ -63,9 +75,9 @@ void TForm1::BuildLayout() {
   move(kWindowPosition);
   resize(kWindowOuterSize);  // the frame, when there is one, is taken off at the first activation
 
-  Label5 = PlaceText<QLabel>(this, "Label5", {24, 16, 106, 16}, "working folder :");
-  QFont bold = PixelFont("MS Sans Serif", 13, QFont::SansSerif);
+  QFont bold = PixelFont(kWindowFaces, 13, QFont::SansSerif);
   bold.setBold(true);
+  Label5 = PlaceText<QLabel>(this, "Label5", {24, 16, 106, 16}, "working folder :");
   Label5->setFont(bold);
 
   path = Place<QComboBox>(this, "path", 136, 16, 185, 21);
@@ -81,7 +93,7 @@ void TForm1::BuildLayout() {
   Label2 = PlaceText<QLabel>(this, "Label2", {352, 88, 77, 13}, "Destination slots");
   Label3 = PlaceText<QLabel>(this, "Label3", {648, 88, 71, 13}, "Active patches");
 
-  const QFont listFont = PixelFont("Courier New", 11, QFont::TypeWriter);
+  const QFont listFont = PixelFont(kListFaces, 11, QFont::TypeWriter);
   const auto placeList = [&](EntryList& list, const char* name, QRect geometry) {
     auto* view = new EntryListView(list, kListItemHeight, this);
     view->setObjectName(name);
@@ -108,6 +120,8 @@ void TForm1::BuildLayout() {
 
   v = PlaceText<QPushButton>(this, "v", {336, 536, 169, 49}, "Activate this choice");
   Button4 = PlaceText<QPushButton>(this, "Button4", {632, 536, 145, 49}, "Deactivate Selected");
+
+  for (QLabel* label : {Label1, Label2, Label3, Label4, Label5}) GrowToText(label);
 
   ScrollBox1 = Place<QScrollArea>(this, "ScrollBox1", 40, 592, 309, 169);
   ScrollBox1->setWidgetResizable(false);

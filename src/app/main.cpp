@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
 
   vantrel::TForm1 form(session);
   form.show();
+  form.activateWindow();  // its first activation loads the lists
   return QApplication::exec();
 }
