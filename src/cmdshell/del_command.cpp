@@ -1,5 +1,6 @@
 // del and erase: removes the files a name or pattern matches, never a folder.
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,22 +35,6 @@ bool ConfirmWholeFolder(CommandContext& ctx, const std::string& pattern) {
   return first != answer->end() && (*first == 'y' || *first == 'Y');
 }
 
-// The files `pattern` names, as paths to hand on. Hidden files are skipped as a plain
-// del skips them; an exact name is looked up without reading its folder.
-std::vector<std::string> MatchingFiles(const std::string& pattern) {
-  const platform::PathParts parts = platform::SplitLastComponent(pattern);
-  std::vector<std::string> files;
-  if (HasWildcards(pattern)) {
-    const std::string folder = pattern.substr(0, pattern.size() - parts.name.size());
-    for (const platform::FoundEntry& entry : platform::FindEntries(pattern, platform::Admit::Files)) {
-      files.push_back(folder + entry.name);
-    }
-  } else if (!platform::IsHiddenName(parts.name) && platform::FileExists(pattern)) {
-    files.push_back(pattern);
-  }
-  return files;
-}
-
 // Returns the errorlevel: 1 when the name is refused or a file stays, 0 otherwise
 // (a name that matches nothing included).
 int DeleteMatching(CommandContext& ctx, const std::string& name, const DelOptions& options) {
@@ -57,10 +42,12 @@ int DeleteMatching(CommandContext& ctx, const std::string& name, const DelOption
     WriteLine(ctx.err, kBadName);
     return 1;
   }
-  std::string pattern = name;
-  if (EndsWithSeparator(name) || (!HasWildcards(name) && platform::DirectoryExists(name))) {
-    pattern = JoinName(name, "*");  // del FOLDER empties the folder and leaves it standing
-  }
+  const bool wildcards = HasWildcards(name);
+  std::optional<NameOnDisk> exact;
+  if (!wildcards) exact = LookUpName(name);  // an exact name never costs a read of its folder
+  const bool wholeFolder = EndsWithSeparator(name) || (exact && exact->directory);
+  // del FOLDER empties the folder and leaves it standing.
+  const std::string pattern = wholeFolder ? JoinName(name, "*") : name;
   const platform::PathParts parts = platform::SplitLastComponent(pattern);
   if (!parts.folder.empty() && !platform::DirectoryExists(parts.folder)) {
     WriteLine(ctx.err, kPathNotFound);
@@ -68,7 +55,16 @@ int DeleteMatching(CommandContext& ctx, const std::string& name, const DelOption
   }
   if (NamesEveryFile(parts.name) && !options.quiet && !ConfirmWholeFolder(ctx, pattern)) return 0;
 
-  const std::vector<std::string> files = MatchingFiles(pattern);
+  // Hidden files are skipped, as a del without attributes skips them.
+  std::vector<std::string> files;
+  if (wildcards || wholeFolder) {
+    const std::string folder = pattern.substr(0, pattern.size() - parts.name.size());
+    for (const platform::FoundEntry& entry : platform::FindEntries(pattern, platform::Admit::Files)) {
+      files.push_back(folder + entry.name);
+    }
+  } else if (exact->exists && !platform::IsHiddenName(parts.name)) {
+    files.push_back(name);
+  }
   if (files.empty()) {
     WriteLine(ctx.err, kCouldNotFind + FullPathForDisplay(pattern));
     return 0;

@@ -8,18 +8,16 @@
 #include "cmdshell/shell_paths.h"
 #include "cmdshell/shell_texts.h"
 #include "platform/errors.h"
-#include "platform/files.h"
-#include "platform/names.h"
 
 namespace vantrel::cmdshell {
 
 OutputFile::OutputFile(std::string_view name, bool append) {
   if (!IsWellFormedName(name, false) || EndsWithSeparator(name)) throw Error(kBadName);
+  const NameOnDisk target = LookUpName(name);
   // Permission bits do not stop root, yet Windows never writes into a read-only file.
-  if (platform::FileExists(name) && platform::IsReadOnly(name)) throw InOutError(5);
-  const std::string path = platform::ResolvePath(name);
+  if (target.readOnly || target.directory) throw InOutError(5);
   const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
-  fd_ = ::open(path.c_str(), flags, 0666);
+  fd_ = ::open(target.path.c_str(), flags, 0666);
   if (fd_ < 0) {
     // Creating a file can only miss its folder.
     throw InOutError(errno == ENOENT ? 3 : InOutError::CodeForErrno(errno));
