@@ -32,13 +32,7 @@ void TForm1::Loadpatches() {
   Image->setPixmap(QPixmap());
 }
 
-void TForm1::refreshpatches() {
-  ScanPatchFolders(cat_);
-  cat_.ListBox1.SetSorted(true);
-  cat_.ListBox2.SetSorted(true);
-  cat_.ListBox3.SetSorted(true);
-  cat_.ListBox1.LoadFromFile(kScanListFile);
-}
+void TForm1::refreshpatches() { RefreshPatchList(cat_); }
 
 void TForm1::getslots() { FillDestinationSlots(cat_); }
 
@@ -116,6 +110,9 @@ void TForm1::FMDMavailClick() { MarkOwnModelFiles(); }
 // relative to the folder the last one made current.
 void TForm1::pathChange() {
   const std::string text = FromQt(path->currentText());
+  // An emptied box would name the parent folder itself and move the working folder out of
+  // the game's folders while the user is only about to retype a name.
+  if (text.empty()) return;
   const std::string folder = "..\\" + text;
   if (!platform::DirectoryExists(folder)) return;
   platform::ChangeDirectory(folder);

@@ -71,6 +71,15 @@ TEST_F(WindowTest, TypedFolderNameChangesTheFolderAtItsLastLetter) {
   EXPECT_TRUE(messages_.empty());
 }
 
+TEST_F(WindowTest, EmptyingTheFolderBoxKeepsTheWorkingFolder) {
+  QLineEdit* typed = Find<QComboBox>("path")->lineEdit();
+  typed->selectAll();
+  QTest::keyClick(typed, Qt::Key_Backspace);
+  ASSERT_TRUE(typed->text().isEmpty());
+  EXPECT_EQ(std::filesystem::current_path(), Work()) << "the parent folder must not become the working folder";
+  EXPECT_TRUE(messages_.empty());
+}
+
 TEST_F(WindowTest, ActivatingRightAfterARefreshShowsTheListErrorAndWritesNothing) {
   ClickButton("Button1");
   ClickButton("v");
