@@ -94,8 +94,7 @@ TEST(Copy, ReadOnlyTargetIsNotReplaced) {
   fs::permissions(dir.path() / "kept.dml", fs::perms::owner_read);
   const ShellRun run = RunScript({"copy new.dml kept.dml", "echo OK > kept.dml"});
   EXPECT_EQ(dir.read("kept.dml"), "kept");
-  EXPECT_EQ(run.console.find("Access is denied.\r\n" + std::string(kNoneCopied)) != std::string::npos, true)
-      << run.console;
+  EXPECT_NE(run.console.find("Access is denied.\r\n" + std::string(kNoneCopied)), std::string::npos) << run.console;
   EXPECT_EQ(run.status, 1);  // the refused redirection sets it too
 }
 
