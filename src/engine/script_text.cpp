@@ -4,7 +4,7 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::string_view kVolumePathBreakers = " &|<>^(),;=";
+constexpr std::string_view kPathBreakers = " &|<>^(),;=";
 
 }  // namespace
 
@@ -20,8 +20,8 @@ std::string ScriptName(std::string_view name) {
 
 std::string QuotedName(std::string_view name) { return '"' + ScriptName(name) + '"'; }
 
-std::string VolumePath(std::string_view path) {
-  if (path.find_first_of(kVolumePathBreakers) == std::string_view::npos) return ScriptName(path);
+std::string ShellPath(std::string_view path) {
+  if (path.find_first_of(kPathBreakers) == std::string_view::npos) return ScriptName(path);
   return QuotedName(path);
 }
 
@@ -31,7 +31,9 @@ std::string_view From(std::string_view text, std::size_t position) {
 }
 
 std::string CopyLine(CopyForm form, std::string_view source, std::string_view target) {
-  return std::string(form.head) + QuotedName(source) + std::string(form.beforeTarget) + ScriptName(target);
+  // A target with a blank would otherwise be split into two arguments and the copy refused.
+  return std::string(form.head) + QuotedName(source) + std::string(form.beforeTarget) +
+         ShellPath(std::string(form.targetFolder) + std::string(target));
 }
 
 std::string SelfDeletionLine(std::string_view scriptName) {

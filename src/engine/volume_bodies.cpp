@@ -85,12 +85,12 @@ void InstallVolumePatch(Job& job) {
   platform::TextFileWriter& scriptFile = job.scriptFile;
   const std::string& folder = job.patchFiles.Folder();
   for (const RecognisedArchive& archive : Recognised(job.patchFiles.Find("*.vol"))) {
-    const std::string target = VolumePath(archive.Target());
-    const std::string backup = VolumePath(archive.Target() + ".orig");
+    const std::string target = ShellPath(archive.Target());
+    const std::string backup = ShellPath(archive.Target() + ".orig");
     scriptFile.WriteLine("if exist " + target + " if not exist " + backup + " copy " + target + " " + backup);
-    scriptFile.WriteLine("copy " + VolumePath(folder + "\\" + archive.name) + " " + target);
+    scriptFile.WriteLine("copy " + ShellPath(folder + "\\" + archive.name) + " " + target);
   }
-  scriptFile.WriteLine("echo OK > " + VolumePath("0099_" + folder + std::string(kVolumeMarkerTail) + ".aop"));
+  scriptFile.WriteLine("echo OK > " + ShellPath("0099_" + folder + std::string(kVolumeMarkerTail) + ".aop"));
 }
 
 void RemoveVolumePatch(Job& job) {
@@ -101,13 +101,13 @@ void RemoveVolumePatch(Job& job) {
   if (tail != std::string::npos && !LeavesPatchFolders(folderAndTail.substr(0, tail))) {
     // The folder named in the entry, not the selected patch: it is read as it is now.
     for (const RecognisedArchive& archive : Recognised(VolumesIn(folderAndTail.substr(0, tail)))) {
-      const std::string target = VolumePath(archive.Target());
-      const std::string backup = VolumePath(archive.Target() + ".orig");
+      const std::string target = ShellPath(archive.Target());
+      const std::string backup = ShellPath(archive.Target() + ".orig");
       scriptFile.WriteLine(std::string(archive.home.delHead) + target);
       scriptFile.WriteLine("if exist " + backup + " move " + backup + " " + target);
     }
   }
-  scriptFile.WriteLine("del " + VolumePath("0099_" + folderAndTail + ".aop"));
+  scriptFile.WriteLine("del " + ShellPath("0099_" + folderAndTail + ".aop"));
 }
 
 }  // namespace vantrel

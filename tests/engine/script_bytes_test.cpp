@@ -44,6 +44,22 @@ TEST(ObjectScript, InstallsBigTankInto061AAndEmptiesASlot) {
                                          R"(del "0601*.aop")", "if exist 0601.bat del 0601.bat"}));
 }
 
+// A found name with a blank after the code would split an unquoted target in two.
+TEST(ObjectScript, QuotesATargetOnlyWhenItHoldsABlankOrASeparator) {
+  TempDir dir;
+  dir.write("Tank/060E9000.dml", "");
+  dir.write("Tank/060E t 1.bmp", "");
+  dir.write("Tank/win00E a.bmp", "");
+  EngineSession e;
+  e.SelectPatch("060E Tank");
+  e.SelectSlot("0305");
+  ActivateSelection(e.s);
+  const std::string script = dir.read("0305.bat");
+  EXPECT_NE(script.find("copy \"Tank\\060E9000.dml\"  .\\03059000.dml\r\n"), std::string::npos) << script;
+  EXPECT_NE(script.find("copy \"Tank\\060E t 1.bmp\"  \".\\0305 t 1.bmp\"\r\n"), std::string::npos) << script;
+  EXPECT_NE(script.find("copy  \"Tank\\win00E a.bmp\" \"win005 a.bmp\"\r\n"), std::string::npos) << script;
+}
+
 const std::vector<std::string> kRemoval0305 = {
     "echo deleting 0305", "del 0305????.dml", "del 0305????.dts",  "del 0305????.bmp", "del  win?05??.bmp",
     "del  str?05??.bmp",  "del 05damage.dat", R"(del "0305*.aop")", "pause "};
