@@ -9,13 +9,13 @@
 namespace vantrel {
 namespace {
 
-struct Run {
+struct CliResult {
   int status;
   std::string out;
   std::string err;
 };
 
-Run RunCli(std::vector<std::string> args) {
+CliResult RunCli(std::vector<std::string> args) {
   std::ostringstream out, err;
   const int status = cli::Main(args, out, err);
   return {status, out.str(), err.str()};
@@ -27,21 +27,21 @@ TEST(Cli, ListsPatchesSlotsAndActiveEntriesOfTheFolderGivenWithC) {
   dir.write("game/Simpatch/FE2b/031F9000.dml", "");
   dir.write("game/Simpatch/0305_FE2b.aop", "");
 
-  Run patches = RunCli({"-C", "game/Simpatch", "patches"});
+  CliResult patches = RunCli({"-C", "game/Simpatch", "patches"});
   EXPECT_EQ(patches.status, 0) << patches.err;
   EXPECT_EQ(patches.out, "031F FE2b\n060E Big Tank\n");
 
-  Run active = RunCli({"-C", (dir.path() / "game/Simpatch").string(), "active"});
+  CliResult active = RunCli({"-C", (dir.path() / "game/Simpatch").string(), "active"});
   EXPECT_EQ(active.out, "0305_FE2b\n");
 
-  Run slots = RunCli({"slots"});
+  CliResult slots = RunCli({"slots"});
   EXPECT_EQ(std::count(slots.out.begin(), slots.out.end(), '\n'), 774);
   EXPECT_TRUE(slots.out.starts_with("0300  Fok EIII\n"));
 }
 
 TEST(Cli, ReportsMistakesWithTheRightExitStatus) {
   testing::TempDir dir;
-  Run unknown = RunCli({"frobnicate"});
+  CliResult unknown = RunCli({"frobnicate"});
   EXPECT_EQ(unknown.status, 2);
   EXPECT_TRUE(unknown.err.starts_with("vantrel-cli: unknown command 'frobnicate'")) << unknown.err;
 
@@ -49,16 +49,16 @@ TEST(Cli, ReportsMistakesWithTheRightExitStatus) {
   EXPECT_EQ(RunCli({"slots", "extra"}).status, 2);
   EXPECT_EQ(RunCli({"-C"}).status, 2);
 
-  Run missing = RunCli({"-C", "no-such-folder", "patches"});
+  CliResult missing = RunCli({"-C", "no-such-folder", "patches"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "vantrel-cli: File not found\n");
 
   dir.mkdir("vantrel.scan.tmp");
-  Run denied = RunCli({"patches"});
+  CliResult denied = RunCli({"patches"});
   EXPECT_EQ(denied.status, 1);
   EXPECT_EQ(denied.err, "vantrel-cli: File access denied\n");
 
-  Run help = RunCli({"--help"});
+  CliResult help = RunCli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("patches"), std::string::npos);
 }
