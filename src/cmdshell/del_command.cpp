@@ -1,16 +1,12 @@
 // del and erase: removes the files a name or pattern matches, never a folder.
 #include <algorithm>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "cmdshell/command_context.h"
 #include "cmdshell/line_parser.h"
 #include "cmdshell/shell_paths.h"
 #include "cmdshell/shell_texts.h"
 #include "platform/files.h"
-#include "platform/names.h"
-#include "platform/search.h"
 
 namespace vantrel::cmdshell {
 
@@ -42,35 +38,19 @@ int DeleteMatching(CommandContext& ctx, const std::string& name, const DelOption
     WriteLine(ctx.err, kBadName);
     return 1;
   }
-  const bool wildcards = HasWildcards(name);
-  std::optional<NameOnDisk> exact;
-  if (!wildcards) exact = LookUpName(name);  // an exact name never costs a read of its folder
-  const bool wholeFolder = EndsWithSeparator(name) || (exact && exact->directory);
-  // del FOLDER empties the folder and leaves it standing.
-  const std::string pattern = wholeFolder ? JoinName(name, "*") : name;
-  const platform::PathParts parts = platform::SplitLastComponent(pattern);
-  if (!parts.folder.empty() && !platform::DirectoryExists(parts.folder)) {
+  const NamedFiles found = FindNamedFiles(name);
+  if (found.folderMissing) {
     WriteLine(ctx.err, kPathNotFound);
     return 1;
   }
-  if (NamesEveryFile(parts.name) && !options.quiet && !ConfirmWholeFolder(ctx, pattern)) return 0;
-
-  // Hidden files are skipped, as a del without attributes skips them.
-  std::vector<std::string> files;
-  if (wildcards || wholeFolder) {
-    const std::string folder = pattern.substr(0, pattern.size() - parts.name.size());
-    for (const platform::FoundEntry& entry : platform::FindEntries(pattern, platform::Admit::Files)) {
-      files.push_back(folder + entry.name);
-    }
-  } else if (exact->exists && !platform::IsHiddenName(parts.name)) {
-    files.push_back(name);
-  }
-  if (files.empty()) {
-    WriteLine(ctx.err, kCouldNotFind + FullPathForDisplay(pattern));
+  if (NamesEveryFile(found.mask) && !options.quiet && !ConfirmWholeFolder(ctx, found.pattern)) return 0;
+  if (found.names.empty()) {
+    WriteLine(ctx.err, kCouldNotFind + FullPathForDisplay(found.pattern));
     return 0;
   }
   int level = 0;
-  for (const std::string& file : files) {
+  for (const std::string& stored : found.names) {
+    const std::string file = found.folder + stored;
     try {
       // Permission bits do not stop root, yet Windows never deletes a read-only file.
       if (!options.force && platform::IsReadOnly(file)) throw InOutError(5);

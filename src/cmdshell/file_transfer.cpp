@@ -9,7 +9,6 @@
 #include "cmdshell/shell_texts.h"
 #include "platform/files.h"
 #include "platform/names.h"
-#include "platform/search.h"
 
 namespace vantrel::cmdshell {
 
@@ -26,52 +25,21 @@ struct TransferPlan {
   bool listNames = false;  // cmd names each file it takes from a pattern or folder
 };
 
-struct SourceFiles {
-  std::string folder;  // as written, with its closing separator; "" for the current folder
-  std::vector<std::string> names;
-  bool pattern = false;
-};
-
-// Raises cmd's error when the source names no file. Hidden files are not taken, as a
-// search without attributes skips them; an exact name is looked up without reading its folder.
-SourceFiles FindSources(std::string_view source) {
-  std::string pattern(source);
-  if (EndsWithSeparator(source) || (!HasWildcards(source) && platform::DirectoryExists(source))) {
-    pattern = JoinName(source, "*");  // a folder stands for every file in it
-  }
-  if (!IsWellFormedName(pattern, true)) throw Error(kBadName);
-  const platform::PathParts parts = platform::SplitLastComponent(pattern);
-  SourceFiles found;
-  found.folder = pattern.substr(0, pattern.size() - parts.name.size());
-  found.pattern = HasWildcards(pattern);
-  if (found.pattern) {
-    for (const platform::FoundEntry& entry : platform::FindEntries(pattern, platform::Admit::Files)) {
-      found.names.push_back(entry.name);
-    }
-  } else if (!platform::IsHiddenName(parts.name) && platform::FileExists(pattern)) {
-    found.names.push_back(platform::SplitLastComponent(platform::ResolvePath(pattern)).name);
-  }
-  if (found.names.empty()) {
-    if (!parts.folder.empty() && !platform::DirectoryExists(parts.folder)) throw InOutError(3);
-    throw InOutError(2);
-  }
-  return found;
-}
-
 TransferPlan PlanTransfer(std::string_view source, std::string_view target) {
-  SourceFiles found = FindSources(source);
-  if (!IsWellFormedName(target, false)) throw Error(kBadName);
+  if (!IsWellFormedName(source, true) || !IsWellFormedName(target, false)) throw Error(kBadName);
+  const NamedFiles found = FindNamedFiles(source);
+  if (found.names.empty()) throw InOutError(found.folderMissing ? 3 : 2);
   const NameOnDisk destination = LookUpName(target.empty() ? std::string_view(".") : target);
   const bool intoFolder = destination.directory || EndsWithSeparator(target);
   if (intoFolder) {
     if (!destination.directory) throw InOutError(3);
   } else {
-    if (found.pattern) throw Error(kCannotJoinFiles);
+    if (found.several) throw Error(kCannotJoinFiles);
     const std::string folder = platform::SplitLastComponent(target).folder;
     if (!folder.empty() && !platform::DirectoryExists(folder)) throw InOutError(3);
   }
   TransferPlan plan;
-  plan.listNames = found.pattern;
+  plan.listNames = found.several;
   for (const std::string& name : found.names) {
     if (intoFolder) {
       plan.files.push_back({found.folder + name, JoinName(target, name), std::nullopt});

@@ -3,9 +3,11 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "platform/files.h"
 #include "platform/names.h"
+#include "platform/search.h"
 #include "platform/wildcard.h"
 
 namespace vantrel::cmdshell {
@@ -57,6 +59,27 @@ NameOnDisk LookUpName(std::string_view name) {
   found.directory = found.exists && S_ISDIR(st.st_mode);
   // The resolved path exists, so asking the platform again costs no folder read.
   found.readOnly = found.exists && !found.directory && platform::IsReadOnly(found.path);
+  return found;
+}
+
+NamedFiles FindNamedFiles(std::string_view name) {
+  NamedFiles found;
+  found.pattern = std::string(name);
+  std::optional<NameOnDisk> exact;
+  if (!HasWildcards(name)) exact = LookUpName(name);
+  if (EndsWithSeparator(name) || (exact && exact->directory)) found.pattern = JoinName(name, "*");
+  const platform::PathParts parts = platform::SplitLastComponent(found.pattern);
+  found.folder = found.pattern.substr(0, found.pattern.size() - parts.name.size());
+  found.mask = parts.name;
+  found.several = HasWildcards(found.pattern);
+  if (found.several) {
+    for (const platform::FoundEntry& entry : platform::FindEntries(found.pattern, platform::Admit::Files)) {
+      found.names.push_back(entry.name);
+    }
+  } else if (exact->exists && !platform::IsHiddenName(parts.name)) {
+    found.names.push_back(platform::SplitLastComponent(exact->path).name);
+  }
+  found.folderMissing = found.names.empty() && !parts.folder.empty() && !platform::DirectoryExists(parts.folder);
   return found;
 }
 

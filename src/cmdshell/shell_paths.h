@@ -2,6 +2,7 @@
 // Names on a command line, as the commands see them before the platform layer resolves them.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantrel::cmdshell {
 
@@ -27,6 +28,20 @@ struct NameOnDisk {
   bool readOnly = false;
 };
 NameOnDisk LookUpName(std::string_view name);
+
+// The files a name on a command line stands for: those a wildcard pattern matches, those in
+// a folder (a name that is a folder, or ends in a separator, stands for FOLDER\*), or the
+// one file named. Hidden files and folders are left out, as cmd leaves them out without
+// attribute switches. An exact name costs no read of its folder when it is there.
+struct NamedFiles {
+  std::string pattern;  // the name, with "\*" added for a folder
+  std::string folder;   // the pattern's folder part as written, with its separator
+  std::string mask;     // the pattern's last component
+  std::vector<std::string> names;  // as stored on disk
+  bool several = false;            // from a pattern or a folder: cmd names each file
+  bool folderMissing = false;      // set when nothing was found because the folder is not there
+};
+NamedFiles FindNamedFiles(std::string_view name);
 
 // The full path of a name the way cmd reports it: the current folder in front, the folder
 // part found on disk, "." and ".." worked out; the last component as written.
