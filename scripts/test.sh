@@ -11,11 +11,11 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+# A short run of the fuzz targets for the line parser and the wildcard matcher (needs clang).
+scripts/fuzz.sh
+
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTREL_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 # Qt and fontconfig keep caches alive until exit; leaks are not what this run looks for.
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
-
-# A short run of the fuzz targets for the line parser and the wildcard matcher (needs clang).
-scripts/fuzz.sh
