@@ -35,8 +35,9 @@ void WriteScanList(const Catalogue& cat) {
 
 void ScanPatchFolders(Catalogue& cat) {
   cat.objectCount = 0;
-  for (const auto& entry : platform::FindEntries("*", platform::Admit::FilesAndFolders)) {
-    if (!entry.directory) continue;
+  // The search admits folders and files alike; files are never patch folders, so they are
+  // left out at the search rather than sorted with the folders and skipped here.
+  for (const auto& entry : platform::FindEntries("*", platform::Admit::Folders)) {
     const std::string shape = platform::FindFirstName(entry.name + "\\" + kPatchShapeMask, platform::Admit::Files);
     if (shape.empty()) continue;
     RecordPatchFolder(cat, objectrec{entry.name, shape.substr(0, 4)});

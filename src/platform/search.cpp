@@ -23,6 +23,12 @@ bool NameAdmitted(std::string_view name, Admit admit) {
   return WindowsCanHold(name);
 }
 
+bool Wanted(bool directory, Admit admit) {
+  if (admit == Admit::Files) return !directory;
+  if (admit == Admit::Folders) return directory;
+  return true;
+}
+
 // Whether `name` in the open folder is a folder, asking the file system only when the
 // folder listing could not say (links and file systems that leave the type open).
 bool EntryIsDirectory(int dirFd, const dirent& entry) {
@@ -40,7 +46,7 @@ std::optional<FoundEntry> ExactEntry(const std::string& folder, const std::strin
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 && ::lstat(path.c_str(), &st) != 0) return std::nullopt;
   FoundEntry entry{name, S_ISDIR(st.st_mode), IsHiddenName(name)};
-  if (entry.directory && admit == Admit::Files) return std::nullopt;
+  if (!Wanted(entry.directory, admit)) return std::nullopt;
   return entry;
 }
 
@@ -74,7 +80,7 @@ void ScanMatches(std::string_view pathPattern, Admit admit, Visit visit) {
     std::string_view name(entry->d_name);
     if (!pattern.Matches(name) || !NameAdmitted(name, admit)) continue;
     bool directory = EntryIsDirectory(dirFd, *entry);
-    if (directory && admit == Admit::Files) continue;
+    if (!Wanted(directory, admit)) continue;
     visit(FoundEntry{std::string(name), directory, IsHiddenName(name)});
   }
 }

@@ -10,6 +10,7 @@ namespace vantrel::platform {
 enum class Admit {
   Files,            // plain files only: no folders, no hidden or system entries
   FilesAndFolders,  // files and folders, no hidden or system entries
+  Folders,          // what FilesAndFolders gives, less the files: for callers that skip them
   Everything,       // every entry, hidden ones and folders included
 };
 

@@ -39,6 +39,9 @@ TEST(FindEntries, AdmissionRules) {
   EXPECT_EQ(Names(FindEntries("w\\*", Admit::FilesAndFolders)), (Names_{"A.TXT", "b.txt", "Sub.txt", "_under.txt"}));
   EXPECT_EQ(Names(FindEntries("w\\*", Admit::Everything)),
             (Names_{".hidden.txt", ".hiddendir", "A.TXT", "b.txt", "Sub.txt", "_under.txt"}));
+  EXPECT_EQ(Names(FindEntries("w\\*", Admit::Folders)), (Names_{"Sub.txt"}));
+  EXPECT_EQ(Names(FindEntries("w\\sub.txt", Admit::Folders)), (Names_{"Sub.txt"}));
+  EXPECT_TRUE(FindEntries("w\\b.txt", Admit::Folders).empty());
 }
 
 TEST(FindEntries, ReportsFoldersAndHiddenEntries) {
