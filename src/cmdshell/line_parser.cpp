@@ -273,7 +273,9 @@ class LineParser {
 }  // namespace
 
 std::string Redirection::Display() const {
-  std::string text = " " + std::to_string(handle) + (handle == 0 ? "<" : append ? ">>" : ">");
+  std::string text(" ");
+  text += std::to_string(handle);
+  text += handle == 0 ? "<" : append ? ">>" : ">";
   if (duplicateOf >= 0) return text + "&" + std::to_string(duplicateOf);
   return text + targetAsWritten;
 }
