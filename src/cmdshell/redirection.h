@@ -28,8 +28,8 @@ class RedirectedHandles {
 
  private:
   struct FileSink {
-    FileSink(std::string_view name, bool append) : file(name, append) {}
-    OutputFile file;
+    FileSink(std::string_view name, bool append) : file(OpenOutputFile(name, append)) {}
+    platform::FileWriter file;
     std::ostringstream text;
   };
   std::ostream** Handle(int number);

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "platform/errors.h"
+#include "platform/name_index.h"
 
 namespace vantrel::platform::detail {
 
@@ -44,13 +45,16 @@ UniqueFd OpenForReading(const std::string& posixPath) {
   return fd;
 }
 
-UniqueFd CreateForWriting(const std::string& posixPath) {
-  UniqueFd fd(::open(posixPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+UniqueFd CreateForWriting(const std::string& posixPath, bool append) {
+  FolderChange change(posixPath);
+  const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
+  UniqueFd fd(::open(posixPath.c_str(), flags, 0666));
   if (!fd.valid()) {
     // With O_CREAT the file itself may be missing, so ENOENT can only mean the folder.
     if (errno == ENOENT) throw InOutError(3);
     throw InOutError::FromErrno(errno);
   }
+  change.Added();
   return fd;
 }
 

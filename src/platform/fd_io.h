@@ -30,9 +30,10 @@ class UniqueFd {
 
 // Opens an existing file for reading; a folder is refused with 5 as Windows does.
 UniqueFd OpenForReading(const std::string& posixPath);
-// Creates or empties a file. A missing folder on the way is 3, the number Windows
-// gives for a path that cannot be found.
-UniqueFd CreateForWriting(const std::string& posixPath);
+// Creates or empties a file (opens it at its end with `append`), keeping the folder's name
+// index up to date. A missing folder on the way is 3, the number Windows gives for a path
+// that cannot be found.
+UniqueFd CreateForWriting(const std::string& posixPath, bool append = false);
 
 // Writes every byte; a failure raises InOutError, a write that makes no progress 101.
 void WriteAll(int fd, const char* data, std::size_t size);

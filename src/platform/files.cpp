@@ -9,6 +9,7 @@
 
 #include "platform/errors.h"
 #include "platform/fd_io.h"
+#include "platform/name_index.h"
 #include "platform/names.h"
 
 namespace vantrel::platform {
@@ -132,7 +133,9 @@ void DeleteFileAt(std::string_view path) {
   struct stat st {};
   if (::lstat(resolved.c_str(), &st) != 0) throw InOutError::FromErrno(errno);
   if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);
+  detail::FolderChange change(resolved);
   if (::unlink(resolved.c_str()) != 0) throw InOutError::FromErrno(errno);
+  change.Removed();
 }
 
 void MoveFileTo(std::string_view source, std::string_view target) {
@@ -148,10 +151,17 @@ void MoveFileTo(std::string_view source, std::string_view target) {
     PathParts resolvedParts = SplitLastComponent(to);
     to = detail::JoinPath(resolvedParts.folder, written.name);
   }
-  if (::rename(from.c_str(), to.c_str()) == 0) return;
+  detail::FolderChange leaving(from);
+  detail::FolderChange arriving(to);
+  if (::rename(from.c_str(), to.c_str()) == 0) {
+    leaving.Removed();
+    arriving.Added();
+    return;
+  }
   if (errno != EXDEV) throw InOutError::FromErrno(errno);
   CopyResolved(from, to);
   if (::unlink(from.c_str()) != 0) throw InOutError::FromErrno(errno);
+  leaving.Removed();
 }
 
 }  // namespace vantrel::platform

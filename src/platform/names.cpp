@@ -1,33 +1,18 @@
 #include "platform/names.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <memory>
 #include <optional>
 
 #include "platform/fd_io.h"
+#include "platform/name_index.h"
 
 namespace vantrel::platform {
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-// The first entry of `folder` that differs from `name` in ASCII letter case only.
-std::optional<std::string> FindCaseVariant(const std::string& folder, std::string_view name) {
-  detail::DirHandle dir = detail::OpenDir(folder);
-  if (!dir) return std::nullopt;
-  std::optional<std::string> best;
-  while (const dirent* entry = ::readdir(dir.get())) {
-    std::string_view candidate(entry->d_name);
-    if (candidate.size() != name.size() || !SameNameIgnoringCase(candidate, name)) continue;
-    if (!WindowsCanHold(candidate)) continue;
-    if (!best || NtfsNameLess(candidate, *best)) best = std::string(candidate);
-  }
-  return best;
-}
 
 }  // namespace
 
@@ -87,7 +72,7 @@ std::string ResolvePath(std::string_view path) {
       struct stat st {};
       if (::lstat(detail::JoinPath(resolved, name).c_str(), &st) != 0) {
         std::optional<std::string> variant;
-        if (errno == ENOENT) variant = FindCaseVariant(resolved, component);
+        if (errno == ENOENT) variant = detail::FindCaseVariant(resolved, component);
         if (variant) {
           name = std::move(*variant);
         } else {

@@ -12,15 +12,12 @@ constexpr std::size_t kFlushSize = 64 * 1024;
 
 }  // namespace
 
-TextFileWriter::TextFileWriter(std::string_view path)
-    : fd_(detail::CreateForWriting(ResolvePath(path)).release()) {}
+TextFileWriter::TextFileWriter(std::string_view path) : file_(path) {}
 
 TextFileWriter::~TextFileWriter() {
-  if (fd_ < 0) return;
-  detail::UniqueFd fd(fd_);
-  fd_ = -1;
+  if (!file_.IsOpen()) return;
   try {
-    detail::WriteAll(fd.get(), buffer_.data(), buffer_.size());
+    file_.Write(buffer_);
   } catch (const Error&) {
     // Either another failure is being raised or the owner chose not to close: that
     // failure or choice stands, and a destructor must not raise.
@@ -28,7 +25,7 @@ TextFileWriter::~TextFileWriter() {
 }
 
 void TextFileWriter::WriteLine(std::string_view line) {
-  if (fd_ < 0) throw InOutError(103);  // Pascal's "file not open"
+  if (!file_.IsOpen()) throw InOutError(103);  // Pascal's "file not open"
   buffer_.append(line);
   buffer_.append("\r\n");
   if (buffer_.size() >= kFlushSize) Flush();
@@ -37,17 +34,16 @@ void TextFileWriter::WriteLine(std::string_view line) {
 void TextFileWriter::Flush() {
   std::string pending;
   pending.swap(buffer_);  // a failed write is reported once, never written again
-  detail::WriteAll(fd_, pending.data(), pending.size());
+  file_.Write(pending);
 }
 
 void TextFileWriter::Close() {
-  if (fd_ < 0) return;
+  if (!file_.IsOpen()) return;
   std::string pending;
   pending.swap(buffer_);
-  detail::UniqueFd fd(fd_);  // closed on every path, a failed write included
-  fd_ = -1;
-  detail::WriteAll(fd.get(), pending.data(), pending.size());
-  fd.Close();
+  FileWriter file(std::move(file_));  // closed on every path, a failed write included
+  file.Write(pending);
+  file.Close();
 }
 
 std::vector<std::string> ReadTextLines(std::string_view path) {

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_writer.h"
+
 namespace vantrel::platform {
 
 class TextFileWriter {
@@ -16,11 +18,11 @@ class TextFileWriter {
 
   void WriteLine(std::string_view line);  // appends line + CR LF; raises InOutError
   void Close();                           // flushes and closes; raises InOutError
-  bool IsOpen() const { return fd_ >= 0; }
+  bool IsOpen() const { return file_.IsOpen(); }
 
  private:
   void Flush();
-  int fd_ = -1;
+  FileWriter file_;
   std::string buffer_;
 };
 
