@@ -6,6 +6,7 @@
 
 #include "in_out_code.h"
 #include "platform/errors.h"
+#include "platform/file_writer.h"
 #include "temp_dir.h"
 
 namespace vantrel::platform {
@@ -66,6 +67,22 @@ TEST(TextFileWriter, FullDiskRaisesWhileWritingLongText) {
               for (int i = 0; i < 200; ++i) out.WriteLine(line);
             }),
             101);
+}
+
+TEST(FileWriter, AppendsToOrReplacesTheFileFoundByCase) {
+  TempDir dir;
+  dir.write("Log.txt", "one\r\n");
+  {
+    FileWriter log("LOG.TXT", FileWriter::Mode::Append);
+    log.Write("two");
+    log.Close();
+    EXPECT_EQ(InOutCode([&log] { log.Write("late"); }), 103);
+  }
+  EXPECT_EQ(dir.read("Log.txt"), "one\r\ntwo");
+  FileWriter("log.txt").Write("new");  // written by the destructor's close
+  EXPECT_EQ(dir.read("Log.txt"), "new");
+  EXPECT_FALSE(dir.exists("log.txt"));
+  EXPECT_EQ(InOutCode([] { FileWriter out("nowhere\\x.txt", FileWriter::Mode::Append); }), 3);
 }
 
 TEST(ReadTextLines, LineEnds) {
