@@ -78,11 +78,13 @@ void CopyResolved(const std::string& source, std::string target) {
   if (::fstat(in.get(), &sourceStat) != 0) throw InOutError::FromErrno(errno);
 
   struct stat targetStat {};
-  if (::stat(target.c_str(), &targetStat) == 0 && S_ISDIR(targetStat.st_mode)) {
+  bool targetThere = ::stat(target.c_str(), &targetStat) == 0;
+  if (targetThere && S_ISDIR(targetStat.st_mode)) {
     target = ResolvePath(detail::JoinPath(target, std::string(LastName(source))));
+    targetThere = ::stat(target.c_str(), &targetStat) == 0;
   }
   // Opening the target empties it, so the same file reached by two names must be caught first.
-  if (::stat(target.c_str(), &targetStat) == 0 && SameFile(sourceStat, targetStat)) {
+  if (targetThere && SameFile(sourceStat, targetStat)) {
     throw Error("The file cannot be copied onto itself.");
   }
 
