@@ -18,9 +18,8 @@ bool EndsWithSeparator(std::string_view name);
 // folder + "\" + name, or the name alone for the current folder.
 std::string JoinName(std::string_view folder, std::string_view name);
 
-// What a name stands for on disk, from a single resolution of the name. Resolving a name
-// that does not exist yet reads its folder in search of a case variant, so each name is
-// resolved once per command rather than once per question asked about it.
+// What a name stands for on disk, from a single resolution of the name, so that the
+// questions a command asks about it cost one stat rather than one resolution each.
 struct NameOnDisk {
   std::string path;  // as the platform layer resolved it
   bool exists = false;

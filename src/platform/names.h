@@ -21,6 +21,9 @@ bool IsHiddenName(std::string_view name);
 // without regard to ASCII letter case (an exact match wins, otherwise the first case
 // variant in search order). Components that do not exist are kept as given, so a new
 // file is created under the name as written. "." and ".." are kept.
+// A component there as written costs one lstat; one that is not is looked for in its
+// folder's name index, which reads the folder once, and again only after something
+// outside this process has changed it.
 std::string ResolvePath(std::string_view path);
 
 // The folder part (up to and without the last separator, "" when there is none) and the
