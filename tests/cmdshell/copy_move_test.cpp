@@ -103,11 +103,12 @@ TEST(Copy, DeniedWriteFromTheFileSystemIsReported) {
   dir.write("new.dml", "new");
   dir.write("locked.dml", "locked");
   const std::string locked = (dir.path() / "locked.dml").string();
-  if (std::system(("chattr +i '" + locked + "' 2>/dev/null").c_str()) != 0) {
-    GTEST_SKIP() << "chattr +i is not available here, so no write can be refused to root";
+  ShellRun run;
+  {
+    testing::Immutable immutable(locked);
+    if (!immutable.Set()) GTEST_SKIP() << "chattr +i is not available here, so no write can be refused to root";
+    run = RunScript({"copy new.dml locked.dml", "del locked.dml"});
   }
-  const ShellRun run = RunScript({"copy new.dml locked.dml", "del locked.dml"});
-  std::system(("chattr -i '" + locked + "'").c_str());
   EXPECT_EQ(dir.read("locked.dml"), "locked");
   EXPECT_NE(run.console.find("Access is denied.\r\n" + std::string(kNoneCopied)), std::string::npos) << run.console;
   EXPECT_NE(run.console.find(locked + "\r\nAccess is denied.\r\n"), std::string::npos) << run.console;

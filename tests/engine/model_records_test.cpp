@@ -116,14 +116,8 @@ TEST(ModelRecords, AShortSourceEndsTheJobWithWhatWasDoneKept) {
 TEST(ModelRecords, AWriteProtectedWorkingCopyEndsTheRemovalWithFileAccessDenied) {
   TempDir dir;
   LayModelFiles(dir, {});
-  const std::string file = (dir.path() / "acspecs.dat").string();
-  struct Unlock {
-    std::string file;
-    ~Unlock() { std::system(("chattr -i '" + file + "' 2>/dev/null").c_str()); }
-  } unlock{file};
-  if (std::system(("chattr +i '" + file + "' 2>/dev/null").c_str()) != 0 || std::ofstream(file, std::ios::app)) {
-    GTEST_SKIP() << "this file system cannot make a file immutable";
-  }
+  testing::Immutable locked(dir.path() / "acspecs.dat");
+  if (!locked.Set()) GTEST_SKIP() << "this file system cannot make a file immutable";
   EngineSession e;
   e.s.shellProgram = kMissingShell;
   e.SelectActive("030A_Camel");

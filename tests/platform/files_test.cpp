@@ -17,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using vantrel::platform::testing::InOutCode;
+using vantrel::testing::Immutable;
 using vantrel::testing::TempDir;
 
 fs::file_time_type OldTime() { return fs::file_time_type::clock::now() - std::chrono::hours(24 * 400); }
@@ -137,28 +138,12 @@ TEST(DeleteFileAt, RemovesFilesNeverFolders) {
   EXPECT_EQ(InOutCode([] { DeleteFileAt("nowhere\\rb.vol"); }), 2);
 }
 
-// Root ignores permission bits but not the immutable attribute.
-class Immutable {
- public:
-  explicit Immutable(const fs::path& file) : file_(file) {
-    set_ = std::system(("chattr +i '" + file_.string() + "' 2>/dev/null").c_str()) == 0;
-  }
-  ~Immutable() {
-    if (set_) std::system(("chattr -i '" + file_.string() + "'").c_str());
-  }
-  bool set() const { return set_; }
-
- private:
-  fs::path file_;
-  bool set_ = false;
-};
-
 TEST(ImmutableFiles, RefusedWithAccessDenied) {
   TempDir dir;
   dir.write("locked.vol", "kept");
   dir.write("src.vol", "new");
   Immutable locked(dir.path() / "locked.vol");
-  if (!locked.set()) GTEST_SKIP() << "chattr +i is not available on this file system";
+  if (!locked.Set()) GTEST_SKIP() << "chattr +i is not available on this file system";
   EXPECT_EQ(InOutCode([] { DeleteFileAt("LOCKED.VOL"); }), 5);
   EXPECT_EQ(InOutCode([] { CopyFileKeepTime("src.vol", "locked.vol"); }), 5);
   EXPECT_EQ(InOutCode([] { MoveFileTo("src.vol", "locked.vol"); }), 5);

@@ -32,6 +32,22 @@ class TempDir {
 std::string ReadFileBytes(const std::filesystem::path& file);
 void WriteFileBytes(const std::filesystem::path& file, std::string_view bytes);
 
+// Makes a file immutable for as long as the object lives. Root ignores permission bits but
+// not this attribute, so it is how tests make a write fail for root too. Where the file
+// system has no such attribute, Set() is false and the test should skip.
+class Immutable {
+ public:
+  explicit Immutable(std::filesystem::path file);
+  ~Immutable();
+  Immutable(const Immutable&) = delete;
+  Immutable& operator=(const Immutable&) = delete;
+  bool Set() const { return set_; }
+
+ private:
+  std::filesystem::path file_;
+  bool set_ = false;
+};
+
 // Lines joined with CR LF, each line ended, as our text files are written.
 std::string CrLf(std::initializer_list<std::string_view> lines);
 
