@@ -20,9 +20,9 @@ struct PictureSpec {
 
 // The colour the pattern gives the pixel at (x, y). A grayscale picture gives the
 // luminance of ink or paper in all three channels.
-Rgb PicturePixel(const PictureSpec& spec, int x, int y);
+Rgb PicturePixel(const PictureSpec& look, int x, int y);
 
 // Compresses the pattern with libjpeg and writes it to `file`. Raises vantrel::Error.
-void WriteJpeg(const std::filesystem::path& file, const PictureSpec& spec);
+void WriteJpeg(const std::filesystem::path& file, const PictureSpec& look);
 
 }  // namespace vantrel::samplegame

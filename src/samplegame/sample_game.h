@@ -19,7 +19,7 @@ inline constexpr char kTwoPicturePatch[] = "Camel Views";  // code 0311, two pre
 // multiples of four, so the rows of their RGB888 images carry padding.
 struct SamplePicture {
   const char* path;
-  PictureSpec spec;
+  PictureSpec look;
 };
 inline constexpr SamplePicture kAircraftPreview{"FE2b Fighter/fe2b.jpg", {300, 160, false, {200, 40, 30}, {240, 230, 200}, 20}};
 inline constexpr SamplePicture kFirstCamelPreview{"Camel Views/camel_a.jpg", {230, 140, false, {40, 140, 60}, {250, 250, 250}, 20}};

@@ -16,7 +16,7 @@
 namespace vantrel::testing {
 namespace {
 
-QSize SizeOf(const samplegame::SamplePicture& picture) { return {picture.spec.width, picture.spec.height}; }
+QSize SizeOf(const samplegame::SamplePicture& picture) { return {picture.look.width, picture.look.height}; }
 
 class SelectionTest : public WindowTest {
  protected:

@@ -41,12 +41,12 @@ TEST_F(JpegImage, DecodesColourAndGrayscalePreviewsToTheirPattern) {
     SCOPED_TRACE(picture.path);
     const QImage image = DecodeJpegFile(picture.path);
     ASSERT_EQ(image.format(), QImage::Format_RGB888);
-    ASSERT_EQ(image.size(), QSize(picture.spec.width, picture.spec.height));
+    ASSERT_EQ(image.size(), QSize(picture.look.width, picture.look.height));
     // The centre of every whole cell: ink and paper alternate in both directions.
-    const int cell = picture.spec.cell;
+    const int cell = picture.look.cell;
     for (int y = cell / 2; y + cell / 2 <= image.height(); y += cell) {
       for (int x = cell / 2; x + cell / 2 <= image.width(); x += cell) {
-        ExpectNear(image, x, y, sg::PicturePixel(picture.spec, x, y));
+        ExpectNear(image, x, y, sg::PicturePixel(picture.look, x, y));
       }
     }
   }
