@@ -70,8 +70,13 @@ void SelectWhere(EntryList& list, const std::function<bool(const std::string&)>&
 }
 
 // The written script runs here, in this terminal, and the refreshed list shows its outcome.
+// The script's console goes to the error stream, so that standard output holds the list alone.
 void RunAndList(Session& s, const std::optional<std::string>& script, bool run, std::ostream& out) {
-  if (script && run) platform::RunProgramAndWait(ShellExecutableFor(s.shellProgram), {"/C", *script});
+  if (script && run) {
+    out.flush();
+    platform::RunProgramAndWait(ShellExecutableFor(s.shellProgram), {"/C", *script},
+                                platform::ConsoleOutput::ToErrorStream);
+  }
   ListActivePatches(s.cat);
   PrintEntries(s.cat.ListBox3.Items(), out);
 }

@@ -191,7 +191,7 @@ int StartProgram(std::string_view program, const std::vector<std::string>& args)
   return StartDetached(std::move(words));
 }
 
-int RunProgramAndWait(std::string_view program, const std::vector<std::string>& args) {
+int RunProgramAndWait(std::string_view program, const std::vector<std::string>& args, ConsoleOutput output) {
   const std::string cannotRun = "Cannot run " + std::string(program);
   Located located = LocateProgram(program);
   if (located.failure != 0) throw Error(cannotRun);
@@ -199,8 +199,13 @@ int RunProgramAndWait(std::string_view program, const std::vector<std::string>& 
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv = ArgumentVector(words);
 
+  posix_spawn_file_actions_t actions;
+  ::posix_spawn_file_actions_init(&actions);
+  if (output == ConsoleOutput::ToErrorStream) ::posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
   pid_t pid = 0;
-  if (::posix_spawn(&pid, located.path.c_str(), nullptr, nullptr, argv.data(), environ) != 0) throw Error(cannotRun);
+  const int spawned = ::posix_spawn(&pid, located.path.c_str(), &actions, nullptr, argv.data(), environ);
+  ::posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) throw Error(cannotRun);
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0) {
     if (errno != EINTR) throw Error(cannotRun);

@@ -13,9 +13,16 @@ namespace vantrel::platform {
 // success; 2 not found, 3 path not found, 5 access denied, 8 out of memory, 11 bad format.
 int StartProgram(std::string_view program, const std::vector<std::string>& args);
 
+// Where a program run in this terminal writes its standard output.
+enum class ConsoleOutput {
+  Inherit,        // our standard output
+  ToErrorStream,  // our standard error, so that our own output stays the program's result
+};
+
 // Runs `program` in this terminal, in the current folder, and waits for it.
 // Returns its exit code; raises Error when it cannot be started.
-int RunProgramAndWait(std::string_view program, const std::vector<std::string>& args);
+int RunProgramAndWait(std::string_view program, const std::vector<std::string>& args,
+                      ConsoleOutput output = ConsoleOutput::Inherit);
 
 bool IsNtFamily();        // false on Linux
 std::string OwnPath();    // the running program's file path

@@ -1,10 +1,12 @@
 #include "platform/process.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <thread>
@@ -121,6 +123,22 @@ TEST(StartProgram, NoDesktopMeansNoTerminal) {
   EXPECT_GT(StartProgram("./job.sh", {}), 32);
   EXPECT_EQ(AwaitFile(dir, "job.txt"), "ran\n");
   EXPECT_FALSE(dir.exists("used-terminal"));
+}
+
+TEST(RunProgramAndWait, CanSendTheProgramsOutputToTheErrorStream) {
+  TempDir dir;
+  // Our own error stream goes to a file for the length of the run.
+  std::fflush(stderr);
+  const int saved = ::dup(STDERR_FILENO);
+  const int file = ::open("err.txt", O_CREAT | O_WRONLY | O_TRUNC, 0644);
+  ASSERT_GE(file, 0);
+  ::dup2(file, STDERR_FILENO);
+  ::close(file);
+  const int status = RunProgramAndWait("sh", {"-c", "echo console"}, ConsoleOutput::ToErrorStream);
+  ::dup2(saved, STDERR_FILENO);
+  ::close(saved);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(dir.read("err.txt"), "console\n");
 }
 
 TEST(RunProgramAndWait, ReturnsTheExitCode) {
