@@ -12,12 +12,6 @@
 
 namespace vantrel::cmdshell {
 
-namespace {
-
-bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
-
-}  // namespace
-
 bool HasWildcards(std::string_view name) {
   return platform::WildcardPattern(platform::SplitLastComponent(name).name).HasWildcards();
 }
@@ -26,7 +20,7 @@ bool IsWellFormedName(std::string_view name, bool wildcardsAllowed) {
   std::size_t pos = 0;
   while (pos <= name.size()) {
     std::size_t end = pos;
-    while (end < name.size() && !IsPathSeparator(name[end])) ++end;
+    while (end < name.size() && !platform::IsPathSeparator(name[end])) ++end;
     std::string component(name.substr(pos, end - pos));
     const bool last = end == name.size();
     if (last && wildcardsAllowed) {
@@ -42,7 +36,7 @@ bool IsWellFormedName(std::string_view name, bool wildcardsAllowed) {
   return true;
 }
 
-bool EndsWithSeparator(std::string_view name) { return !name.empty() && IsPathSeparator(name.back()); }
+bool EndsWithSeparator(std::string_view name) { return !name.empty() && platform::IsPathSeparator(name.back()); }
 
 std::string JoinName(std::string_view folder, std::string_view name) {
   if (folder.empty()) return std::string(name);

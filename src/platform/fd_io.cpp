@@ -88,6 +88,11 @@ std::string ReadAll(int fd) {
   return content;
 }
 
+PathParts SplitResolvedPath(std::string_view posixPath) {
+  while (posixPath.size() > 1 && posixPath.back() == '/') posixPath.remove_suffix(1);
+  return SplitLastComponent(posixPath);
+}
+
 std::string JoinPath(const std::string& folder, const std::string& name) {
   if (folder.empty()) return name;
   if (folder.back() == '/') return folder + name;

@@ -6,6 +6,9 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
+
+#include "platform/names.h"
 
 namespace vantrel::platform::detail {
 
@@ -46,6 +49,9 @@ struct DirCloser {
 using DirHandle = std::unique_ptr<DIR, DirCloser>;
 // Opens a folder for listing, "" being the current folder; null when it cannot be read.
 inline DirHandle OpenDir(const std::string& folder) { return DirHandle(::opendir(folder.empty() ? "." : folder.c_str())); }
+
+// The folder and the last name of a resolved path; separators at its end are not a name.
+PathParts SplitResolvedPath(std::string_view posixPath);
 
 // folder + "/" + name, without doubling the separator and with "" meaning the current folder.
 std::string JoinPath(const std::string& folder, const std::string& name);

@@ -19,15 +19,11 @@ using detail::UniqueFd;
 
 // The stored name of the entry a resolved path names. Only this name is checked for
 // characters Windows cannot hold: the folders above the game may be named anything.
-std::string_view LastName(std::string_view posixPath) {
-  while (posixPath.size() > 1 && posixPath.back() == '/') posixPath.remove_suffix(1);
-  std::size_t sep = posixPath.rfind('/');
-  return sep == std::string_view::npos ? posixPath : posixPath.substr(sep + 1);
-}
+std::string LastName(std::string_view posixPath) { return detail::SplitResolvedPath(posixPath).name; }
 
 bool StatVisible(std::string_view path, struct stat& st) {
   std::string resolved = ResolvePath(path);
-  std::string_view name = LastName(resolved);
+  const std::string name = LastName(resolved);
   if (name != "." && name != ".." && name != "/" && !WindowsCanHold(name)) return false;
   return ::stat(resolved.c_str(), &st) == 0;
 }
@@ -80,7 +76,7 @@ void CopyResolved(const std::string& source, std::string target) {
   struct stat targetStat {};
   bool targetThere = ::stat(target.c_str(), &targetStat) == 0;
   if (targetThere && S_ISDIR(targetStat.st_mode)) {
-    target = ResolvePath(detail::JoinPath(target, std::string(LastName(source))));
+    target = ResolvePath(detail::JoinPath(target, LastName(source)));
     targetThere = ::stat(target.c_str(), &targetStat) == 0;
   }
   // Opening the target empties it, so the same file reached by two names must be caught first.

@@ -178,14 +178,9 @@ std::optional<std::string> FindCaseVariant(const std::string& folder, std::strin
 }
 
 FolderChange::FolderChange(std::string_view posixPath) {
-  while (posixPath.size() > 1 && posixPath.back() == '/') posixPath.remove_suffix(1);
-  const std::size_t sep = posixPath.rfind('/');
-  if (sep == std::string_view::npos) {
-    name_ = std::string(posixPath);
-  } else {
-    folder_ = std::string(posixPath.substr(0, sep == 0 ? 1 : sep));
-    name_ = std::string(posixPath.substr(sep + 1));
-  }
+  PathParts parts = SplitResolvedPath(posixPath);
+  folder_ = std::move(parts.folder);
+  name_ = std::move(parts.name);
   // With no folder indexed there is nothing to keep up to date; a folder indexed later is
   // read after this change.
   if (!TheIndex().Empty()) before_ = StampOf(folder_);

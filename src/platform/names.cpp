@@ -12,9 +12,10 @@
 namespace vantrel::platform {
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 }  // namespace
+
+bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -55,14 +56,14 @@ bool WindowsCanHold(std::string_view name) {
 bool IsHiddenName(std::string_view name) { return !name.empty() && name.front() == '.'; }
 
 std::string ResolvePath(std::string_view path) {
-  const bool absolute = !path.empty() && IsSeparator(path.front());
+  const bool absolute = !path.empty() && IsPathSeparator(path.front());
   std::string resolved(absolute ? 1 : 0, '/');
   // Once a component is missing, nothing below it can exist: keep the rest as written.
   bool resolving = true;
   std::size_t pos = 0;
   while (pos < path.size()) {
     std::size_t end = pos;
-    while (end < path.size() && !IsSeparator(path[end])) ++end;
+    while (end < path.size() && !IsPathSeparator(path[end])) ++end;
     std::string_view component = path.substr(pos, end - pos);
     pos = end + 1;
     if (component.empty()) continue;
@@ -82,7 +83,7 @@ std::string ResolvePath(std::string_view path) {
     }
     resolved = detail::JoinPath(resolved, name);
   }
-  if (!path.empty() && IsSeparator(path.back()) && !resolved.empty() && resolved.back() != '/') resolved += '/';
+  if (!path.empty() && IsPathSeparator(path.back()) && !resolved.empty() && resolved.back() != '/') resolved += '/';
   return resolved;
 }
 

@@ -6,6 +6,7 @@
 namespace vantrel::platform {
 
 char UpperAscii(char c);
+bool IsPathSeparator(char c);  // "\" and "/" alike
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 // Ascending order of names compared upper-cased byte by byte: the order an NTFS volume lists them.
 bool NtfsNameLess(std::string_view a, std::string_view b);
