@@ -1,10 +1,14 @@
 #include "platform/errors.h"
 
 #include <cerrno>
+#include <utility>
 
 namespace vantrel {
 
-InOutError::InOutError(int code) : Error(TextFor(code)), code_(code) {}
+InOutError::InOutError(int code) : InOutError(code, std::string()) {}
+
+InOutError::InOutError(int code, std::string file)
+    : Error(file.empty() ? TextFor(code) : TextFor(code) + ": " + file), code_(code), file_(std::move(file)) {}
 
 std::string InOutError::TextFor(int code) {
   switch (code) {

@@ -14,10 +14,14 @@ class Error : public std::runtime_error {
 // 2 "File not found", 3 "Invalid filename", 4 "Too many open files",
 // 5 "File access denied", 100 "Read beyond end of file", 101 "Disk full",
 // 106 "Invalid numeric input", any other number "I/O error N".
+// With a file, the text names it after a colon ("File access denied: acspecs3.dat"), so the
+// user learns which of several files failed; the number stays the same.
 class InOutError : public Error {
  public:
   explicit InOutError(int code);
+  InOutError(int code, std::string file);  // "" names no file
   int code() const { return code_; }
+  const std::string& file() const { return file_; }  // "" when none is named
   static std::string TextFor(int code);
   // The error number Windows would report for a POSIX errno.
   static int CodeForErrno(int err);
@@ -25,6 +29,7 @@ class InOutError : public Error {
 
  private:
   int code_;
+  std::string file_;
 };
 
 // Reading a list position that does not exist: "List index out of bounds (N)".

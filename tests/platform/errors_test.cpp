@@ -19,5 +19,16 @@ TEST(Errors, TextsByNumber) {
   EXPECT_STREQ(ListIndexError(1025).what(), "List index out of bounds (1025)");
 }
 
+TEST(Errors, AFileNamedAfterTheTextKeepsTheNumber) {
+  const InOutError denied(5, "acspecs3.dat");
+  EXPECT_STREQ(denied.what(), "File access denied: acspecs3.dat");
+  EXPECT_EQ(denied.code(), 5);
+  EXPECT_EQ(denied.file(), "acspecs3.dat");
+  EXPECT_STREQ(InOutError(100, "vantrel-files\\fmparam2.dat").what(), "Read beyond end of file: vantrel-files\\fmparam2.dat");
+  EXPECT_STREQ(InOutError(28, "a b.dat").what(), "I/O error 28: a b.dat");
+  EXPECT_STREQ(InOutError(101, "").what(), "Disk full") << "no name, no colon";
+  EXPECT_EQ(InOutError(101).file(), "");
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -1,0 +1,24 @@
+#include "platform/file_length.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/errors.h"
+#include "platform/names.h"
+
+namespace vantrel::platform {
+
+std::uint64_t FileLength(std::string_view path) {
+  struct stat st {};
+  if (::stat(ResolvePath(path).c_str(), &st) != 0) throw InOutError::FromErrno(errno);
+  if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
+void SetFileLength(std::string_view path, std::uint64_t length) {
+  if (::truncate(ResolvePath(path).c_str(), static_cast<off_t>(length)) != 0) throw InOutError::FromErrno(errno);
+}
+
+}  // namespace vantrel::platform
