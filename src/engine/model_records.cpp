@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/record_moves.h"
 #include "engine/support_folder.h"
 #include "platform/files.h"
-#include "platform/record_file.h"
 
 namespace vantrel {
 
@@ -24,7 +24,7 @@ struct ModelFile {
   std::size_t variant;  // index into fmVariantFlags: "S", "2", "3"
 };
 
-// The order of the visits matters when one fails: the files before it keep their records.
+// The order of the visits: when several files cannot be handled, the first one is named.
 constexpr std::array<ModelFile, 6> kModelFiles = {{
     {"fmparams.dat", kFlightModelRecord, 0},
     {"fmparam2.dat", kFlightModelRecord, 1},
@@ -38,22 +38,12 @@ std::uint64_t RecordOffset(std::uint8_t index, std::size_t recordSize) {
   return kHeaderSize + std::uint64_t{index} * recordSize;
 }
 
-void CopyRecord(const std::string& source, std::string_view working, std::size_t recordSize,
-                RecordPair pair) {
-  platform::RecordFile from(source, platform::RecordFile::Mode::ReadOnly);
-  platform::RecordFile to(working, platform::RecordFile::Mode::ReadWrite);
-  std::array<unsigned char, kFlightModelRecord> record{};
-  from.ReadAt(RecordOffset(pair.source, recordSize), record.data(), recordSize);
-  to.WriteAt(RecordOffset(pair.target, recordSize), record.data(), recordSize);
-  from.Close();
-  to.Close();
-}
-
 }  // namespace
 
 void TransferModelRecords(Job& job, bool restore, RecordPair pair) {
   const Session& s = job.s;
   if (!restore && !s.fmdmChanging) return;
+  std::vector<RecordMove> moves;
   for (const ModelFile& file : kModelFiles) {
     const std::string stock = std::string(kSupportFolder) + std::string(file.name);
     if (!platform::FileExists(stock) || !platform::FileExists(file.name)) continue;
@@ -63,8 +53,10 @@ void TransferModelRecords(Job& job, bool restore, RecordPair pair) {
       const std::vector<std::string> own = job.patchFiles.Find(file.name);
       if (!own.empty()) source = job.patchFiles.Folder() + "\\" + own.front();
     }
-    CopyRecord(source, file.name, file.recordSize, pair);
+    moves.push_back({source, RecordOffset(pair.source, file.recordSize), std::string(file.name),
+                     RecordOffset(pair.target, file.recordSize), file.recordSize});
   }
+  MoveRecords(moves);
 }
 
 void TransferModelRecords(Job& job, bool restore) {

@@ -16,7 +16,8 @@ struct RecordPair {
 // restore true: the stock records of the support folder, for every model file that has a
 // stock and a working copy. restore false: only with FM/DM changing on, for the chosen
 // variants, the patch's own records where it has them, else the stock ones.
-// Raises InOutError; files handled before the failure keep their new records.
+// All or nothing: every file is checked before the first one changes, and a failed write
+// puts the records changed so far back. Raises InOutError naming the file.
 void TransferModelRecords(Job& job, bool restore, RecordPair pair);
 
 // The pair of the last activation (sourceIndex, targetIndex).
