@@ -3,11 +3,12 @@
 #include "platform/errors.h"
 #include "platform/fd_io.h"
 #include "platform/names.h"
+#include "platform/write_target.h"
 
 namespace vantrel::platform {
 
 FileWriter::FileWriter(std::string_view path, Mode mode)
-    : fd_(detail::CreateForWriting(ResolvePath(path), mode == Mode::Append).release()) {}
+    : fd_(detail::CreateForWriting(detail::WriteTarget(ResolvePath(path), path), mode == Mode::Append).release()) {}
 
 FileWriter::~FileWriter() { detail::UniqueFd closing(fd_); }
 

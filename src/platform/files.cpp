@@ -11,6 +11,8 @@
 #include "platform/fd_io.h"
 #include "platform/name_index.h"
 #include "platform/names.h"
+#include "platform/replacing_file.h"
+#include "platform/write_target.h"
 
 namespace vantrel::platform {
 namespace {
@@ -67,8 +69,9 @@ void CopyContent(int in, int out) {
   }
 }
 
-// Both paths already resolved.
-void CopyResolved(const std::string& source, std::string target) {
+// Both paths already resolved; `written` is the target as the caller named it. The new
+// content reaches the target's name only once it is whole.
+void CopyResolved(const std::string& source, std::string target, std::string_view written) {
   UniqueFd in = detail::OpenForReading(source);
   struct stat sourceStat {};
   if (::fstat(in.get(), &sourceStat) != 0) throw InOutError::FromErrno(errno);
@@ -79,16 +82,25 @@ void CopyResolved(const std::string& source, std::string target) {
     target = ResolvePath(detail::JoinPath(target, LastName(source)));
     targetThere = ::stat(target.c_str(), &targetStat) == 0;
   }
-  // Opening the target empties it, so the same file reached by two names must be caught first.
+  // Replacing the target with itself would only cost time; cmd refuses it.
   if (targetThere && SameFile(sourceStat, targetStat)) {
     throw Error("The file cannot be copied onto itself.");
   }
 
-  UniqueFd out = detail::CreateForWriting(target);
-  CopyContent(in.get(), out.get());
+  const std::string destination = detail::WriteTarget(target, written);
   const struct timespec times[2] = {{0, UTIME_OMIT}, sourceStat.st_mtim};
-  if (::futimens(out.get(), times) != 0) throw InOutError::FromErrno(errno);
-  out.Close();
+  struct stat destinationStat {};
+  if (::stat(destination.c_str(), &destinationStat) == 0 && !S_ISREG(destinationStat.st_mode)) {
+    // A device or a pipe is written where it is: there is no file to put in its place.
+    UniqueFd out = detail::CreateForWriting(destination);
+    CopyContent(in.get(), out.get());
+    out.Close();
+    return;
+  }
+  detail::ReplacingFile out(destination);
+  CopyContent(in.get(), out.fd());
+  if (::futimens(out.fd(), times) != 0) throw InOutError::FromErrno(errno);
+  out.Commit();
 }
 
 }  // namespace
@@ -123,7 +135,7 @@ void ChangeDirectory(std::string_view path) {
 }
 
 void CopyFileKeepTime(std::string_view source, std::string_view target) {
-  CopyResolved(ResolvePath(source), ResolvePath(target));
+  CopyResolved(ResolvePath(source), ResolvePath(target), target);
 }
 
 void DeleteFileAt(std::string_view path) {
@@ -131,6 +143,7 @@ void DeleteFileAt(std::string_view path) {
   struct stat st {};
   if (::lstat(resolved.c_str(), &st) != 0) throw InOutError::FromErrno(errno);
   if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);
+  detail::CheckEntryInGameTree(resolved, path);
   detail::FolderChange change(resolved);
   if (::unlink(resolved.c_str()) != 0) throw InOutError::FromErrno(errno);
   change.Removed();
@@ -141,6 +154,7 @@ void MoveFileTo(std::string_view source, std::string_view target) {
   std::string to = ResolvePath(target);
   struct stat fromStat {};
   if (::lstat(from.c_str(), &fromStat) != 0) throw InOutError::FromErrno(errno);
+  detail::CheckEntryInGameTree(from, source);
   struct stat toStat {};
   if (::lstat(to.c_str(), &toStat) == 0 && SameFile(fromStat, toStat)) {
     // The target resolved to the source itself: a change of letter case only, which
@@ -148,6 +162,9 @@ void MoveFileTo(std::string_view source, std::string_view target) {
     PathParts written = SplitLastComponent(target);
     PathParts resolvedParts = SplitLastComponent(to);
     to = detail::JoinPath(resolvedParts.folder, written.name);
+  } else {
+    // Moving onto a link puts the file where the link leads, as a copy would.
+    to = detail::WriteTarget(to, target);
   }
   detail::FolderChange leaving(from);
   detail::FolderChange arriving(to);
@@ -157,7 +174,7 @@ void MoveFileTo(std::string_view source, std::string_view target) {
     return;
   }
   if (errno != EXDEV) throw InOutError::FromErrno(errno);
-  CopyResolved(from, to);
+  CopyResolved(from, to, target);
   if (::unlink(from.c_str()) != 0) throw InOutError::FromErrno(errno);
   leaving.Removed();
 }

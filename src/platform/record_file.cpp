@@ -9,12 +9,15 @@
 #include "platform/errors.h"
 #include "platform/fd_io.h"
 #include "platform/names.h"
+#include "platform/write_target.h"
 
 namespace vantrel::platform {
 
 RecordFile::RecordFile(std::string_view path, Mode mode) {
   const int flags = (mode == Mode::ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC;
-  detail::UniqueFd fd(::open(ResolvePath(path).c_str(), flags));
+  std::string resolved = ResolvePath(path);
+  if (mode == Mode::ReadWrite) resolved = detail::WriteTarget(resolved, path);
+  detail::UniqueFd fd(::open(resolved.c_str(), flags));
   if (!fd.valid()) throw InOutError::FromErrno(errno);
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) throw InOutError::FromErrno(errno);

@@ -1,0 +1,20 @@
+#pragma once
+// The game tree: the working folder's parent and everything below it. A job may change
+// files there and nowhere else, so a symbolic link that leads out of it is never written
+// through. Programs that change a player's files switch the confinement on at start.
+#include <string>
+#include <string_view>
+
+namespace vantrel::platform {
+
+// On: every write, create, delete and move of the platform layer that would reach outside
+// the game tree of the current folder raises Error(LinkOutOfGameText(name)). Off (the
+// default): no check. The game tree is taken from the current folder at each check, so it
+// follows a change of working folder.
+void ConfineWritesToGameTree(bool on);
+bool WritesConfined();
+
+// "Not changed: NAME leads out of the game folder through a symbolic link."
+std::string LinkOutOfGameText(std::string_view name);
+
+}  // namespace vantrel::platform

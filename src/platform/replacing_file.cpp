@@ -1,0 +1,117 @@
+#include "platform/replacing_file.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <mutex>
+#include <set>
+#include <utility>
+
+#include "platform/errors.h"
+#include "platform/name_index.h"
+
+namespace vantrel::platform::detail {
+namespace {
+
+constexpr std::string_view kPrefix = ".vantrel-";
+constexpr std::string_view kSuffix = ".tmp";
+
+// The process that wrote a temporary of ours, or 0 for a name of another form.
+pid_t WriterOf(std::string_view name) {
+  if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return 0;
+  name.remove_prefix(kPrefix.size());
+  name.remove_suffix(kSuffix.size());
+  const std::size_t dash = name.find('-');
+  if (dash == std::string_view::npos || dash == 0 || dash + 1 == name.size()) return 0;
+  pid_t pid = 0;
+  const auto [end, error] = std::from_chars(name.data(), name.data() + dash, pid);
+  if (error != std::errc() || end != name.data() + dash || pid <= 0) return 0;
+  for (char c : name.substr(dash + 1)) {
+    if (c < '0' || c > '9') return 0;
+  }
+  return pid;
+}
+
+bool Gone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+// Temporaries of jobs that were killed or lost their power; the target of each is intact.
+void RemoveStrayTemporaries(const std::string& folder) {
+  // Once per folder and process, the folder known by its identity: the same name may be
+  // another folder after a change of the current folder.
+  static std::mutex mutex;
+  static std::set<std::pair<dev_t, ino_t>> swept;
+  struct stat st {};
+  if (::stat(folder.empty() ? "." : folder.c_str(), &st) != 0) return;
+  {
+    std::lock_guard lock(mutex);
+    if (!swept.insert({st.st_dev, st.st_ino}).second) return;
+  }
+  DirHandle dir = OpenDir(folder);
+  if (!dir) return;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const pid_t writer = WriterOf(entry->d_name);
+    if (writer == 0 || !Gone(writer)) continue;
+    const std::string path = JoinPath(folder, entry->d_name);
+    FolderChange change(path);
+    if (::unlink(path.c_str()) == 0) change.Removed();
+  }
+}
+
+std::string TemporaryName(const std::string& folder) {
+  static std::atomic<unsigned> counter{0};
+  return JoinPath(folder, std::string(kPrefix) + std::to_string(::getpid()) + "-" + std::to_string(counter++) +
+                              std::string(kSuffix));
+}
+
+}  // namespace
+
+bool IsOurTemporary(std::string_view name) { return WriterOf(name) != 0; }
+
+ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
+  const std::string folder = SplitResolvedPath(target_).folder;
+  RemoveStrayTemporaries(folder);
+  for (;;) {
+    temporary_ = TemporaryName(folder);
+    FolderChange change(temporary_);
+    fd_ = UniqueFd(::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd_.valid()) {
+      change.Added();
+      return;
+    }
+    if (errno == EEXIST) continue;
+    temporary_.clear();
+    if (errno == ENOENT) throw InOutError(3);
+    throw InOutError::FromErrno(errno);
+  }
+}
+
+ReplacingFile::~ReplacingFile() {
+  if (committed_ || temporary_.empty()) return;
+  fd_ = UniqueFd();
+  FolderChange change(temporary_);
+  if (::unlink(temporary_.c_str()) == 0) change.Removed();
+}
+
+void ReplacingFile::Commit() {
+  struct stat old {};
+  if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (::fchmod(fd_.get(), old.st_mode & 07777) != 0) throw InOutError::FromErrno(errno);
+    if (::geteuid() == 0 && ::fchown(fd_.get(), old.st_uid, old.st_gid) != 0) throw InOutError::FromErrno(errno);
+    if (::syncfs(fd_.get()) != 0) throw InOutError::FromErrno(errno);
+  }
+  fd_.Close();
+  FolderChange leaving(temporary_);
+  FolderChange arriving(target_);
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) throw InOutError::FromErrno(errno);
+  committed_ = true;
+  leaving.Removed();
+  arriving.Added();
+}
+
+}  // namespace vantrel::platform::detail

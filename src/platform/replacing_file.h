@@ -1,0 +1,39 @@
+#pragma once
+// Internal to the platform layer: a file's new content written beside it and put in its
+// place at once, so that a copy cut short by a full disk or a kill leaves the old file
+// as it was. Not part of the layer's interface.
+#include <string>
+
+#include "platform/fd_io.h"
+
+namespace vantrel::platform::detail {
+
+// Hidden temporaries of this form are ours: ".vantrel-PID-N.tmp". One left by a process
+// that is gone is removed the first time this process writes into its folder.
+bool IsOurTemporary(std::string_view name);
+
+class ReplacingFile {
+ public:
+  // `target`: the resolved path of the file to be replaced or created, links followed.
+  // Creates the temporary in its folder; raises InOutError (3 for a missing folder).
+  explicit ReplacingFile(std::string target);
+  ~ReplacingFile();  // removes the temporary unless it was put in place
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  int fd() const { return fd_.get(); }
+
+  // Puts the new content in place of the target. An existing target keeps its permissions
+  // and owner, and before its old bytes go, everything written on its file system so far
+  // (the new content, and a backup made a moment ago) is made durable, so that a power
+  // cut cannot leave the patch in place of an original whose backup never reached the disk.
+  void Commit();
+
+ private:
+  std::string target_;
+  std::string temporary_;
+  UniqueFd fd_;
+  bool committed_ = false;
+};
+
+}  // namespace vantrel::platform::detail
