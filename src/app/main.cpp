@@ -4,9 +4,11 @@
 
 #include "Unit1/form.h"
 #include "engine/session.h"
+#include "platform/game_tree.h"
 #include "platform/process.h"
 
 int main(int argc, char** argv) {
+  vantrel::platform::ConfineWritesToGameTree(true);
   vantrel::Session session;  // its catalogue builds the slot name table
   session.shellProgram = vantrel::platform::IsNtFamily() ? "cmd" : "command";
 

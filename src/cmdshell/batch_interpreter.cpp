@@ -20,10 +20,13 @@ namespace {
 struct Builtin {
   std::string_view name;
   CommandResult (*run)(CommandContext&, std::string_view);
+  // pause leaves errorlevel 1 when nobody is there to press a key: the job still did its work.
+  bool levelIsOutcome = true;
 };
 
 constexpr Builtin kBuiltins[] = {
-    {"copy", RunCopy}, {"del", RunDel}, {"echo", RunEcho}, {"erase", RunDel}, {"move", RunMove}, {"pause", RunPause},
+    {"copy", RunCopy}, {"del", RunDel},   {"echo", RunEcho},
+    {"erase", RunDel}, {"move", RunMove}, {"pause", RunPause, false},
 };
 
 // Characters that end a built-in command's name inside a word, as in "echo." or "copy/y".
@@ -56,6 +59,7 @@ void BatchInterpreter::RunLines(const std::vector<std::string>& lines) {
 void BatchInterpreter::RunLine(std::string_view line) {
   std::string text(line);
   text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  lineFailed_ = false;
   try {
     const std::string expanded = ExpandPercents(text, arguments_, environment_);
     if (expanded.size() > kMaxLineLength) throw Error(kLineTooLong);
@@ -69,7 +73,9 @@ void BatchInterpreter::RunLine(std::string_view line) {
     // A line that cannot run is reported like any failed command; the script goes on.
     WriteLine(console_.err, MessageFor(error));
     state_.errorlevel = 1;
+    lineFailed_ = true;
   }
+  if (lineFailed_) failedLines_.push_back(text);
   console_.out.flush();
 }
 
@@ -111,6 +117,7 @@ bool BatchInterpreter::RunCommand(const Command& command, Handles handles) {
 
 bool BatchInterpreter::RunSimple(const SimpleCommand& command, Handles handles) {
   CommandResult result;
+  levelIsOutcome_ = true;
   try {
     RedirectedHandles redirected(*handles.out, *handles.err, *handles.in);
     for (const Redirection& redirection : command.redirections) redirected.Apply(redirection);
@@ -128,13 +135,18 @@ bool BatchInterpreter::RunSimple(const SimpleCommand& command, Handles handles) 
     result = 1;
   }
   if (result) state_.errorlevel = *result;
-  return !result || *result == 0;
+  const bool failed = result && *result != 0;
+  if (failed && levelIsOutcome_) lineFailed_ = true;
+  return !failed;
 }
 
 CommandResult BatchInterpreter::RunNamed(const SimpleCommand& command, CommandContext& ctx) {
   if (command.name.empty()) return std::nullopt;  // only redirections: the files are made
   std::string arguments;
-  if (const Builtin* builtin = FindBuiltin(command, arguments)) return builtin->run(ctx, arguments);
+  if (const Builtin* builtin = FindBuiltin(command, arguments)) {
+    levelIsOutcome_ = builtin->levelIsOutcome;
+    return builtin->run(ctx, arguments);
+  }
   WriteLine(ctx.err, "'" + command.name + kNotRecognizedTail);
   WriteLine(ctx.err, kNotRecognizedLast);
   return kErrorLevelNotRecognized;
@@ -165,8 +177,14 @@ int RunBatchFile(std::string_view path, const std::vector<std::string>& argument
   all.insert(all.end(), arguments.begin(), arguments.end());
   BatchInterpreter shell(console, std::move(all));
   shell.RunLines(lines);
+  const std::vector<std::string>& failed = shell.failedLines();
+  if (failed.empty()) return 0;
+  // The console scrolls past a failure among the deletions' "Could Not Find" lines; the
+  // caller learns from the exit status, the user from this list.
+  WriteLine(console.err, FailedLinesHeading(path, failed.size()));
+  for (const std::string& line : failed) WriteLine(console.err, "  " + line);
   const int level = shell.state().errorlevel;
-  return level >= 0 && level <= 255 ? level : 255;
+  return level >= 1 && level <= 255 ? level : level > 255 ? 255 : 1;
 }
 
 }  // namespace vantrel::cmdshell

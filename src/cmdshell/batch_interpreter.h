@@ -23,6 +23,8 @@ class BatchInterpreter {
   void RunLines(const std::vector<std::string>& lines);
 
   const ShellState& state() const { return state_; }
+  // The lines on which a command failed to do its work, as written in the script.
+  const std::vector<std::string>& failedLines() const { return failedLines_; }
 
  private:
   struct Handles {
@@ -40,10 +42,15 @@ class BatchInterpreter {
   std::vector<std::string> arguments_;
   EnvironmentLookup environment_;
   ShellState state_;
+  std::vector<std::string> failedLines_;
+  bool lineFailed_ = false;
+  bool levelIsOutcome_ = true;  // the last command's errorlevel says whether it did its work
 };
 
 // Reads the whole script first (so a script that deletes itself still runs to its end),
-// runs it, and returns the exit status: the errorlevel, or 255 when it does not fit.
+// runs it, and returns the exit status: 0 when every command did its work; otherwise the
+// errorlevel (1 at least, 255 when it does not fit), after listing the failed lines on the
+// error stream.
 int RunBatchFile(std::string_view path, const std::vector<std::string>& arguments, Console console);
 
 }  // namespace vantrel::cmdshell

@@ -1,5 +1,6 @@
 // vantrel-cmd /C SCRIPT [ARGUMENTS...]: runs a job script in the current folder the way
-// cmd does and exits with the errorlevel of its last command.
+// cmd does. Exits with 0 when every command did its work, otherwise non-zero after listing
+// the lines that failed.
 #include <unistd.h>
 
 #include <iostream>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "cmdshell/batch_interpreter.h"
+#include "platform/game_tree.h"
 #include "platform/names.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +18,8 @@ int main(int argc, char** argv) {
     std::cerr << "Usage: vantrel-cmd /C SCRIPT [ARGUMENTS...]\n";
     return 1;
   }
+  // A job changes the game's files and nothing else, whatever a link in the game points at.
+  vantrel::platform::ConfineWritesToGameTree(true);
   TerminalInput input(STDIN_FILENO);
   const int status = RunBatchFile(args[1], {args.begin() + 2, args.end()}, Console{std::cout, std::cerr, input});
   std::cout.flush();

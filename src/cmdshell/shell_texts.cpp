@@ -23,4 +23,9 @@ std::string FileCountLine(int count, const char* verb) {
   return buffer;
 }
 
+std::string FailedLinesHeading(std::string_view script, std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " line of " : " lines of ") + std::string(script) +
+         " failed; the job did not do all its work:";
+}
+
 }  // namespace vantrel::cmdshell

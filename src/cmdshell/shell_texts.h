@@ -2,6 +2,7 @@
 // The texts cmd shows, byte for byte, and the one place that turns a file error into them.
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include "platform/errors.h"
 
@@ -35,6 +36,9 @@ inline constexpr std::size_t kMaxLineLength = 8191;
 // What cmd says for a failure: the Windows text for a file error's number, else the
 // error's own text.
 std::string MessageFor(const std::exception& error);
+
+// Ours, after the script: "2 lines of 0305.bat failed; the job did not do all its work:".
+std::string FailedLinesHeading(std::string_view script, std::size_t count);
 
 // "        1 file(s) copied.": the count right-aligned in nine places.
 std::string FileCountLine(int count, const char* verb);
