@@ -6,6 +6,8 @@
 
 #include "catalogue/scan.h"
 #include "engine/activation.h"
+#include "engine/job_outcome.h"
+#include "platform/errors.h"
 #include "platform/names.h"
 #include "platform/process.h"
 #include "rbext/run_shell.h"
@@ -71,14 +73,19 @@ void SelectWhere(EntryList& list, const std::function<bool(const std::string&)>&
 
 // The written script runs here, in this terminal, and the refreshed list shows its outcome.
 // The script's console goes to the error stream, so that standard output holds the list alone.
-void RunAndList(Session& s, const std::optional<std::string>& script, bool run, std::ostream& out) {
-  if (script && run) {
+// A job that did not do all its work ends the command with an error saying what failed,
+// after the list, so that the list shows what is really active.
+void RunAndList(Session& s, const std::optional<JobPlan>& plan, bool run, std::ostream& out) {
+  std::string failure;
+  if (plan && run) {
     out.flush();
-    platform::RunProgramAndWait(ShellExecutableFor(s.shellProgram), {"/C", *script},
-                                platform::ConsoleOutput::ToErrorStream);
+    const int status = platform::RunProgramAndWait(ShellExecutableFor(s.shellProgram), {"/C", plan->script},
+                                                   platform::ConsoleOutput::ToErrorStream);
+    failure = OutcomeText(*plan, CheckJobOutcome(*plan, status == 0));
   }
   ListActivePatches(s.cat);
   PrintEntries(s.cat.ListBox3.Items(), out);
+  if (!failure.empty()) throw Error(failure);
 }
 
 }  // namespace

@@ -6,11 +6,13 @@
 
 #include "catalogue/accessors.h"
 #include "engine/aircraft_body.h"
+#include "engine/file_errors.h"
 #include "engine/job.h"
 #include "engine/object_bodies.h"
 #include "engine/script_text.h"
 #include "engine/volume_bodies.h"
 #include "platform/errors.h"
+#include "platform/names.h"
 #include "platform/text_file.h"
 #include "rbext/hex_value.h"
 #include "rbext/run_shell.h"
@@ -32,13 +34,25 @@ using Body = std::function<void(Job&)>;
 
 // The frame of every job: the body, then the trailer. The file is closed before anyone
 // starts the shell on it; after an error it is closed too, holding what was written.
-void WriteJobScript(Session& s, const std::string& name, const Body& body, Trailer trailer) {
-  platform::TextFileWriter scriptFile(name);
-  Job job(s, scriptFile);
-  body(job);
-  if (trailer != Trailer::None) scriptFile.WriteLine(SelfDeletionLine(name));
-  if (trailer == Trailer::SelfDeletionAndPause) scriptFile.WriteLine("Pause");
-  scriptFile.Close();
+JobPlan WriteJobScript(Session& s, const std::string& name, const Body& body, Trailer trailer) {
+  return NamingFile(name, [&] {
+    platform::TextFileWriter scriptFile(name);
+    Job job(s, scriptFile);
+    job.plan.script = name;
+    body(job);
+    if (trailer != Trailer::None) scriptFile.WriteLine(SelfDeletionLine(name));
+    if (trailer == Trailer::SelfDeletionAndPause) scriptFile.WriteLine("Pause");
+    scriptFile.Close();
+    return std::move(job.plan);
+  });
+}
+
+// A marker the file system cannot hold would leave the slot's files installed with nothing
+// that lists or removes them, so such a patch is refused before anything is written.
+void RefuseMarkerThatCannotBe(const std::string& marker, const std::string& folder) {
+  if (!platform::FitsInOneName(marker)) {
+    throw Error("The patch folder's name is too long for its activation marker; rename the folder: " + folder);
+  }
 }
 
 std::uint8_t ClassCodeOf(std::string_view code) { return HexValue(code); }
@@ -55,7 +69,7 @@ bool IsFourHexDigits(std::string_view code) {
 
 }  // namespace
 
-std::string WriteActivationScript(Session& s) {
+JobPlan WriteActivationScript(Session& s) {
   // Read before anything else: with no patch selected the operation ends here, writing nothing.
   const std::string patchIndex = PatchIndexHex(s.cat);
   const std::string slotCode = SlotCode(s.cat);
@@ -65,17 +79,20 @@ std::string WriteActivationScript(Session& s) {
 
   if (patchType >= kFirstNonObjectIndex) {
     const bool volume = patchType == kVolumeIndex;
-    WriteJobScript(
+    if (volume) RefuseMarkerThatCannotBe(VolumeMarkerName(PatchFolder(s.cat)), PatchFolder(s.cat));
+    return WriteJobScript(
         s, kVolumeScript,
         [&](Job& job) {
           if (volume) InstallVolumePatch(job);
         },
         volume ? Trailer::SelfDeletion : Trailer::None);
-    return kVolumeScript;
   }
 
+  if (classCode == kAircraftClass || IsObjectClass(classCode)) {
+    RefuseMarkerThatCannotBe(MarkerName(slotCode, PatchFolder(s.cat)), PatchFolder(s.cat));
+  }
   const std::string name = slotCode + ".bat";
-  WriteJobScript(
+  return WriteJobScript(
       s, name,
       [&](Job& job) {
         s.sourceIndex = patchType;
@@ -87,10 +104,9 @@ std::string WriteActivationScript(Session& s) {
         }
       },
       Trailer::SelfDeletionAndPause);
-  return name;
 }
 
-std::optional<std::string> WriteDeactivationScript(Session& s) {
+std::optional<JobPlan> WriteDeactivationScript(Session& s) {
   const std::string code = ActiveCode(s.cat);
   if (s.cat.ListBox3.Count() == 0) return std::nullopt;
   if (!IsFourHexDigits(code)) throw Error("Invalid active patch entry: " + s.cat.ListBox3.SelectedText());
@@ -98,17 +114,16 @@ std::optional<std::string> WriteDeactivationScript(Session& s) {
   const std::uint8_t typeIndex = TypeIndexOf(code);
 
   if (typeIndex >= kFirstNonObjectIndex) {
-    WriteJobScript(
+    return WriteJobScript(
         s, kVolumeScript,
         [&](Job& job) {
           if (typeIndex == kVolumeIndex) RemoveVolumePatch(job);
         },
         Trailer::SelfDeletion);
-    return kVolumeScript;
   }
 
   const std::string name = code + ".bat";
-  WriteJobScript(
+  return WriteJobScript(
       s, name,
       [&](Job& job) {
         if (classCode == kAircraftClass) {
@@ -120,17 +135,16 @@ std::optional<std::string> WriteDeactivationScript(Session& s) {
         }
       },
       Trailer::SelfDeletion);
-  return name;
 }
 
 void StartJobScript(Session& s, std::string_view scriptName) {
   RunShell(s.showMessage, s.shellProgram, "/C " + std::string(scriptName));
 }
 
-void ActivateSelection(Session& s) { StartJobScript(s, WriteActivationScript(s)); }
+void ActivateSelection(Session& s) { StartJobScript(s, WriteActivationScript(s).script); }
 
 void DeactivateSelection(Session& s) {
-  if (auto script = WriteDeactivationScript(s)) StartJobScript(s, *script);
+  if (auto plan = WriteDeactivationScript(s)) StartJobScript(s, plan->script);
 }
 
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/job_plan.h"
 #include "engine/session.h"
 
 namespace vantrel {
@@ -15,11 +16,14 @@ void ActivateSelection(Session& s);
 void DeactivateSelection(Session& s);
 
 // The two halves of each operation, for a caller that runs the script itself and waits.
-// Each returns the name of the script written in the working folder.
-std::string WriteActivationScript(Session& s);
+// Each returns the plan of the script written in the working folder (its name, what it
+// copies, its marker), for CheckJobOutcome once the shell has run it.
+// A patch folder whose marker name the file system cannot hold raises Error naming the
+// folder before anything is written.
+JobPlan WriteActivationScript(Session& s);
 // Nothing written for an empty Active patches list. An entry whose code is not four
 // hexadecimal digits raises Error: its code would go unchecked into file names and del lines.
-std::optional<std::string> WriteDeactivationScript(Session& s);
+std::optional<JobPlan> WriteDeactivationScript(Session& s);
 // Starts `shellProgram` on the script through RunShell; a failure goes to showMessage.
 void StartJobScript(Session& s, std::string_view scriptName);
 

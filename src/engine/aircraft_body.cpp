@@ -17,12 +17,10 @@ constexpr std::array<std::string_view, 2> kIndexedBitmapPrefixes = {"win?", "str
 void CopyDamageTable(Job& job, const std::string& patchIndex, const std::string& slotIndex) {
   const std::vector<std::string> own = job.patchFiles.Find(patchIndex + "damage.dat");
   if (!own.empty()) {
-    job.scriptFile.WriteLine(CopyLine(kBitmapCopy, job.patchFiles.Folder() + "\\" + own.front(),
-                                      slotIndex + std::string(From(own.front(), 3))));
+    job.WriteCopy(kBitmapCopy, job.patchFiles.Folder() + "\\" + own.front(), slotIndex + std::string(From(own.front(), 3)));
   } else {
     // Missing here too is the shell copy's business: the line is written all the same.
-    job.scriptFile.WriteLine(CopyLine(kBitmapCopy, std::string(kSupportFolder) + patchIndex + "damage.dat",
-                                      slotIndex + "damage.dat"));
+    job.WriteCopy(kBitmapCopy, std::string(kSupportFolder) + patchIndex + "damage.dat", slotIndex + "damage.dat");
   }
 }
 
@@ -33,8 +31,7 @@ void InstallAircraftPatch(Job& job) {
   const std::string slotCode = SlotCode(s.cat);
   job.scriptFile.WriteLine("echo deleting " + slotCode);
   RemoveAircraftPatch(job, slotCode, RecordPair{s.sourceIndex, s.targetIndex});
-  job.scriptFile.WriteLine(MarkerDeletionLine(slotCode));
-  job.scriptFile.WriteLine(MarkerCreationLine(slotCode, job.patchFiles.Folder()));
+  WriteMarkerDeletion(job, slotCode);
   CopyObjectFiles(job);
 
   const std::string patchIndex = PatchIndexHex(s.cat);
@@ -48,6 +45,8 @@ void InstallAircraftPatch(Job& job) {
     return std::string(name.substr(0, 6)) + slotIndex + std::string(From(name, 9));
   });
   if (s.fmdmChanging) CopyDamageTable(job, patchIndex, slotIndex);
+  // After the copies, as in the object script: a job cut short never leaves a marker.
+  WriteMarkerCreation(job, slotCode);
 
   TransferModelRecords(job, false);
 }
@@ -61,7 +60,7 @@ void RemoveAircraftPatch(Job& job, std::string_view code, RecordPair restorePair
   job.scriptFile.WriteLine("del  win?" + typeIndex + "??.bmp");
   job.scriptFile.WriteLine("del  str?" + typeIndex + "??.bmp");
   job.scriptFile.WriteLine("del " + typeIndex + "damage.dat");
-  job.scriptFile.WriteLine(MarkerDeletionLine(slot));
+  WriteMarkerDeletion(job, slot);
   job.scriptFile.WriteLine("pause ");
 }
 

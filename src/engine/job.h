@@ -1,7 +1,12 @@
 #pragma once
-// One job script in the making: the session it serves, the open script file and the
-// patch folder its searches look into.
+// One job script in the making: the session it serves, the open script file, the patch
+// folder its searches look into, and the plan of what the script is meant to do.
+#include <string>
+#include <string_view>
+
+#include "engine/job_plan.h"
 #include "engine/patch_folder_files.h"
+#include "engine/script_text.h"
 #include "engine/session.h"
 #include "platform/text_file.h"
 
@@ -10,9 +15,20 @@ namespace vantrel {
 struct Job {
   Job(Session& session, platform::TextFileWriter& script) : s(session), scriptFile(script), patchFiles(session.cat) {}
 
+  // Writes `line`, a copy of `source` to `target`, and notes the copy in the plan.
+  void WriteCopy(const std::string& line, std::string_view source, std::string_view target) {
+    scriptFile.WriteLine(line);
+    plan.copies.push_back({std::string(source), std::string(target)});
+  }
+  // A copy line of one of the object forms.
+  void WriteCopy(CopyForm form, std::string_view source, std::string_view target) {
+    WriteCopy(CopyLine(form, source, target), source, std::string(form.targetFolder) + std::string(target));
+  }
+
   Session& s;
   platform::TextFileWriter& scriptFile;
   PatchFolderFiles patchFiles;
+  JobPlan plan;
 };
 
 }  // namespace vantrel

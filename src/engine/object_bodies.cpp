@@ -12,18 +12,24 @@ constexpr std::array<std::string_view, 3> kObjectExtensions = {".dml", ".dts", "
 
 }  // namespace
 
-std::string MarkerDeletionLine(std::string_view code) {
-  return "del " + QuotedName(std::string(code) + "*.aop");
+void WriteMarkerDeletion(Job& job, std::string_view code) {
+  job.plan.removedMarkers = std::string(code) + "*.aop";
+  job.scriptFile.WriteLine("del " + QuotedName(job.plan.removedMarkers));
 }
 
-std::string MarkerCreationLine(std::string_view slotCode, std::string_view patchFolder) {
-  return "echo Active > " + QuotedName(std::string(slotCode) + "_" + std::string(patchFolder) + ".aop");
+std::string MarkerName(std::string_view slotCode, std::string_view patchFolder) {
+  return std::string(slotCode) + "_" + std::string(patchFolder) + ".aop";
+}
+
+void WriteMarkerCreation(Job& job, std::string_view slotCode) {
+  job.plan.marker = MarkerName(slotCode, job.patchFiles.Folder());
+  job.scriptFile.WriteLine("echo Active > " + QuotedName(job.plan.marker));
 }
 
 void WriteCopyLines(Job& job, CopyForm form, std::string_view mask,
                     const std::function<std::string(std::string_view)>& target) {
   for (const std::string& name : job.patchFiles.Find(mask)) {
-    job.scriptFile.WriteLine(CopyLine(form, job.patchFiles.Folder() + "\\" + name, target(name)));
+    job.WriteCopy(form, job.patchFiles.Folder() + "\\" + name, target(name));
   }
 }
 
@@ -41,9 +47,9 @@ void InstallObjectPatch(Job& job) {
   const std::string slotCode = SlotCode(job.s.cat);
   job.scriptFile.WriteLine("echo deleting " + slotCode);
   RemoveObjectPatch(job, slotCode);
-  job.scriptFile.WriteLine(MarkerDeletionLine(slotCode));
+  WriteMarkerDeletion(job, slotCode);
   CopyObjectFiles(job);
-  job.scriptFile.WriteLine(MarkerCreationLine(slotCode, job.patchFiles.Folder()));
+  WriteMarkerCreation(job, slotCode);
 }
 
 void DeleteObjectFiles(Job& job, std::string_view code) {
@@ -54,7 +60,7 @@ void DeleteObjectFiles(Job& job, std::string_view code) {
 
 void RemoveObjectPatch(Job& job, std::string_view code) {
   DeleteObjectFiles(job, code);
-  job.scriptFile.WriteLine(MarkerDeletionLine(code));
+  WriteMarkerDeletion(job, code);
 }
 
 }  // namespace vantrel

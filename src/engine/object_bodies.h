@@ -21,9 +21,12 @@ void DeleteObjectFiles(Job& job, std::string_view code);
 // Body that empties a slot of classes 04 to 0E and drops its markers.
 void RemoveObjectPatch(Job& job, std::string_view code);
 
-// Pieces the aircraft body shares.
-std::string MarkerDeletionLine(std::string_view code);
-std::string MarkerCreationLine(std::string_view slotCode, std::string_view patchFolder);
+// Pieces the aircraft body shares: the lines that delete a slot's markers and create the
+// install's marker, each noted in the job's plan.
+void WriteMarkerDeletion(Job& job, std::string_view code);
+void WriteMarkerCreation(Job& job, std::string_view slotCode);
+// The marker an object or aircraft install leaves: SLOT_FOLDER.aop.
+std::string MarkerName(std::string_view slotCode, std::string_view patchFolder);
 
 // One copy line for every plain file of the patch folder that `mask` matches, in search
 // order; `target` gives the name in the working folder for a found name.

@@ -81,16 +81,26 @@ bool LeavesPatchFolders(std::string_view folder) { return folder.empty() || fold
 
 }  // namespace
 
+std::string VolumeMarkerName(std::string_view patchFolder) {
+  return "0099_" + std::string(patchFolder) + std::string(kVolumeMarkerTail) + ".aop";
+}
+
 void InstallVolumePatch(Job& job) {
   platform::TextFileWriter& scriptFile = job.scriptFile;
   const std::string& folder = job.patchFiles.Folder();
   for (const RecognisedArchive& archive : Recognised(job.patchFiles.Find("*.vol"))) {
+    const std::string source = folder + "\\" + archive.name;
     const std::string target = ShellPath(archive.Target());
     const std::string backup = ShellPath(archive.Target() + ".orig");
+    const std::string copy = "copy " + ShellPath(source) + " " + target;
     scriptFile.WriteLine("if exist " + target + " if not exist " + backup + " copy " + target + " " + backup);
-    scriptFile.WriteLine("copy " + ShellPath(folder + "\\" + archive.name) + " " + target);
+    // The game's archive is overwritten only once its backup is there; when the backup
+    // could not be made (a full disk), the archive stays and the job fails.
+    job.WriteCopy("if exist " + backup + " " + copy, source, archive.Target());
+    scriptFile.WriteLine("if not exist " + target + " " + copy);
   }
-  scriptFile.WriteLine("echo OK > " + ShellPath("0099_" + folder + std::string(kVolumeMarkerTail) + ".aop"));
+  job.plan.marker = VolumeMarkerName(folder);
+  scriptFile.WriteLine("echo OK > " + ShellPath(job.plan.marker));
 }
 
 void RemoveVolumePatch(Job& job) {
@@ -103,11 +113,14 @@ void RemoveVolumePatch(Job& job) {
     for (const RecognisedArchive& archive : Recognised(VolumesIn(folderAndTail.substr(0, tail)))) {
       const std::string target = ShellPath(archive.Target());
       const std::string backup = ShellPath(archive.Target() + ".orig");
-      scriptFile.WriteLine(std::string(archive.home.delHead) + target);
+      // The move replaces the patch's archive with the original in one step; an archive is
+      // deleted only when no original is kept for it (the game had none).
+      scriptFile.WriteLine("if not exist " + backup + " " + std::string(archive.home.delHead) + target);
       scriptFile.WriteLine("if exist " + backup + " move " + backup + " " + target);
     }
   }
-  scriptFile.WriteLine("del " + ShellPath("0099_" + folderAndTail + ".aop"));
+  job.plan.removedMarkers = "0099_" + folderAndTail + ".aop";
+  scriptFile.WriteLine("del " + ShellPath(job.plan.removedMarkers));
 }
 
 }  // namespace vantrel

@@ -1,8 +1,14 @@
 #pragma once
 // The bodies that copy a volume patch's archives into the game's folders and take them out.
+#include <string>
+#include <string_view>
+
 #include "engine/job.h"
 
 namespace vantrel {
+
+// The marker a volume install leaves: 0099_FOLDER_vol_patch.aop.
+std::string VolumeMarkerName(std::string_view patchFolder);
 
 // Copies each recognised archive of the selected patch folder into its game folder, first
 // saving the game's own archive as NAME.orig (once), then creates the volume marker.

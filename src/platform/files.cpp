@@ -121,6 +121,13 @@ bool IsReadOnly(std::string_view path) {
   return ::stat(ResolvePath(path).c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
+std::optional<FileFacts> FactsOf(std::string_view path) {
+  struct stat st {};
+  if (!StatVisible(path, st) || S_ISDIR(st.st_mode)) return std::nullopt;
+  return FileFacts{static_cast<std::uint64_t>(st.st_size),
+                   std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
 std::string CurrentDirectory() {
   std::vector<char> buffer(4096);
   while (::getcwd(buffer.data(), buffer.size()) == nullptr) {

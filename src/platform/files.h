@@ -1,6 +1,8 @@
 #pragma once
 // Existence tests, the current folder and whole-file operations, with Windows error numbers.
 // Every path is resolved through ResolvePath.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +11,13 @@ namespace vantrel::platform {
 bool FileExists(std::string_view path);       // files only, hidden ones included
 bool DirectoryExists(std::string_view path);  // folders only
 bool IsReadOnly(std::string_view path);       // no write permission bit for anyone
+
+// A file's size and modification time; nothing when no file is there (a folder is none).
+struct FileFacts {
+  std::uint64_t size = 0;
+  std::int64_t modifiedNanos = 0;  // since 1970
+};
+std::optional<FileFacts> FactsOf(std::string_view path);
 
 std::string CurrentDirectory();
 void ChangeDirectory(std::string_view path);  // raises InOutError

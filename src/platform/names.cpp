@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <climits>
 #include <cerrno>
 #include <optional>
 
@@ -10,10 +11,6 @@
 #include "platform/name_index.h"
 
 namespace vantrel::platform {
-namespace {
-
-
-}  // namespace
 
 bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -52,6 +49,8 @@ bool WindowsCanHold(std::string_view name) {
   }
   return true;
 }
+
+bool FitsInOneName(std::string_view name) { return name.size() <= NAME_MAX; }
 
 bool IsHiddenName(std::string_view name) { return !name.empty() && name.front() == '.'; }
 

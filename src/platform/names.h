@@ -14,6 +14,8 @@ bool NtfsNameLess(std::string_view a, std::string_view b);
 // False for a name Windows cannot hold (any of < > : " / \ | ? * or a byte below 32).
 // Such entries are invisible to searches and existence tests.
 bool WindowsCanHold(std::string_view name);
+// False for a name longer than one entry of a folder can be (255 bytes here).
+bool FitsInOneName(std::string_view name);
 // Hidden: a name that starts with ".".
 bool IsHiddenName(std::string_view name);
 

@@ -61,7 +61,7 @@ TEST(ActivateCommand, NamesWhatItCannotFindAndReportsTheSystemsErrors) {
     EXPECT_NE(err.find(text), std::string::npos) << err;
   }
   game.dir.mkdir("game/Simpatch/0601.bat");  // the script cannot be created where a folder stands
-  EXPECT_EQ(game.Run({"activate", "Big Tank", "0601"}), std::make_tuple(1, "", "vantrel-cli: File access denied\n"));
+  EXPECT_EQ(game.Run({"activate", "Big Tank", "0601"}), std::make_tuple(1, "", "vantrel-cli: File access denied: 0601.bat\n"));
 }
 
 }  // namespace

@@ -146,7 +146,8 @@ TEST(ModelRecords, AShortPatchCopyEndsTheActivationPassBeforeItWritesAndKeepsThe
     EXPECT_EQ(RecordOf(dir, file, 9), Expected(ModelCopy::Stock, file, 0x11)) << kModelFiles[file].name;
   }
   const std::string script = dir.read("0309.bat");
-  EXPECT_TRUE(script.ends_with("copy  \"vantrel-files\\11damage.dat\" 09damage.dat\r\n")) << script;
+  EXPECT_TRUE(script.ends_with("copy  \"vantrel-files\\11damage.dat\" 09damage.dat\r\necho Active > \"0309_Camel.aop\"\r\n"))
+      << script;
 }
 
 // The removal of the Camel from slot 030A, refused by a file found unusable before anything

@@ -40,13 +40,13 @@ struct SampleGame {
 void Activate(EngineSession& e, const std::string& patchLine, std::string_view slot) {
   e.SelectPatch(patchLine);
   e.SelectSlot(slot);
-  RunScript(WriteActivationScript(e.s));
+  RunScript(WriteActivationScript(e.s).script);
 }
 
 void Deactivate(EngineSession& e, const std::string& entry) {
   e.s.cat.ListBox3.Clear();
   e.SelectActive(entry);
-  RunScript(*WriteDeactivationScript(e.s));
+  RunScript(WriteDeactivationScript(e.s)->script);
 }
 
 // Installs an aircraft, an object and a volume patch over what the slots held, then removes

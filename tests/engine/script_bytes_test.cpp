@@ -80,11 +80,11 @@ TEST(AircraftScript, InstallsMyDr1Into0305AndRemovesIt) {
   ActivateSelection(e.s);
   std::vector<std::string> lines = {"echo deleting 0305"};
   lines.insert(lines.end(), kRemoval0305.begin(), kRemoval0305.end());
-  lines.insert(lines.end(), {R"(del "0305*.aop")", R"(echo Active > "0305_MyDr1.aop")",
-                             R"(copy "MyDr1\031F9000.dml"  .\03059000.dml)", R"(copy  "MyDr1\win01F.bmp" win005.bmp)",
-                             R"(copy  "MyDr1\str01F)" + tail + "\" str005" + tail,
+  // The marker comes after the copies, so a job cut short leaves none.
+  lines.insert(lines.end(), {R"(del "0305*.aop")", R"(copy "MyDr1\031F9000.dml"  .\03059000.dml)",
+                             R"(copy  "MyDr1\win01F.bmp" win005.bmp)", R"(copy  "MyDr1\str01F)" + tail + "\" str005" + tail,
                              R"(copy  "MyDr1\planep1F.bmp" planep05.bmp)", R"(copy  "MyDr1\1Fdamage.dat" 05damage.dat)",
-                             "if exist 0305.bat del 0305.bat", "Pause"});
+                             R"(echo Active > "0305_MyDr1.aop")", "if exist 0305.bat del 0305.bat", "Pause"});
   EXPECT_EQ(dir.read("0305.bat"), Lines(lines));
 
   e.SelectActive("0305_MyDr1");
@@ -106,21 +106,25 @@ TEST(VolumeScript, InstallsSpringMapsKeepingTheGamesArchivesAndPutsThemBack) {
   EXPECT_EQ(dir.read("0099.bat"),
             Lines({R"(if exist ..\3dpatch\3dspring.vol if not exist ..\3dpatch\3dspring.vol.orig copy )"
                    R"(..\3dpatch\3dspring.vol ..\3dpatch\3dspring.vol.orig)",
-                   R"(copy SpringMaps\3dspring.vol ..\3dpatch\3dspring.vol)",
+                   R"(if exist ..\3dpatch\3dspring.vol.orig copy SpringMaps\3dspring.vol ..\3dpatch\3dspring.vol)",
+                   R"(if not exist ..\3dpatch\3dspring.vol copy SpringMaps\3dspring.vol ..\3dpatch\3dspring.vol)",
                    R"(if exist ..\rb.vol if not exist ..\rb.vol.orig copy ..\rb.vol ..\rb.vol.orig)",
-                   R"(copy SpringMaps\rb.vol ..\rb.vol)",
+                   R"(if exist ..\rb.vol.orig copy SpringMaps\rb.vol ..\rb.vol)",
+                   R"(if not exist ..\rb.vol copy SpringMaps\rb.vol ..\rb.vol)",
                    R"(if exist ..\multi\rbmulti.vol if not exist ..\multi\rbmulti.vol.orig copy )"
                    R"(..\multi\rbmulti.vol ..\multi\rbmulti.vol.orig)",
-                   R"(copy SpringMaps\rbmulti.vol ..\multi\rbmulti.vol)", "echo OK > 0099_SpringMaps_vol_patch.aop",
+                   R"(if exist ..\multi\rbmulti.vol.orig copy SpringMaps\rbmulti.vol ..\multi\rbmulti.vol)",
+                   R"(if not exist ..\multi\rbmulti.vol copy SpringMaps\rbmulti.vol ..\multi\rbmulti.vol)",
+                   "echo OK > 0099_SpringMaps_vol_patch.aop",
                    "if exist 0099.bat del 0099.bat"}));
 
   e.SelectActive("0099_SpringMaps_vol_patch");
   DeactivateSelection(e.s);
   EXPECT_EQ(dir.read("0099.bat"),
-            Lines({R"(del  ..\3dpatch\3dspring.vol)",
+            Lines({R"(if not exist ..\3dpatch\3dspring.vol.orig del  ..\3dpatch\3dspring.vol)",
                    R"(if exist ..\3dpatch\3dspring.vol.orig move ..\3dpatch\3dspring.vol.orig ..\3dpatch\3dspring.vol)",
-                   R"(del ..\rb.vol)", R"(if exist ..\rb.vol.orig move ..\rb.vol.orig ..\rb.vol)",
-                   R"(del ..\multi\rbmulti.vol)",
+                   R"(if not exist ..\rb.vol.orig del ..\rb.vol)", R"(if exist ..\rb.vol.orig move ..\rb.vol.orig ..\rb.vol)",
+                   R"(if not exist ..\multi\rbmulti.vol.orig del ..\multi\rbmulti.vol)",
                    R"(if exist ..\multi\rbmulti.vol.orig move ..\multi\rbmulti.vol.orig ..\multi\rbmulti.vol)",
                    "del 0099_SpringMaps_vol_patch.aop", "if exist 0099.bat del 0099.bat"}));
 }
@@ -177,10 +181,10 @@ TEST(JobFrame, ReadsTypeIndexesByTheHexadecimalRule) {
   EngineSession e;
   e.SelectPatch("06G1 Odd");  // no digit: index 0, the object way
   e.SelectSlot("0601");
-  EXPECT_EQ(WriteActivationScript(e.s), "0601.bat");
+  EXPECT_EQ(WriteActivationScript(e.s).script, "0601.bat");
   EXPECT_EQ(e.s.sourceIndex, 0);
   e.SelectPatch("063G Odder");  // reading stops at G
-  EXPECT_EQ(WriteActivationScript(e.s), "0601.bat");
+  EXPECT_EQ(WriteActivationScript(e.s).script, "0601.bat");
   EXPECT_EQ(e.s.sourceIndex, 3);
 }
 

@@ -1,0 +1,58 @@
+#include "engine/job_outcome.h"
+
+#include <cstdlib>
+
+#include "engine/file_errors.h"
+#include "platform/files.h"
+#include "platform/search.h"
+
+namespace vantrel {
+
+namespace {
+
+// FAT keeps modification times to two seconds; a copy keeps its source's time.
+constexpr std::int64_t kTimeSlackNanos = 2'000'000'000;
+
+bool InPlace(const PlannedCopy& copy) {
+  const std::optional<platform::FileFacts> source = platform::FactsOf(copy.source);
+  const std::optional<platform::FileFacts> target = platform::FactsOf(copy.target);
+  return source && target && source->size == target->size &&
+         std::llabs(source->modifiedNanos - target->modifiedNanos) <= kTimeSlackNanos;
+}
+
+std::string Joined(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
+  return text;
+}
+
+}  // namespace
+
+JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded) {
+  JobOutcome outcome;
+  outcome.shellSucceeded = shellSucceeded;
+  if (!plan.marker.empty()) {
+    for (const PlannedCopy& copy : plan.copies) {
+      if (!InPlace(copy)) outcome.notInPlace.push_back(copy.target);
+    }
+    if (!outcome.notInPlace.empty() && platform::FileExists(plan.marker)) {
+      NamingFile(plan.marker, [&] { platform::DeleteFileAt(plan.marker); });
+      outcome.markerWithdrawn = true;
+    }
+  } else if (!plan.removedMarkers.empty()) {
+    outcome.markerLeft = !platform::FindEntries(plan.removedMarkers, platform::Admit::Files).empty();
+  }
+  return outcome;
+}
+
+std::string OutcomeText(const JobPlan& plan, const JobOutcome& outcome) {
+  if (outcome.Complete()) return "";
+  if (!outcome.notInPlace.empty()) {
+    return "The patch was not installed: not in place after " + plan.script + ": " + Joined(outcome.notInPlace) +
+           ". It is not listed as active.";
+  }
+  if (outcome.markerLeft) return "The patch was not removed: " + plan.script + " did not delete its marker.";
+  return plan.script + " reported failed commands; the job did not do all its work.";
+}
+
+}  // namespace vantrel

@@ -1,0 +1,29 @@
+#pragma once
+// A job's outcome, told once its shell has ended: the window and the command line both ask
+// here, so a patch is listed as active only when its install completed.
+#include <string>
+#include <vector>
+
+#include "engine/job_plan.h"
+
+namespace vantrel {
+
+struct JobOutcome {
+  bool shellSucceeded = true;
+  std::vector<std::string> notInPlace;  // an install's targets that do not hold their source
+  bool markerWithdrawn = false;         // so the install's marker was deleted
+  bool markerLeft = false;              // a removal whose marker is still there
+
+  bool Complete() const { return shellSucceeded && notInPlace.empty() && !markerLeft; }
+};
+
+// Compares every copy target of an install with its source (size, and modification time to
+// the two seconds the coarsest file system keeps) and deletes the install's marker when one
+// is not in place. `shellSucceeded`: the shell's exit status was 0. Raises InOutError
+// naming the marker when it cannot be deleted.
+JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded);
+
+// One line for the user: "" for a complete job, otherwise what failed, by file.
+std::string OutcomeText(const JobPlan& plan, const JobOutcome& outcome);
+
+}  // namespace vantrel
