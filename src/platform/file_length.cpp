@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 #include "platform/errors.h"
 #include "platform/names.h"
+#include "platform/write_target.h"
 
 namespace vantrel::platform {
 
@@ -18,7 +20,8 @@ std::uint64_t FileLength(std::string_view path) {
 }
 
 void SetFileLength(std::string_view path, std::uint64_t length) {
-  if (::truncate(ResolvePath(path).c_str(), static_cast<off_t>(length)) != 0) throw InOutError::FromErrno(errno);
+  const std::string target = detail::WriteTarget(ResolvePath(path), path);
+  if (::truncate(target.c_str(), static_cast<off_t>(length)) != 0) throw InOutError::FromErrno(errno);
 }
 
 }  // namespace vantrel::platform
