@@ -1,7 +1,5 @@
 #include "engine/job_outcome.h"
 
-#include <cstdlib>
-
 #include "engine/file_errors.h"
 #include "platform/files.h"
 #include "platform/search.h"
@@ -10,15 +8,9 @@ namespace vantrel {
 
 namespace {
 
-// FAT keeps modification times to two seconds; a copy keeps its source's time.
-constexpr std::int64_t kTimeSlackNanos = 2'000'000'000;
-
-bool InPlace(const PlannedCopy& copy) {
-  const std::optional<platform::FileFacts> source = platform::FactsOf(copy.source);
-  const std::optional<platform::FileFacts> target = platform::FactsOf(copy.target);
-  return source && target && source->size == target->size &&
-         std::llabs(source->modifiedNanos - target->modifiedNanos) <= kTimeSlackNanos;
-}
+// The bytes themselves: an archive and its patch are often of one size, and a game file
+// left as it was must not pass for the patch's copy.
+bool InPlace(const PlannedCopy& copy) { return platform::SameContent(copy.source, copy.target); }
 
 std::string Joined(const std::vector<std::string>& names) {
   std::string text;

@@ -17,9 +17,8 @@ struct JobOutcome {
   bool Complete() const { return shellSucceeded && notInPlace.empty() && !markerLeft; }
 };
 
-// Compares every copy target of an install with its source (size, and modification time to
-// the two seconds the coarsest file system keeps) and deletes the install's marker when one
-// is not in place. `shellSucceeded`: the shell's exit status was 0. Raises InOutError
+// Compares every copy target of an install with its source, byte for byte, and deletes the
+// install's marker when one is not in place. `shellSucceeded`: the shell's exit status was 0. Raises InOutError
 // naming the marker when it cannot be deleted.
 JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded);
 

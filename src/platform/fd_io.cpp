@@ -71,6 +71,20 @@ void WriteAll(int fd, const char* data, std::size_t size) {
   }
 }
 
+std::size_t ReadFull(int fd, char* buffer, std::size_t size) {
+  std::size_t done = 0;
+  while (done < size) {
+    ssize_t got = ::read(fd, buffer + done, size - done);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      throw InOutError::FromErrno(errno);
+    }
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  return done;
+}
+
 std::string ReadAll(int fd) {
   std::string content;
   struct stat st {};

@@ -40,6 +40,8 @@ UniqueFd CreateForWriting(const std::string& posixPath, bool append = false);
 
 // Writes every byte; a failure raises InOutError, a write that makes no progress 101.
 void WriteAll(int fd, const char* data, std::size_t size);
+// Reads until `size` bytes are there or the file ends; returns how many. Raises InOutError.
+std::size_t ReadFull(int fd, char* buffer, std::size_t size);
 // The whole remaining content of a file.
 std::string ReadAll(int fd);
 

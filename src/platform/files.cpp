@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 #include "platform/errors.h"
@@ -121,11 +122,28 @@ bool IsReadOnly(std::string_view path) {
   return ::stat(ResolvePath(path).c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-std::optional<FileFacts> FactsOf(std::string_view path) {
-  struct stat st {};
-  if (!StatVisible(path, st) || S_ISDIR(st.st_mode)) return std::nullopt;
-  return FileFacts{static_cast<std::uint64_t>(st.st_size),
-                   std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec};
+bool SameContent(std::string_view a, std::string_view b) {
+  struct stat first {};
+  struct stat second {};
+  if (!StatVisible(a, first) || !StatVisible(b, second) || S_ISDIR(first.st_mode) || S_ISDIR(second.st_mode) ||
+      first.st_size != second.st_size) {
+    return false;
+  }
+  try {
+    UniqueFd one = detail::OpenForReading(ResolvePath(a));
+    UniqueFd other = detail::OpenForReading(ResolvePath(b));
+    constexpr std::size_t kChunk = std::size_t{1} << 18;
+    std::vector<char> left(kChunk);
+    std::vector<char> right(kChunk);
+    for (;;) {
+      const std::size_t got = detail::ReadFull(one.get(), left.data(), kChunk);
+      if (detail::ReadFull(other.get(), right.data(), kChunk) != got) return false;
+      if (std::memcmp(left.data(), right.data(), got) != 0) return false;
+      if (got < kChunk) return true;
+    }
+  } catch (const InOutError&) {
+    return false;
+  }
 }
 
 std::string CurrentDirectory() {

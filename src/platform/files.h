@@ -1,8 +1,6 @@
 #pragma once
 // Existence tests, the current folder and whole-file operations, with Windows error numbers.
 // Every path is resolved through ResolvePath.
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,12 +10,8 @@ bool FileExists(std::string_view path);       // files only, hidden ones include
 bool DirectoryExists(std::string_view path);  // folders only
 bool IsReadOnly(std::string_view path);       // no write permission bit for anyone
 
-// A file's size and modification time; nothing when no file is there (a folder is none).
-struct FileFacts {
-  std::uint64_t size = 0;
-  std::int64_t modifiedNanos = 0;  // since 1970
-};
-std::optional<FileFacts> FactsOf(std::string_view path);
+// Both are files holding the same bytes; false when either cannot be read.
+bool SameContent(std::string_view a, std::string_view b);
 
 std::string CurrentDirectory();
 void ChangeDirectory(std::string_view path);  // raises InOutError

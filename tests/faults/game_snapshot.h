@@ -1,0 +1,42 @@
+#pragma once
+// The sample game laid out for a fault test, and every file of it as it was, to compare
+// byte for byte once the fault has struck.
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace vantrel::testing {
+
+// Every entry under a folder: a file's bytes, or "-> TARGET" for a symbolic link. Folders
+// are not entries of their own.
+using Snapshot = std::map<std::string, std::string>;
+Snapshot TakeSnapshot(const std::filesystem::path& root);
+
+// Fails the test for each entry of `before` that is gone or changed and each new entry,
+// except those named in `mayChange`.
+void ExpectSameFiles(const Snapshot& before, const Snapshot& after, const std::set<std::string>& mayChange = {});
+
+// The sample game at ROOT/game, its working folder ROOT/game/Simpatch, run with the real
+// programs the way a player runs them.
+class FaultGame {
+ public:
+  explicit FaultGame(std::filesystem::path root);
+
+  std::filesystem::path Game() const { return root_ / "game"; }
+  std::filesystem::path Work() const { return Game() / "Simpatch"; }
+  Snapshot Files() const { return TakeSnapshot(Game()); }
+
+  // vantrel-cli -C Simpatch ARGS...: exit status and error output.
+  std::tuple<int, std::string> Cli(const std::vector<std::string>& args) const;
+
+ private:
+  std::filesystem::path root_;
+};
+
+// A file of `size` bytes that no two positions of which are likely to match.
+void WriteNoise(const std::filesystem::path& file, std::size_t size, unsigned seed);
+
+}  // namespace vantrel::testing
