@@ -12,8 +12,10 @@
 #include <mutex>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/name_index.h"
 
 namespace vantrel::platform::detail {
@@ -39,6 +41,45 @@ pid_t WriterOf(std::string_view name) {
 }
 
 bool Gone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+void SyncPath(const std::string& path, int flags) {
+  UniqueFd fd(::open(path.empty() ? "." : path.c_str(), flags | O_CLOEXEC));
+  if (!fd.valid()) {
+    if (errno == ENOENT) return;  // moved or deleted since: nothing of it to keep
+    throw InOutError::FromErrno(errno);
+  }
+  if (::fsync(fd.get()) != 0) throw InOutError::FromErrno(errno);
+}
+
+// Files this process has created since it last replaced one. A backup is such a file: it
+// must be on the disk, name and bytes, before the file it saves is replaced, or a power cut
+// could leave the patch in place of an original whose backup never reached the disk.
+class NewFiles {
+ public:
+  void Add(std::string path) {
+    std::lock_guard lock(mutex_);
+    paths_.push_back(std::move(path));
+  }
+  void MakeDurable() {
+    std::lock_guard lock(mutex_);
+    std::set<std::string> folders;
+    for (const std::string& path : paths_) {
+      SyncPath(path, O_RDONLY);
+      folders.insert(SplitResolvedPath(path).folder);
+    }
+    for (const std::string& folder : folders) SyncPath(folder, O_RDONLY | O_DIRECTORY);
+    paths_.clear();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::string> paths_;
+};
+
+NewFiles& TheNewFiles() {
+  static NewFiles files;
+  return files;
+}
 
 // Temporaries of jobs that were killed or lost their power; the target of each is intact.
 void RemoveStrayTemporaries(const std::string& folder) {
@@ -100,10 +141,11 @@ ReplacingFile::~ReplacingFile() {
 
 void ReplacingFile::Commit() {
   struct stat old {};
-  if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+  const bool replacing = ::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  if (replacing) {
     if (::fchmod(fd_.get(), old.st_mode & 07777) != 0) throw InOutError::FromErrno(errno);
     if (::geteuid() == 0 && ::fchown(fd_.get(), old.st_uid, old.st_gid) != 0) throw InOutError::FromErrno(errno);
-    if (::syncfs(fd_.get()) != 0) throw InOutError::FromErrno(errno);
+    TheNewFiles().MakeDurable();
   }
   fd_.Close();
   FolderChange leaving(temporary_);
@@ -112,6 +154,8 @@ void ReplacingFile::Commit() {
   committed_ = true;
   leaving.Removed();
   arriving.Added();
+  // Kept whole: the current folder may change before the next replacement.
+  if (!replacing) TheNewFiles().Add(target_.starts_with('/') ? target_ : JoinPath(CurrentDirectory(), target_));
 }
 
 }  // namespace vantrel::platform::detail

@@ -24,9 +24,8 @@ class ReplacingFile {
   int fd() const { return fd_.get(); }
 
   // Puts the new content in place of the target. An existing target keeps its permissions
-  // and owner, and before its old bytes go, everything written on its file system so far
-  // (the new content, and a backup made a moment ago) is made durable, so that a power
-  // cut cannot leave the patch in place of an original whose backup never reached the disk.
+  // and owner, and before its old bytes go, the files this process created before it (a
+  // backup made a moment ago) are made durable, names and bytes.
   void Commit();
 
  private:
