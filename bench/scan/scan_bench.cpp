@@ -95,8 +95,8 @@ int main() {
     }
     const double ours = Median(oursRuns);
     const double base = Median(baseRuns);
-    if (cat.objectCount != folders) {
-      std::fprintf(stderr, "scan found %d folders, expected %d\n", cat.objectCount, folders);
+    if (cat.objectCount() != folders) {
+      std::fprintf(stderr, "scan found %d folders, expected %d\n", cat.objectCount(), folders);
       return 1;
     }
     std::printf("%8d %12.2f %12.2f %8.2f %14.2f\n", folders, ours, base, ours / base, 1000.0 * ours / folders);

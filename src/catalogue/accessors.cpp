@@ -1,17 +1,12 @@
 #include "catalogue/accessors.h"
 
+#include "catalogue/list_line.h"
+
 namespace vantrel {
 
 namespace {
 
-constexpr std::size_t kToEnd = std::string::npos;
-
-// Characters first..last (counted from 1) of the selected entry, as far as it reaches.
-std::string Cut(const EntryList& list, std::size_t first, std::size_t last) {
-  const std::string& text = list.SelectedText();
-  if (text.size() < first) return {};
-  return text.substr(first - 1, last == kToEnd ? kToEnd : last - first + 1);
-}
+using LinePart = std::string_view (*)(std::string_view line);
 
 // An accessor that finds no selection selects the first entry, for good.
 EntryList& WithFirstEntryDefault(EntryList& list) {
@@ -19,24 +14,28 @@ EntryList& WithFirstEntryDefault(EntryList& list) {
   return list;
 }
 
+std::string PartOfSelected(EntryList& list, LinePart part) {
+  return std::string(part(WithFirstEntryDefault(list).SelectedText()));
+}
+
 }  // namespace
 
-std::string PatchIndexHex(Catalogue& cat) { return Cut(cat.ListBox1, 3, 4); }
+std::string PatchIndexHex(Catalogue& cat) { return std::string(LineTypeIndex(cat.ListBox1.SelectedText())); }
 
-std::string PatchCode(Catalogue& cat) { return Cut(WithFirstEntryDefault(cat.ListBox1), 1, 4); }
+std::string PatchCode(Catalogue& cat) { return PartOfSelected(cat.ListBox1, LineCode); }
 
 // The whole folder name: a cut name would point the script's copy lines at a folder
 // that does not exist while its marker reports the patch active.
-std::string PatchFolder(Catalogue& cat) { return Cut(WithFirstEntryDefault(cat.ListBox1), 6, kToEnd); }
+std::string PatchFolder(Catalogue& cat) { return PartOfSelected(cat.ListBox1, LineName); }
 
-std::string SlotIndexHex(Catalogue& cat) { return Cut(WithFirstEntryDefault(cat.ListBox2), 3, 4); }
+std::string SlotIndexHex(Catalogue& cat) { return PartOfSelected(cat.ListBox2, LineTypeIndex); }
 
-std::string SlotCode(Catalogue& cat) { return Cut(WithFirstEntryDefault(cat.ListBox2), 1, 4); }
+std::string SlotCode(Catalogue& cat) { return PartOfSelected(cat.ListBox2, LineCode); }
 
 std::string ActiveCode(Catalogue& cat) {
   EntryList& list = WithFirstEntryDefault(cat.ListBox3);
   if (list.Count() == 0) return {};
-  return Cut(list, 1, 4);
+  return std::string(LineCode(list.SelectedText()));
 }
 
 }  // namespace vantrel

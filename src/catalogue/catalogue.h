@@ -25,8 +25,8 @@ struct Catalogue {
   EntryList ListBox2;  // Destination slots
   EntryList ListBox3;  // Active patches
 
-  std::vector<objectrec> objectTable;  // entries 1..objectCount live at [0, objectCount)
-  int objectCount = 0;
+  std::vector<objectrec> objectTable;  // entry n at [n - 1]
+  int objectCount() const { return static_cast<int>(objectTable.size()); }
 
   SlotNameTable slotNames;
   bool slotsListed = false;

@@ -1,5 +1,6 @@
 #include "catalogue/scan.h"
 
+#include "catalogue/list_line.h"
 #include "platform/search.h"
 #include "platform/text_file.h"
 #include "rbext/slot_names.h"
@@ -12,36 +13,23 @@ constexpr const char* kPatchShapeMask = "????9000.dml";
 constexpr const char* kMarkerMask = "*.aop";
 constexpr int kFirstListedClass = 3;
 
-void RecordPatchFolder(Catalogue& cat, objectrec rec) {
-  const auto slot = static_cast<std::size_t>(cat.objectCount);
-  if (slot < cat.objectTable.size()) {
-    cat.objectTable[slot] = std::move(rec);
-  } else {
-    cat.objectTable.push_back(std::move(rec));
-  }
-  ++cat.objectCount;
-}
-
 void WriteScanList(const Catalogue& cat) {
   platform::TextFileWriter out(kScanListFile);
-  for (int i = 0; i < cat.objectCount; ++i) {
-    const objectrec& rec = cat.objectTable[static_cast<std::size_t>(i)];
-    out.WriteLine(rec.patchCode + " " + rec.folderName);
-  }
+  for (const objectrec& rec : cat.objectTable) out.WriteLine(ListLine(rec.patchCode, rec.folderName));
   out.Close();
 }
 
 }  // namespace
 
 void ScanPatchFolders(Catalogue& cat) {
-  cat.objectCount = 0;
+  cat.objectTable.clear();
   // The search admits folders and files alike; files are never patch folders, so they are
   // left out at the search rather than sorted with the folders and skipped here.
   for (const auto& entry : platform::FindEntries("*", platform::Admit::Folders)) {
     const std::string shape = platform::FindFirstName(entry.name + "\\" + kPatchShapeMask, platform::Admit::Files);
     if (shape.empty()) continue;
-    RecordPatchFolder(cat, objectrec{entry.name, shape.substr(0, 4)});
-    if (cat.objectCount == kMaxPatchFolders) break;
+    cat.objectTable.push_back(objectrec{entry.name, shape.substr(0, 4)});
+    if (cat.objectCount() == kMaxPatchFolders) break;
   }
   WriteScanList(cat);
   ListActivePatches(cat);
@@ -67,8 +55,8 @@ void FillDestinationSlots(Catalogue& cat) {
   std::vector<std::string> lines;
   for (int c = kFirstListedClass; c < kSlotClasses; ++c) {
     for (int n = 0; n < kSlotsPerClass; ++n) {
-      lines.push_back(HexByte(static_cast<std::uint8_t>(c)) + HexByte(static_cast<std::uint8_t>(n)) + " " +
-                      cat.slotNames[static_cast<std::size_t>(c)][static_cast<std::size_t>(n)]);
+      lines.push_back(ListLine(HexByte(static_cast<std::uint8_t>(c)) + HexByte(static_cast<std::uint8_t>(n)),
+                               cat.slotNames[static_cast<std::size_t>(c)][static_cast<std::size_t>(n)]));
     }
   }
   cat.ListBox2.AppendAll(std::move(lines));

@@ -32,7 +32,7 @@ TEST(ScanPatchFolders, ListsPatchFoldersWithTheirCodesInSearchOrder) {
 
   Catalogue cat;
   ScanPatchFolders(cat);
-  ASSERT_EQ(cat.objectCount, 3);
+  ASSERT_EQ(cat.objectCount(), 3);
   EXPECT_EQ(ScanList(dir), CrLf({"0601 " + longName, "03ab my plane", "0311 Zeppelin"}));
   EXPECT_EQ(cat.objectTable[1].folderName, "my plane");
   EXPECT_EQ(cat.objectTable[1].patchCode, "03ab");
@@ -71,7 +71,7 @@ TEST(ScanPatchFolders, StopsAt1024FoldersAndRescansByteForByte) {
   }
   Catalogue cat;
   ScanPatchFolders(cat);
-  EXPECT_EQ(cat.objectCount, 1024);
+  EXPECT_EQ(cat.objectCount(), 1024);
   const std::string first = ScanList(dir);
   EXPECT_NE(first.find("0601 P1023\r\n"), std::string::npos);
   EXPECT_EQ(first.find("P1024"), std::string::npos) << "the first 1024 in search order are kept";
@@ -84,9 +84,9 @@ TEST(ScanPatchFolders, WritesAnEmptyListWhenNothingIsFound) {
   TempDir dir;
   dir.write("vantrel.scan.tmp", "stale line\r\n");
   Catalogue cat;
-  cat.objectCount = 5;
+  cat.objectTable.resize(5);
   ScanPatchFolders(cat);
-  EXPECT_EQ(cat.objectCount, 0);
+  EXPECT_EQ(cat.objectCount(), 0);
   EXPECT_EQ(ScanList(dir), "");
 }
 
@@ -103,7 +103,7 @@ TEST(ScanPatchFolders, AnUnwritableScanListEndsTheScanBeforeTheActiveList) {
   } catch (const InOutError& e) {
     EXPECT_STREQ(e.what(), "File access denied");
   }
-  EXPECT_EQ(cat.objectCount, 1) << "entries already recorded are kept";
+  EXPECT_EQ(cat.objectCount(), 1) << "entries already recorded are kept";
   EXPECT_EQ(cat.ListBox3.Items(), std::vector<std::string>{"stale entry"}) << "the active list is not refreshed";
 }
 
