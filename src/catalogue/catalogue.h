@@ -27,6 +27,9 @@ struct Catalogue {
 
   std::vector<objectrec> objectTable;  // entry n at [n - 1]
   int objectCount() const { return static_cast<int>(objectTable.size()); }
+  // Found by the last scan and the last listing but beyond their caps, so not listed.
+  int unlistedPatchFolders = 0;
+  int unlistedMarkers = 0;
 
   SlotNameTable slotNames;
   bool slotsListed = false;

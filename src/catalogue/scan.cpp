@@ -1,6 +1,10 @@
 #include "catalogue/scan.h"
 
+#include <algorithm>
+
 #include "catalogue/list_line.h"
+#include "platform/files.h"
+#include "platform/folder_lock.h"
 #include "platform/search.h"
 #include "platform/text_file.h"
 #include "rbext/slot_names.h"
@@ -12,24 +16,50 @@ namespace {
 constexpr const char* kPatchShapeMask = "????9000.dml";
 constexpr const char* kMarkerMask = "*.aop";
 constexpr int kFirstListedClass = 3;
+// The next scan list is written under this hidden name and then put in place whole. One
+// name does for every writer: writers hold the folder's lock.
+constexpr const char* kScanListDraft = ".vantrel.scan.new";
 
+void RemoveDraft() {
+  try {
+    if (platform::FileExists(kScanListDraft)) platform::DeleteFileAt(kScanListDraft);
+  } catch (...) {
+    // The failure that brought us here is the one to report.
+  }
+}
+
+// A reader of the scan list (the window's list, another of our programs) finds the old
+// list or the new one, never one half written or cut short by a full disk.
 void WriteScanList(const Catalogue& cat) {
-  platform::TextFileWriter out(kScanListFile);
-  for (const objectrec& rec : cat.objectTable) out.WriteLine(ListLine(rec.patchCode, rec.folderName));
-  out.Close();
+  try {
+    platform::TextFileWriter out(kScanListDraft);
+    for (const objectrec& rec : cat.objectTable) out.WriteLine(ListLine(rec.patchCode, rec.folderName));
+    out.Close();
+    platform::MoveFileTo(kScanListDraft, kScanListFile);
+  } catch (...) {
+    RemoveDraft();
+    throw;
+  }
 }
 
 }  // namespace
 
 void ScanPatchFolders(Catalogue& cat) {
+  platform::FolderLock lock;
   cat.objectTable.clear();
+  cat.unlistedPatchFolders = 0;
   // The search admits folders and files alike; files are never patch folders, so they are
   // left out at the search rather than sorted with the folders and skipped here.
   for (const auto& entry : platform::FindEntries("*", platform::Admit::Folders)) {
     const std::string shape = platform::FindFirstName(entry.name + "\\" + kPatchShapeMask, platform::Admit::Files);
     if (shape.empty()) continue;
+    // Past the cap the folders are still looked at, so that the user can be told how many
+    // the list leaves out.
+    if (cat.objectCount() == kMaxPatchFolders) {
+      ++cat.unlistedPatchFolders;
+      continue;
+    }
     cat.objectTable.push_back(objectrec{entry.name, shape.substr(0, 4)});
-    if (cat.objectCount() == kMaxPatchFolders) break;
   }
   WriteScanList(cat);
   ListActivePatches(cat);
@@ -40,11 +70,14 @@ void ListActivePatches(Catalogue& cat) {
   const std::string remembered = list.Selected() ? list.SelectedText() : std::string();
   list.Clear();
 
+  const auto markers = platform::FindEntries(kMarkerMask, platform::Admit::Files);
+  const std::size_t listed = std::min(markers.size(), static_cast<std::size_t>(kMaxActiveEntries));
+  cat.unlistedMarkers = static_cast<int>(markers.size() - listed);
   std::vector<std::string> collected;
-  for (const auto& marker : platform::FindEntries(kMarkerMask, platform::Admit::Files)) {
-    const std::size_t keep = marker.name.size() >= 4 ? marker.name.size() - 4 : 0;
-    collected.push_back(marker.name.substr(0, keep));
-    if (static_cast<int>(collected.size()) == kMaxActiveEntries) break;
+  collected.reserve(listed);
+  for (std::size_t i = 0; i < listed; ++i) {
+    const std::string& name = markers[i].name;
+    collected.push_back(name.substr(0, name.size() >= 4 ? name.size() - 4 : 0));
   }
   list.Replace(std::move(collected));
   if (auto again = list.FindIgnoringCase(remembered)) list.Select(*again);
@@ -64,6 +97,8 @@ void FillDestinationSlots(Catalogue& cat) {
 }
 
 void RefreshPatchList(Catalogue& cat) {
+  // Held to the load, so that the list loaded is the one this scan wrote.
+  platform::FolderLock lock;
   ScanPatchFolders(cat);
   cat.ListBox1.SetSorted(true);
   cat.ListBox2.SetSorted(true);

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <set>
 
 #include "platform/errors.h"
 #include "temp_dir.h"
@@ -62,7 +66,7 @@ TEST(ScanPatchFolders, SkipsHiddenFoldersHiddenShapesAndNamesWindowsCannotHold) 
   EXPECT_EQ(ScanList(dir), CrLf({"0307 Good"}));
 }
 
-TEST(ScanPatchFolders, StopsAt1024FoldersAndRescansByteForByte) {
+TEST(ScanPatchFolders, ListsTheFirst1024FoldersCountsTheRestAndRescansByteForByte) {
   TempDir dir;
   for (int i = 0; i < 1030; ++i) {
     char name[16];
@@ -72,6 +76,7 @@ TEST(ScanPatchFolders, StopsAt1024FoldersAndRescansByteForByte) {
   Catalogue cat;
   ScanPatchFolders(cat);
   EXPECT_EQ(cat.objectCount(), 1024);
+  EXPECT_EQ(cat.unlistedPatchFolders, 6);
   const std::string first = ScanList(dir);
   EXPECT_NE(first.find("0601 P1023\r\n"), std::string::npos);
   EXPECT_EQ(first.find("P1024"), std::string::npos) << "the first 1024 in search order are kept";
@@ -105,6 +110,46 @@ TEST(ScanPatchFolders, AnUnwritableScanListEndsTheScanBeforeTheActiveList) {
   }
   EXPECT_EQ(cat.objectCount(), 1) << "entries already recorded are kept";
   EXPECT_EQ(cat.ListBox3.Items(), std::vector<std::string>{"stale entry"}) << "the active list is not refreshed";
+  std::set<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(".")) left.insert(entry.path().filename().string());
+  EXPECT_EQ(left, (std::set<std::string>{"0309_old.aop", "Plane", "vantrel.lock", "vantrel.scan.tmp"}))
+      << "the list's new content, written beside it, is removed again";
+}
+
+// The scan list is put in place whole: a reader in another process, going by the file alone,
+// finds the full list at every read while scans rewrite it.
+TEST(ScanPatchFolders, AReaderInAnotherProcessNeverSeesAHalfWrittenList) {
+  TempDir dir;
+  // Long names, so that the list takes more than one write to the disk.
+  for (int i = 0; i < 300; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "%03d ", i);
+    MakePatch(dir, name + std::string(240, 'x'), "0601");
+  }
+  Catalogue cat;
+  ScanPatchFolders(cat);
+  const std::string whole = ScanList(dir);
+  ASSERT_GT(whole.size(), 70'000u);
+
+  const pid_t scanner = ::fork();
+  ASSERT_GE(scanner, 0);
+  if (scanner == 0) {
+    try {
+      Catalogue own;
+      for (int i = 0; i < 40; ++i) ScanPatchFolders(own);
+    } catch (...) {
+      ::_exit(1);
+    }
+    ::_exit(0);
+  }
+  int reads = 0, partial = 0, status = 0;
+  while (::waitpid(scanner, &status, WNOHANG) == 0) {
+    ++reads;
+    if (ScanList(dir) != whole) ++partial;
+  }
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the scans in the other process failed";
+  EXPECT_GT(reads, 100);
+  EXPECT_EQ(partial, 0) << "of " << reads << " reads";
 }
 
 TEST(ListActivePatches, ListsMarkersAndKeepsTheSelectionWithoutRegardToCase) {
@@ -136,6 +181,7 @@ TEST(ListActivePatches, CollectsAtMost1025Markers) {
   Catalogue cat;
   ListActivePatches(cat);
   ASSERT_EQ(cat.ListBox3.Count(), 1025);
+  EXPECT_EQ(cat.unlistedMarkers, 5);
   EXPECT_EQ(cat.ListBox3.At(1024), "0400_p");
 }
 
