@@ -1,11 +1,13 @@
 #include "cli/cli.h"
 
+#include <optional>
 #include <ostream>
 
 #include "cli/activate_command.h"
 #include "cli/list_commands.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/folder_lock.h"
 #include "platform/process.h"
 
 namespace vantrel::cli {
@@ -27,6 +29,13 @@ void PrintHelp(std::ostream& out) {
       << "  -h, --help                        show this help\n";
 }
 
+// "76 patch folders were not listed (at most 1024 are)."
+void WarnOfUnlisted(int count, const char* one, const char* many, int cap, std::ostream& err) {
+  if (count == 0) return;
+  err << kProgram << ": " << count << ' ' << (count == 1 ? one : many) << (count == 1 ? " was" : " were")
+      << " not listed (at most " << cap << " are).\n";
+}
+
 const Command& FindCommand(const std::string& name) {
   for (const auto& command : Commands()) {
     if (name == command.name) return command;
@@ -38,16 +47,20 @@ const Command& FindCommand(const std::string& name) {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
-      {"patches", "", "scan the working folder and list the available patches", Patches},
-      {"slots", "", "list the destination slots", Slots},
-      {"active", "", "list the active patches", Active},
-      {"activate", "FOLDER SLOT [--fm S,2,3] [--no-run]", "install a patch into a slot and list the active patches", Activate},
-      {"deactivate", "ENTRY [--no-run]", "remove an active patch and list the active patches", Deactivate},
+      {"patches", "", "scan the working folder and list the available patches", true, Patches},
+      {"slots", "", "list the destination slots", false, Slots},
+      {"active", "", "list the active patches", false, Active},
+      {"activate", "FOLDER SLOT [--fm S,2,3] [--no-run]", "install a patch into a slot and list the active patches",
+       true, Activate},
+      {"deactivate", "ENTRY [--no-run]", "remove an active patch and list the active patches", true, Deactivate},
   };
   return commands;
 }
 
-int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+// The command line run in `session`; returns the exit status.
+int RunCommandLine(Session& session, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   try {
     std::size_t i = 0;
     std::string folder;
@@ -71,10 +84,14 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
 
     if (!folder.empty()) platform::ChangeDirectory(folder);
-    Session session;
     session.shellProgram = platform::IsNtFamily() ? "cmd" : "command";
     session.showMessage = [&err](const std::string& text) { err << kProgram << ": " << text << '\n'; };
-    command.run(session, rest, out);
+    {
+      // The whole job, the run of its script included: a second job in the folder waits.
+      std::optional<platform::FolderLock> lock;
+      if (command.writes) lock.emplace();
+      command.run(session, rest, out);
+    }
     return 0;
   } catch (const UsageError& e) {
     err << kProgram << ": " << e.what() << "\nTry '" << kProgram << " --help'.\n";
@@ -83,6 +100,17 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     err << kProgram << ": " << e.what() << '\n';
     return 1;
   }
+}
+
+}  // namespace
+
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Session session;
+  const int status = RunCommandLine(session, args, out, err);
+  // A job that failed still listed what it found, and its lists are as short as ever.
+  WarnOfUnlisted(session.cat.unlistedPatchFolders, "patch folder", "patch folders", kMaxPatchFolders, err);
+  WarnOfUnlisted(session.cat.unlistedMarkers, "active patch", "active patches", kMaxActiveEntries, err);
+  return status;
 }
 
 }  // namespace vantrel::cli

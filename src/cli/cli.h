@@ -20,6 +20,7 @@ struct Command {
   const char* name;
   const char* synopsis;  // arguments after the name, for --help
   const char* summary;
+  bool writes;  // into the working folder: run holding its lock, one such job at a time
   std::function<void(Session&, const std::vector<std::string>& args, std::ostream& out)> run;
 };
 

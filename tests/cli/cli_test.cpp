@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "samplegame/sample_game.h"
 #include "temp_dir.h"
 
 namespace vantrel {
@@ -61,6 +62,22 @@ TEST(Cli, ReportsMistakesWithTheRightExitStatus) {
   CliResult help = RunCli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("patches"), std::string::npos);
+}
+
+TEST(Cli, SaysHowManyPatchFoldersAndActivePatchesItLeftOut) {
+  testing::TempDir dir;
+  samplegame::LayManyPatches(".", 1100, 1, 1030, 0);
+  const std::string folders = "vantrel-cli: 76 patch folders were not listed (at most 1024 are).\n";
+  const std::string markers = "vantrel-cli: 5 active patches were not listed (at most 1025 are).\n";
+
+  CliResult patches = RunCli({"patches"});
+  EXPECT_EQ(patches.status, 0);
+  EXPECT_EQ(std::count(patches.out.begin(), patches.out.end(), '\n'), 1024);
+  EXPECT_EQ(patches.err, folders + markers);
+
+  CliResult active = RunCli({"active"});
+  EXPECT_EQ(std::count(active.out.begin(), active.out.end(), '\n'), 1025);
+  EXPECT_EQ(active.err, markers) << "the active list alone scans no folders";
 }
 
 }  // namespace
