@@ -11,6 +11,7 @@
 #include "Unit1/form.h"
 #include "Unit1/preview.h"
 #include "Unit1/qt_text.h"
+#include "Unit1/working_caption.h"
 #include "catalogue/accessors.h"
 #include "catalogue/scan.h"
 #include "engine/activation.h"
@@ -72,20 +73,20 @@ void TForm1::MarkOwnModelFiles() {
 }
 
 void TForm1::turnPatchOn() {
-  v->setText("Working......");
+  WorkingCaption caption(v, "Working......");
   ActivateSelection(session_);
   ListActivePatches(cat_);
-  v->setText(kActivateCaption);
+  caption.Finish(kActivateCaption);
   updedit();
   getactivepatch();
 }
 
 void TForm1::turnPatchOff() {
-  Button4->setText("Deactivating..");
+  WorkingCaption caption(Button4, "Deactivating..");
   DeactivateSelection(session_);
   ListActivePatches(cat_);
   refreshpatches();
-  Button4->setText("Deactivate selected");
+  caption.Finish("Deactivate selected");  // lower-case "s" from the first use on
   updedit();
 }
 

@@ -87,7 +87,27 @@ TEST_F(WindowTest, ActivatingRightAfterARefreshShowsTheListErrorAndWritesNothing
   for (const auto& entry : std::filesystem::directory_iterator(Work())) {
     EXPECT_NE(entry.path().extension(), ".bat") << entry.path();
   }
-  EXPECT_EQ(Find<QAbstractButton>("v")->text(), "Working......");
+}
+
+// A button's "Working......" would claim a job still running when its handler has ended.
+TEST_F(WindowTest, AJobThatFailsPutsItsButtonsCaptionBack) {
+  temp_.write("game/Simpatch/0601_Big Tank.aop", "Active");
+  temp_.mkdir("game/Simpatch/0601.bat");  // a folder where both job scripts go: denied even for root
+  ClickButton("Button2");
+  ClickEntry("ListBox1", "060E Big Tank");
+  ClickEntry("ListBox2", SlotLine("0601"));
+  ClickEntry("ListBox3", "0601_Big Tank");
+  const struct {
+    const char* button;
+    const char* caption;
+  } kJobs[] = {{"v", "Activate this choice"}, {"Button4", "Deactivate Selected"}};
+  for (const auto& job : kJobs) {
+    messages_.clear();
+    ClickButton(job.button);
+    ASSERT_EQ(messages_.size(), 1u) << job.button;
+    EXPECT_TRUE(messages_[0].starts_with("File access denied")) << messages_[0];
+    EXPECT_EQ(FromQt(Find<QAbstractButton>(job.button)->text()), job.caption);
+  }
 }
 
 }  // namespace
