@@ -27,6 +27,8 @@ void TForm1::ShowMessage(const std::string& text) const {
 
 void TForm1::Handle(void (TForm1::*handler)()) {
   RunHandler([this](const std::string& text) { ShowMessage(text); }, [this, handler] { (this->*handler)(); });
+  // Any handler may have scanned or listed again, and one that failed may have got that far.
+  ShowUnlisted();
 }
 
 void TForm1::ConnectEvents() {

@@ -71,6 +71,10 @@ class TForm1 : public QWidget {
   QPushButton* Button4 = nullptr;
   QScrollArea* ScrollBox1 = nullptr;
   QLabel* Image = nullptr;
+  // Ours, not the layout's: under Available patches and Active patches, shown only while a
+  // list leaves entries out for its cap.
+  QLabel* UnlistedPatches = nullptr;
+  QLabel* UnlistedActive = nullptr;
 
  protected:
   bool event(QEvent* event) override;
@@ -83,6 +87,7 @@ class TForm1 : public QWidget {
   void ShowMessage(const std::string& text) const;
   void MarkOwnModelFiles();
   void ShowPreview(const std::string& folder);
+  void ShowUnlisted();
 
   Session& session_;
   Catalogue& cat_;

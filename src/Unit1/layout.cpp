@@ -123,6 +123,12 @@ void TForm1::BuildLayout() {
 
   for (QLabel* label : {Label1, Label2, Label3, Label4, Label5}) GrowToText(label);
 
+  // In the gap between a list and the controls below it, where the reference layout has
+  // nothing; wider than the list, so that the longest note fits in any stand-in face.
+  UnlistedPatches = Place<QLabel>(this, "UnlistedPatches", 48, 378, 240, 13);
+  UnlistedActive = Place<QLabel>(this, "UnlistedActive", 608, 378, 240, 13);
+  for (QLabel* note : {UnlistedPatches, UnlistedActive}) note->hide();
+
   ScrollBox1 = Place<QScrollArea>(this, "ScrollBox1", 40, 592, 309, 169);
   ScrollBox1->setWidgetResizable(false);
   Image = new QLabel;
