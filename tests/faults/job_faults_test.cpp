@@ -136,44 +136,56 @@ bool KillWhenTemporaryReaches(pid_t job, const fs::path& folder, std::uintmax_t 
     if (::waitpid(job, &status, WNOHANG) == job) return false;
   }
   ::kill(job, SIGKILL);
+  ::waitpid(job, nullptr, 0);
   return false;
+}
+
+struct KillPoint {
+  int signal;
+  std::uintmax_t bytes;  // the temporary's size when it strikes
+};
+
+// Runs a volume install that backs up a large archive and kills it at `point`. False when
+// the copy was over before the kill could strike, so that nothing was tried.
+bool KillDuringBackup(const KillPoint point, std::size_t archive) {
+  TempDir dir;
+  FaultGame game(dir.path());
+  LargeArchives(game, archive);
+  const Snapshot original = game.Files();
+  EXPECT_EQ(std::get<0>(game.Cli({"activate", "--no-run", "SpringMaps", "0305"})), 0);
+
+  const pid_t job = ::fork();
+  if (job == 0) {
+    if (::chdir(game.Work().c_str()) != 0) ::_exit(126);
+    const std::string shell = platform::OwnFolder() + "/vantrel-cmd";
+    ::execl(shell.c_str(), shell.c_str(), "/C", "0099.bat", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  if (!KillWhenTemporaryReaches(job, game.Game(), point.bytes, point.signal)) return false;
+  int status = 0;
+  ::waitpid(job, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status));
+
+  // The archive is the game's own, no backup was taken, no marker made: only the script
+  // and the temporary of the killed copy are left.
+  const Snapshot after = game.Files();
+  EXPECT_EQ(after.at("rb.vol"), original.at("rb.vol"));
+  EXPECT_EQ(after.count("rb.vol.orig"), 0u);
+  EXPECT_EQ(after.count(kVolumeMarker), 0u);
+  // The retry sweeps the dead job's temporary away, installs whole, and the removal restores.
+  ExpectRoundTripRestores(game, original);
+  return true;
 }
 
 TEST(KilledJob, ABackupCutShortIsNeverTakenForAWholeOne) {
   constexpr std::size_t kArchive = std::size_t{64} << 20;
-  struct KillPoint {
-    int signal;
-    std::uintmax_t bytes;
-  };
   for (const KillPoint point : {KillPoint{SIGKILL, 1}, KillPoint{SIGTERM, kArchive / 2}}) {
     SCOPED_TRACE("signal " + std::to_string(point.signal) + " at " + std::to_string(point.bytes) + " bytes");
-    TempDir dir;
-    FaultGame game(dir.path());
-    LargeArchives(game, kArchive);
-    const Snapshot original = game.Files();
-    ASSERT_EQ(std::get<0>(game.Cli({"activate", "--no-run", "SpringMaps", "0305"})), 0);
-
-    const pid_t job = ::fork();
-    if (job == 0) {
-      ::chdir(game.Work().c_str());
-      const std::string shell = platform::OwnFolder() + "/vantrel-cmd";
-      ::execl(shell.c_str(), shell.c_str(), "/C", "0099.bat", static_cast<char*>(nullptr));
-      ::_exit(127);
+    // A busy machine may let the copy finish between two looks at its temporary.
+    int tries = 0;
+    while (!KillDuringBackup(point, kArchive) && ++tries < 5) {
     }
-    const bool killed = KillWhenTemporaryReaches(job, game.Game(), point.bytes, point.signal);
-    int status = 0;
-    ::waitpid(job, &status, 0);
-    ASSERT_TRUE(killed) << "the copy ended before the kill";
-    EXPECT_TRUE(WIFSIGNALED(status));
-
-    // The archive is the game's own, no backup was taken, no marker made: only the script
-    // and the temporary of the killed copy are left.
-    const Snapshot after = game.Files();
-    EXPECT_EQ(after.at("rb.vol"), original.at("rb.vol"));
-    EXPECT_EQ(after.count("rb.vol.orig"), 0u);
-    EXPECT_EQ(after.count(kVolumeMarker), 0u);
-    // The retry sweeps the dead job's temporary away, installs whole, and the removal restores.
-    ExpectRoundTripRestores(game, original);
+    EXPECT_LT(tries, 5) << "the copy always ended before the kill";
   }
 }
 
