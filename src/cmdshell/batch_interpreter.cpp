@@ -181,6 +181,8 @@ int RunBatchFile(std::string_view path, const std::vector<std::string>& argument
   if (failed.empty()) return 0;
   // The console scrolls past a failure among the deletions' "Could Not Find" lines; the
   // caller learns from the exit status, the user from this list.
+  // On a line of its own, also after a pause prompt that found no key.
+  console.err << kNewLine;
   WriteLine(console.err, FailedLinesHeading(path, failed.size()));
   for (const std::string& line : failed) WriteLine(console.err, "  " + line);
   const int level = shell.state().errorlevel;
