@@ -111,9 +111,10 @@ void TForm1::FMDMavailClick() { MarkOwnModelFiles(); }
 // relative to the folder the last one made current.
 void TForm1::pathChange() {
   const std::string text = FromQt(path->currentText());
-  // An emptied box would name the parent folder itself and move the working folder out of
-  // the game's folders while the user is only about to retype a name.
-  if (text.empty()) return;
+  // Only a plain folder name names a sibling. An emptied box, ".", ".." or a path would name
+  // the game's folder or one above it, and the working folder, and with it the game tree
+  // every job is kept inside, would leave the game's folders.
+  if (text.empty() || text == "." || text == ".." || text.find_first_of("\\/") != std::string::npos) return;
   const std::string folder = "..\\" + text;
   if (!platform::DirectoryExists(folder)) return;
   platform::ChangeDirectory(folder);

@@ -71,12 +71,17 @@ TEST_F(WindowTest, TypedFolderNameChangesTheFolderAtItsLastLetter) {
   EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(WindowTest, EmptyingTheFolderBoxKeepsTheWorkingFolder) {
+TEST_F(WindowTest, AFolderBoxTextThatIsNoPlainNameKeepsTheWorkingFolder) {
   QLineEdit* typed = Find<QComboBox>("path")->lineEdit();
   typed->selectAll();
   QTest::keyClick(typed, Qt::Key_Backspace);
   ASSERT_TRUE(typed->text().isEmpty());
   EXPECT_EQ(std::filesystem::current_path(), Work()) << "the parent folder must not become the working folder";
+  // Each names a folder that is there: the game's folder, its parent, or a sibling by a path.
+  for (const char* text : {".", "..", "Simpatch\\..", "Multi\\..\\Multi", "../Multi"}) {
+    typed->setText(text);
+    EXPECT_EQ(std::filesystem::current_path(), Work()) << text;
+  }
   EXPECT_TRUE(messages_.empty());
 }
 
