@@ -8,6 +8,7 @@
 
 #include "Unit1/entry_list_view.h"
 #include "Unit1/error_box.h"
+#include "Unit1/job_panel.h"
 #include "Unit1/layout_constants.h"
 
 namespace vantrel {
@@ -48,6 +49,8 @@ void TForm1::ConnectEvents() {
   ListBox1->SetClickHandler([this] { Handle(&TForm1::updedit); });
   ListBox2->SetClickHandler([this] { Handle(&TForm1::updedit); });
   ListBox3->SetClickHandler([this] { Handle(&TForm1::actpatches); });
+
+  connect(Jobs, &JobPanel::JobEnded, this, [this] { Handle(&TForm1::AfterJob); });
 
   // Typed or picked, every change of the text counts.
   connect(path, &QComboBox::editTextChanged, this, [this] { Handle(&TForm1::pathChange); });

@@ -21,6 +21,7 @@ class QScrollArea;
 namespace vantrel {
 
 class EntryListView;
+class JobPanel;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -75,6 +76,8 @@ class TForm1 : public QWidget {
   // list leaves entries out for its cap.
   QLabel* UnlistedPatches = nullptr;
   QLabel* UnlistedActive = nullptr;
+  // The running job's console, its Continue button and its outcome line.
+  JobPanel* Jobs = nullptr;
 
  protected:
   bool event(QEvent* event) override;
@@ -88,6 +91,9 @@ class TForm1 : public QWidget {
   void MarkOwnModelFiles();
   void ShowPreview(const std::string& folder);
   void ShowUnlisted();
+  void AfterJob();
+  // A job asked for while another runs is put off, with the entries picked for it.
+  bool PutOffWhileAJobRuns(void (TForm1::*handler)());
 
   Session& session_;
   Catalogue& cat_;

@@ -9,6 +9,7 @@
 
 #include "Unit1/entry_list_view.h"
 #include "Unit1/form.h"
+#include "Unit1/job_panel.h"
 #include "Unit1/preview.h"
 #include "Unit1/qt_text.h"
 #include "Unit1/working_caption.h"
@@ -17,6 +18,7 @@
 #include "engine/activation.h"
 #include "platform/files.h"
 #include "platform/process.h"
+#include "rbext/run_shell.h"
 #include "rbext/text_utils.h"
 
 namespace vantrel {
@@ -72,9 +74,33 @@ void TForm1::MarkOwnModelFiles() {
   FMDMavail->setChecked(platform::FileExists(".\\" + PatchFolder(cat_) + "\\fmparam3.dat"));
 }
 
+bool TForm1::PutOffWhileAJobRuns(void (TForm1::*handler)()) {
+  if (!Jobs->Busy()) return false;
+  const auto picked = [](const EntryList& list) { return list.Selected() ? list.SelectedText() : std::string(); };
+  Jobs->WhenIdle([this, handler, patch = picked(cat_.ListBox1), slot = picked(cat_.ListBox2),
+                  active = picked(cat_.ListBox3)] {
+    for (auto [list, text] : {std::pair{&cat_.ListBox1, patch}, {&cat_.ListBox2, slot}, {&cat_.ListBox3, active}}) {
+      if (auto found = list->FindIgnoringCase(text); found && !text.empty()) list->Select(*found);
+    }
+    Handle(handler);
+  });
+  return true;
+}
+
+// Once a job has ended its markers are on disk: both patch lists show what it did.
+void TForm1::AfterJob() { refreshpatches(); }
+
 void TForm1::turnPatchOn() {
+  if (PutOffWhileAJobRuns(&TForm1::turnPatchOn)) return;
   WorkingCaption caption(v, "Working......");
-  ActivateSelection(session_);
+  const JobPlan plan = WriteActivationScript(session_);
+  // "FE2b Fighter is active in 0305  Halberstadt D.2"; a volume patch takes no slot, and a
+  // patch of a class without files to install leaves no marker.
+  std::string success = plan.script + " has run; it installs nothing for " + PatchFolder(cat_) + ".";
+  if (!plan.marker.empty()) {
+    success = PatchFolder(cat_) + " is active" + (plan.script == "0099.bat" ? "" : " in " + cat_.ListBox2.SelectedText());
+  }
+  Jobs->Start(ShellExecutableFor(session_.shellProgram), plan, success);
   ListActivePatches(cat_);
   caption.Finish(kActivateCaption);
   updedit();
@@ -82,8 +108,11 @@ void TForm1::turnPatchOn() {
 }
 
 void TForm1::turnPatchOff() {
+  if (PutOffWhileAJobRuns(&TForm1::turnPatchOff)) return;
   WorkingCaption caption(Button4, "Deactivating..");
-  DeactivateSelection(session_);
+  if (const std::optional<JobPlan> plan = WriteDeactivationScript(session_)) {
+    Jobs->Start(ShellExecutableFor(session_.shellProgram), *plan, cat_.ListBox3.SelectedText() + " is removed");
+  }
   ListActivePatches(cat_);
   refreshpatches();
   caption.Finish("Deactivate selected");  // lower-case "s" from the first use on

@@ -13,6 +13,7 @@
 
 #include "Unit1/entry_list_view.h"
 #include "Unit1/form.h"
+#include "Unit1/job_panel.h"
 #include "Unit1/layout_constants.h"
 
 namespace vantrel {
@@ -136,6 +137,8 @@ void TForm1::BuildLayout() {
   Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   ScrollBox1->setWidget(Image);
   Image->setGeometry(0, 0, 305, 165);
+
+  Jobs = new JobPanel(this, [this](const std::string& text) { ShowMessage(text); });
 }
 
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 #include "cmdshell/console.h"
 
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -62,9 +63,14 @@ std::optional<std::string> TextInput::ReadLine() {
 }
 
 std::optional<char> TerminalInput::ReadKey() {
-  if (!::isatty(fd_)) return std::nullopt;
-  SingleKeyMode mode(fd_);
-  return ReadByte(fd_);
+  if (::isatty(fd_)) {
+    SingleKeyMode mode(fd_);
+    return ReadByte(fd_);
+  }
+  // A pipe is a window that runs the job and answers a pause with its Continue button.
+  struct stat st {};
+  if (::fstat(fd_, &st) == 0 && S_ISFIFO(st.st_mode)) return ReadByte(fd_);
+  return std::nullopt;
 }
 
 std::optional<std::string> TerminalInput::ReadLine() {

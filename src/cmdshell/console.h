@@ -29,8 +29,9 @@ class TextInput final : public InputSource {
 };
 
 // The process's standard input. A terminal is put into single-key mode for ReadKey, so one
-// key press is enough. Anything that is not a terminal counts as input at its end at once:
-// a console started without a terminal must never hang on its closing pause.
+// key press is enough; from a pipe ReadKey takes one byte, which is how a window that runs
+// the job answers a pause. Anything else counts as input at its end at once: a console
+// started without a terminal must never hang on its closing pause.
 class TerminalInput final : public InputSource {
  public:
   explicit TerminalInput(int fd) : fd_(fd) {}

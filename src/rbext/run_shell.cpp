@@ -32,12 +32,13 @@ std::string ShellExecutableFor(std::string_view program) {
   return std::string(program);
 }
 
+std::string ShellFailureText(int result, std::string_view program, std::string_view parameters) {
+  return "Error #" + std::to_string(result) + " executing " + std::string(program) + " " + std::string(parameters);
+}
+
 int RunShell(const MessageHook& owner, std::string_view program, std::string_view parameters) {
   const int result = platform::StartProgram(ShellExecutableFor(program), SplitAtBlanks(parameters));
-  if (result <= kLastFailureResult && owner) {
-    owner("Error #" + std::to_string(result) + " executing " + std::string(program) + " " +
-          std::string(parameters));
-  }
+  if (result <= kLastFailureResult && owner) owner(ShellFailureText(result, program, parameters));
   return result;
 }
 

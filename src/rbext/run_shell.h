@@ -15,6 +15,9 @@ using MessageHook = std::function<void(const std::string&)>;
 // "Error #N executing PROGRAM PARAMETERS". Returns the result.
 int RunShell(const MessageHook& owner, std::string_view program, std::string_view parameters);
 
+// "Error #N executing PROGRAM PARAMETERS": what the user is told when the shell cannot start.
+std::string ShellFailureText(int result, std::string_view program, std::string_view parameters);
+
 // The executable that stands for a shell program name ("cmd"/"command" map to vantrel-cmd
 // in this program's folder; anything else is used as given).
 std::string ShellExecutableFor(std::string_view program);

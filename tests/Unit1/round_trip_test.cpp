@@ -1,52 +1,114 @@
-// One patch activated through the window, its script run, then deactivated again.
+// Jobs run by the window itself: the console in its panel, pauses answered, the outcome told
+// in one line and both patch lists refreshed when the job ends, without a click.
 #include <QAbstractButton>
-#include <QLineEdit>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 
+#include "Unit1/qt_text.h"
 #include "window_fixture.h"
 
 namespace vantrel::testing {
 namespace {
 
-TEST_F(WindowTest, AircraftPatchRoundTripThroughTheWindow) {
+class JobWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    session_.shellProgram = "cmd";  // our batch interpreter, beside the test
+  }
+
+  // Lets the window run until `done` holds or ten seconds have passed.
+  bool WaitFor(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      QTest::qWait(10);
+    }
+    return true;
+  }
+  std::string Outcome() const { return FromQt(Find<QLabel>("JobOutcome")->text()); }
+  std::string Console() const { return FromQt(Find<QPlainTextEdit>("JobConsole")->toPlainText()); }
+  bool JobOver() const { return !Outcome().starts_with("Running"); }
+};
+
+TEST_F(JobWindowTest, AnAircraftPatchGoesInAndOutWithEachPauseAnsweredByContinue) {
   ClickEntry("ListBox1", "031F FE2b Fighter");
   ClickEntry("ListBox2", SlotLine("0305"));
   ClickButton("v");
   ASSERT_TRUE(messages_.empty()) << messages_.front();
-  EXPECT_EQ(Find<QAbstractButton>("v")->text(), "Activate this choice");
-  EXPECT_TRUE(Shown("ListBox3").empty());  // the script has not run yet
+  EXPECT_EQ(Find<QAbstractButton>("v")->text(), "Activate this choice");  // the handler returned at once
 
-  RunScript("0305.bat");
-  EXPECT_TRUE(temp_.exists("game/Simpatch/0305_FE2b Fighter.aop"));
-  EXPECT_EQ(temp_.read("game/Simpatch/03059000.dml"), temp_.read("game/Simpatch/FE2b Fighter/031F9000.dml"));
-  SwitchAwayAndBack();  // back from the script's console: the lists stay as they were
-  EXPECT_TRUE(Shown("ListBox3").empty());
-  ClickButton("Button2");
+  // Two pauses: after the slot is emptied, and at the end of the script.
+  auto* next = Find<QAbstractButton>("JobContinue");
+  for (int pause = 0; pause < 2; ++pause) {
+    ASSERT_TRUE(WaitFor([&] { return next->isEnabled(); })) << "pause " << pause << "\n" << Console();
+    EXPECT_TRUE(next->hasFocus());
+    next->click();
+  }
+  ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+  EXPECT_EQ(Outcome(), "FE2b Fighter is active in " + SlotLine("0305"));
+  EXPECT_NE(Console().find("echo deleting 0305"), std::string::npos) << Console();
   EXPECT_EQ(Shown("ListBox3"), std::vector<std::string>{"0305_FE2b Fighter"});
+  EXPECT_EQ(temp_.read("game/Simpatch/03059000.dml"), temp_.read("game/Simpatch/FE2b Fighter/031F9000.dml"));
 
+  Find<QCheckBox>("JobContinueOnItsOwn")->click();
   ClickEntry("ListBox3", "0305_FE2b Fighter");
-  EXPECT_EQ(Highlighted("ListBox3"), "0305_FE2b Fighter");
   ClickButton("Button4");
-  ASSERT_TRUE(messages_.empty()) << messages_.front();
-  EXPECT_EQ(Find<QAbstractButton>("Button4")->text(), "Deactivate selected");
-  RunScript("0305.bat");
-  EXPECT_FALSE(temp_.exists("game/Simpatch/0305_FE2b Fighter.aop"));
-  EXPECT_FALSE(temp_.exists("game/Simpatch/03059000.dml"));
-  ClickButton("Button2");
+  ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+  EXPECT_EQ(Outcome(), "0305_FE2b Fighter is removed");
   EXPECT_TRUE(Shown("ListBox3").empty());
+  EXPECT_FALSE(temp_.exists("game/Simpatch/03059000.dml"));
   EXPECT_TRUE(messages_.empty());
+
+  // Both jobs are in the log, with their scripts and outcomes.
+  const std::string log = temp_.read("game/Simpatch/vantrel-files/vantrel-jobs.log");
+  EXPECT_NE(log.find("FE2b Fighter is active in 0305"), std::string::npos) << log;
+  EXPECT_NE(log.find("0305_FE2b Fighter is removed"), std::string::npos) << log;
+  EXPECT_NE(log.find("echo Active > \"0305_FE2b Fighter.aop\""), std::string::npos) << log;
 }
 
-TEST_F(WindowTest, ShellThatCannotBeStartedIsReportedInABox) {
+TEST_F(JobWindowTest, AJobThatCannotCopyAFileSaysWhichAndListsNothing) {
+  Find<QCheckBox>("JobContinueOnItsOwn")->click();
+  temp_.mkdir("game/Simpatch/0612tex1.bmp");  // a folder where a texture goes: refused even for root
+  ClickEntry("ListBox1", "060E Big Tank");
+  ClickEntry("ListBox2", SlotLine("0612"));
+  ClickButton("v");
+  ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+  EXPECT_NE(Outcome().find("not in place"), std::string::npos) << Outcome();
+  EXPECT_NE(Outcome().find("0612tex1.bmp"), std::string::npos) << Outcome();
+  EXPECT_TRUE(Shown("ListBox3").empty());
+}
+
+TEST_F(JobWindowTest, AJobAskedForWhileOneRunsWaitsForIt) {
+  ClickEntry("ListBox1", "060E Big Tank");
+  ClickEntry("ListBox2", SlotLine("0612"));
+  ClickButton("v");  // waits at its closing pause
+  ClickEntry("ListBox2", SlotLine("0613"));
+  ClickButton("v");
+  EXPECT_FALSE(temp_.exists("game/Simpatch/0613.bat")) << "written while the first job ran";
+  auto* next = Find<QAbstractButton>("JobContinue");
+  for (const char* job : {"0612.bat", "0613.bat"}) {
+    ASSERT_TRUE(WaitFor([&] { return next->isEnabled(); })) << job << "\n" << Console();
+    next->click();
+  }
+  ASSERT_TRUE(WaitFor([&] { return Shown("ListBox3").size() == 2; })) << Console();
+  EXPECT_EQ(Shown("ListBox3"), (std::vector<std::string>{"0612_Big Tank", "0613_Big Tank"}));
+}
+
+TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {
   session_.shellProgram = (Work() / "no-such-shell").string();
   ClickEntry("ListBox1", "060E Big Tank");
   ClickEntry("ListBox2", SlotLine("0612"));
   ClickButton("v");
-  ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_TRUE(messages_.front().starts_with("Error #")) << messages_.front();
+  ASSERT_TRUE(WaitFor([&] { return !messages_.empty(); }));
+  EXPECT_TRUE(messages_.front().starts_with("Error #2 executing ")) << messages_.front();
   EXPECT_TRUE(temp_.exists("game/Simpatch/0612.bat"));
-  // The handler went on after the box: the caption is back.
   EXPECT_EQ(Find<QAbstractButton>("v")->text(), "Activate this choice");
 }
 

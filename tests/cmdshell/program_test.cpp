@@ -107,15 +107,24 @@ TEST(TerminalInput, WaitsForOneKeyWithoutEnterOnATerminal) {
   ::close(slave);
 }
 
-TEST(TerminalInput, AnythingElseIsAtItsEndAtOnce) {
+// A pipe is a window answering pauses: one byte is one key. Anything else that is no
+// terminal is at its end at once, so a console without a terminal never hangs.
+TEST(TerminalInput, APipeGivesItsKeysAnythingElseIsAtItsEndAtOnce) {
   int fds[2];
   ASSERT_EQ(::pipe(fds), 0);
-  ASSERT_EQ(::write(fds[1], "y\n", 2), 2);  // data waiting, yet it is no terminal
+  ASSERT_EQ(::write(fds[1], "y\n", 2), 2);
   TerminalInput piped(fds[0]);
-  EXPECT_EQ(piped.ReadKey(), std::nullopt);
-  EXPECT_EQ(piped.ReadLine(), std::nullopt);
-  ::close(fds[0]);
+  EXPECT_EQ(piped.ReadKey(), 'y');
+  EXPECT_EQ(piped.ReadLine(), std::nullopt);  // no question of del is answered through it
   ::close(fds[1]);
+  EXPECT_EQ(piped.ReadKey(), '\n');
+  EXPECT_EQ(piped.ReadKey(), std::nullopt);  // the window has gone
+  ::close(fds[0]);
+
+  const int nothing = ::open("/dev/null", O_RDONLY);
+  TerminalInput empty(nothing);
+  EXPECT_EQ(empty.ReadKey(), std::nullopt);
+  ::close(nothing);
 }
 
 }  // namespace

@@ -1,0 +1,152 @@
+#include "Unit1/job_panel.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QUrl>
+
+#include "Unit1/error_box.h"
+#include "Unit1/qt_text.h"
+#include "engine/job_log.h"
+#include "engine/job_outcome.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/names.h"
+#include "platform/text_file.h"
+
+namespace vantrel {
+
+namespace {
+
+// What cmd and our shell both print while a pause waits for its key.
+constexpr std::string_view kPausePrompt = "Press any key to continue . . . ";
+// The console panel keeps this many lines; the log keeps them all.
+constexpr int kConsoleLines = 5000;
+
+std::string ScriptText(const std::string& script) {
+  std::string text;
+  for (const std::string& line : platform::ReadTextLines(script)) text += line + "\r\n";
+  return text;
+}
+
+}  // namespace
+
+JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(std::move(show)) {
+  // Beside the preview, where the reference layout has nothing.
+  console = new QPlainTextEdit(window);
+  console->setObjectName("JobConsole");
+  console->setGeometry(368, 592, 490, 140);
+  console->setReadOnly(true);
+  console->setMaximumBlockCount(kConsoleLines);
+  console->setPlaceholderText("The job's console shows here while it runs.");
+
+  continueButton = new QPushButton("&Continue", window);
+  continueButton->setObjectName("JobContinue");
+  continueButton->setGeometry(368, 738, 90, 23);
+  continueButton->setEnabled(false);
+  continueOnItsOwn = new QCheckBox("Continue on its own", window);
+  continueOnItsOwn->setObjectName("JobContinueOnItsOwn");
+  continueOnItsOwn->setGeometry(466, 741, 160, 17);
+  openLog = new QPushButton("Job &log", window);
+  openLog->setObjectName("JobLog");
+  openLog->setGeometry(768, 738, 90, 23);
+  outcome = new QLabel(window);
+  outcome->setObjectName("JobOutcome");
+  outcome->setGeometry(40, 770, 818, 30);
+  outcome->setWordWrap(true);
+  outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  connect(continueButton, &QPushButton::clicked, this, [this] { Continue(); });
+  connect(openLog, &QPushButton::clicked, this, [] {
+    const std::string log = platform::ResolvePath(kJobLogFile);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(ToQt(log))));
+  });
+}
+
+JobPanel::~JobPanel() {
+  if (!process_) return;
+  process_->disconnect(this);
+  process_->kill();
+  process_->waitForFinished(1000);
+}
+
+void JobPanel::Start(const std::string& program, const JobPlan& plan, const std::string& success) {
+  plan_ = plan;
+  success_ = success;
+  scriptText_ = ScriptText(plan.script);  // read now: the job deletes its script
+  output_.clear();
+  console->clear();
+  outcome->setText(ToQt("Running " + plan.script + " ..."));
+
+  process_ = new QProcess(this);
+  process_->setProcessChannelMode(QProcess::MergedChannels);
+  process_->setWorkingDirectory(QDir::currentPath());
+  connect(process_, &QProcess::readyReadStandardOutput, this, [this] { Take(); });
+  connect(process_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+    Finish(status == QProcess::NormalExit && code == 0);
+  });
+  connect(process_, &QProcess::errorOccurred, this, [this, program](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    // As when the shell is started through the system: the job is not run, the window goes on.
+    RunHandler(show_, [&] { throw Error(ShellFailureText(2, program, "/C " + plan_.script)); });
+    Finish(false);
+  });
+  process_->start(ToQt(program), {"/C", ToQt(plan.script)});
+}
+
+void JobPanel::WhenIdle(std::function<void()> request) {
+  waiting_.push_back(std::move(request));
+  if (!Busy()) StartNextWaiting();
+}
+
+void JobPanel::StartNextWaiting() {
+  while (!Busy() && !waiting_.empty()) {
+    std::function<void()> request = std::move(waiting_.front());
+    waiting_.pop_front();
+    request();
+  }
+}
+
+void JobPanel::Take() {
+  const QByteArray bytes = process_->readAllStandardOutput();
+  const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  output_ += text;
+  // One insertion per chunk keeps the window responsive under a fast console.
+  QTextCursor end = console->textCursor();
+  end.movePosition(QTextCursor::End);
+  end.insertText(ToQt(text));
+  console->verticalScrollBar()->setValue(console->verticalScrollBar()->maximum());
+  if (!output_.ends_with(kPausePrompt)) return;
+  if (continueOnItsOwn->isChecked()) {
+    Continue();
+  } else {
+    continueButton->setEnabled(true);
+    continueButton->setFocus();  // so that Return answers the pause
+  }
+}
+
+void JobPanel::Continue() {
+  continueButton->setEnabled(false);
+  if (process_) process_->write("\r");
+}
+
+void JobPanel::Finish(bool succeeded) {
+  if (!process_) return;
+  process_->deleteLater();
+  process_ = nullptr;
+  continueButton->setEnabled(false);
+  RunHandler(show_, [&] {
+    const JobOutcome result = CheckJobOutcome(plan_, succeeded);
+    const std::string line = result.Complete() ? success_ : OutcomeText(plan_, result);
+    outcome->setText(ToQt(line));
+    AppendToJobLog(plan_.script, scriptText_, output_, line);
+  });
+  emit JobEnded();
+  StartNextWaiting();
+}
+
+}  // namespace vantrel

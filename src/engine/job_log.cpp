@@ -1,0 +1,41 @@
+#include "engine/job_log.h"
+
+#include <ctime>
+
+#include "engine/file_errors.h"
+#include "platform/file_writer.h"
+
+namespace vantrel {
+
+namespace {
+
+std::string Now() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  return text;
+}
+
+// The console's own line ends are kept; the log's lines end as the job script's do.
+std::string Section(std::string_view heading, std::string_view body) {
+  std::string text = "--- " + std::string(heading) + "\r\n" + std::string(body);
+  if (!body.empty() && body.back() != '\n') text += "\r\n";
+  return text;
+}
+
+}  // namespace
+
+void AppendToJobLog(std::string_view script, std::string_view scriptText, std::string_view console,
+                    std::string_view outcome) {
+  const std::string entry = "=== " + Now() + "  " + std::string(script) + "\r\n" + Section("script", scriptText) +
+                            Section("console", console) + Section("outcome", outcome) + "\r\n";
+  NamingFile(kJobLogFile, [&] {
+    platform::FileWriter log(kJobLogFile, platform::FileWriter::Mode::Append);
+    log.Write(entry);
+    log.Close();
+  });
+}
+
+}  // namespace vantrel

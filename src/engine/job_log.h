@@ -1,0 +1,17 @@
+#pragma once
+// The record of the jobs the window runs: a console scrolls away and the script deletes
+// itself, so each job's script, console and outcome are kept in the support folder.
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+// Relative to the working folder, like the support folder it lives in.
+inline constexpr std::string_view kJobLogFile = "vantrel-files\\vantrel-jobs.log";
+
+// Appends one job: a heading with the time and the script's name, the script's lines, the
+// console's output and the outcome line. Raises InOutError naming the log.
+void AppendToJobLog(std::string_view script, std::string_view scriptText, std::string_view console,
+                    std::string_view outcome);
+
+}  // namespace vantrel
