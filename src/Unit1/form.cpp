@@ -47,7 +47,7 @@ void TForm1::ConnectEvents() {
   onClick(Button4, &TForm1::turnPatchOff);
 
   ListBox1->SetClickHandler([this] { Handle(&TForm1::updedit); });
-  ListBox2->SetClickHandler([this] { Handle(&TForm1::updedit); });
+  ListBox2->SetClickHandler([this] { Handle(&TForm1::slotClicked); });
   ListBox3->SetClickHandler([this] { Handle(&TForm1::actpatches); });
 
   connect(Jobs, &JobPanel::JobEnded, this, [this] { Handle(&TForm1::AfterJob); });

@@ -39,6 +39,7 @@ class TForm1 : public QWidget {
   void refreshpatches();
   void getslots();
   void updedit();
+  void slotClicked();  // a click in Destination slots: updedit once a patch is picked
   void turnPatchOn();
   void turnPatchOff();
   void getactivepatch();

@@ -16,6 +16,7 @@
 #include "catalogue/accessors.h"
 #include "catalogue/scan.h"
 #include "engine/activation.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "rbext/run_shell.h"
@@ -26,6 +27,7 @@ namespace vantrel {
 namespace {
 constexpr const char* kVolumePatchCode = "0099";
 constexpr const char* kActivateCaption = "Activate this choice";
+constexpr const char* kPickAPatchFirst = "Pick a patch in Available patches first.";
 }  // namespace
 
 void TForm1::Loadpatches() {
@@ -93,7 +95,14 @@ void TForm1::AfterJob() { refreshpatches(); }
 void TForm1::turnPatchOn() {
   if (PutOffWhileAJobRuns(&TForm1::turnPatchOn)) return;
   WorkingCaption caption(v, "Working......");
-  const JobPlan plan = WriteActivationScript(session_);
+  const JobPlan plan = [&] {
+    try {
+      return WriteActivationScript(session_);
+    } catch (const ListIndexError& error) {
+      // The system's text alone leaves a new user guessing what to do.
+      throw Error(std::string(error.what()) + "\n" + kPickAPatchFirst);
+    }
+  }();
   // "FE2b Fighter is active in 0305  Halberstadt D.2"; a volume patch takes no slot, and a
   // patch of a class without files to install leaves no marker.
   std::string success = plan.script + " has run; it installs nothing for " + PatchFolder(cat_) + ".";
@@ -117,6 +126,12 @@ void TForm1::turnPatchOff() {
   refreshpatches();
   caption.Finish("Deactivate selected");  // lower-case "s" from the first use on
   updedit();
+}
+
+// Before a patch is picked, a slot is only a slot: picking the first patch for the user
+// could install a volume patch that replaces game archives.
+void TForm1::slotClicked() {
+  if (cat_.ListBox1.Selected()) updedit();
 }
 
 void TForm1::getactivepatch() { ListActivePatches(cat_); }

@@ -62,7 +62,7 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
 
   connect(continueButton, &QPushButton::clicked, this, [this] { Continue(); });
   connect(openLog, &QPushButton::clicked, this, [] {
-    const std::string log = platform::ResolvePath(kJobLogFile);
+    const std::string log = platform::ResolvePath(JobLogFile());
     QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(ToQt(log))));
   });
 }

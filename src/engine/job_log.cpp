@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "engine/file_errors.h"
+#include "engine/support_folder.h"
 #include "platform/file_writer.h"
 
 namespace vantrel {
@@ -27,12 +28,15 @@ std::string Section(std::string_view heading, std::string_view body) {
 
 }  // namespace
 
+std::string JobLogFile() { return std::string(kSupportFolder) + "vantrel-jobs.log"; }
+
 void AppendToJobLog(std::string_view script, std::string_view scriptText, std::string_view console,
                     std::string_view outcome) {
   const std::string entry = "=== " + Now() + "  " + std::string(script) + "\r\n" + Section("script", scriptText) +
                             Section("console", console) + Section("outcome", outcome) + "\r\n";
-  NamingFile(kJobLogFile, [&] {
-    platform::FileWriter log(kJobLogFile, platform::FileWriter::Mode::Append);
+  const std::string file = JobLogFile();
+  NamingFile(file, [&] {
+    platform::FileWriter log(file, platform::FileWriter::Mode::Append);
     log.Write(entry);
     log.Close();
   });

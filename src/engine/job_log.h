@@ -6,8 +6,8 @@
 
 namespace vantrel {
 
-// Relative to the working folder, like the support folder it lives in.
-inline constexpr std::string_view kJobLogFile = "vantrel-files\\vantrel-jobs.log";
+// "vantrel-files\vantrel-jobs.log": in the support folder, relative to the working folder.
+std::string JobLogFile();
 
 // Appends one job: a heading with the time and the script's name, the script's lines, the
 // console's output and the outcome line. Raises InOutError naming the log.

@@ -88,7 +88,7 @@ TEST_F(WindowTest, AFolderBoxTextThatIsNoPlainNameKeepsTheWorkingFolder) {
 TEST_F(WindowTest, ActivatingRightAfterARefreshShowsTheListErrorAndWritesNothing) {
   ClickButton("Button1");
   ClickButton("v");
-  EXPECT_EQ(messages_, std::vector<std::string>{"List index out of bounds (-1)"});
+  EXPECT_EQ(messages_, std::vector<std::string>{"List index out of bounds (-1)\nPick a patch in Available patches first."});
   for (const auto& entry : std::filesystem::directory_iterator(Work())) {
     EXPECT_NE(entry.path().extension(), ".bat") << entry.path();
   }

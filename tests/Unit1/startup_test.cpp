@@ -74,7 +74,7 @@ TEST_F(WindowTest, DefaultErrorHandlerShowsATextBoxTitledVantrel) {
   ClickButton("v");  // nothing picked in Available patches yet
   closer.stop();
   EXPECT_EQ(title, "Vantrel");
-  EXPECT_EQ(text, "List index out of bounds (-1)");
+  EXPECT_EQ(text, "List index out of bounds (-1)\nPick a patch in Available patches first.");
   // The window coming back from the box does not rescan.
   EXPECT_EQ(Shown("ListBox1"), kSamplePatches);
 }
