@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "engine/job_plan.h"
 #include "engine/session.h"
 #include "rbext/run_shell.h"
 
@@ -14,6 +15,8 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
+class QTabWidget;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
@@ -79,6 +82,8 @@ class TForm1 : public QWidget {
   QLabel* UnlistedActive = nullptr;
   // The running job's console, its Continue button and its outcome line.
   JobPanel* Jobs = nullptr;
+  QTabWidget* Notes = nullptr;  // the job's console and the patch's readme
+  QPlainTextEdit* Readme = nullptr;
 
  protected:
   bool event(QEvent* event) override;
@@ -91,7 +96,9 @@ class TForm1 : public QWidget {
   void ShowMessage(const std::string& text) const;
   void MarkOwnModelFiles();
   void ShowPreview(const std::string& folder);
+  void ShowReadme(const std::string& folder);
   void ShowUnlisted();
+  void StartJob(const JobPlan& plan, const std::string& success);
   void AfterJob();
   // A job asked for while another runs is put off, with the entries picked for it.
   bool PutOffWhileAJobRuns(void (TForm1::*handler)());

@@ -4,12 +4,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 
 #include "Unit1/entry_list_view.h"
 #include "Unit1/form.h"
 #include "Unit1/job_panel.h"
+#include "Unit1/patch_readme.h"
 #include "Unit1/preview.h"
 #include "Unit1/qt_text.h"
 #include "Unit1/working_caption.h"
@@ -62,6 +65,7 @@ void TForm1::updedit() {
                                    : "FMparam3.dat UNavailable, FM modification NOT possible");
 
   ShowPreview(PatchFolder(cat_));
+  ShowReadme(PatchFolder(cat_));
   MarkOwnModelFiles();
   Image->adjustSize();  // the scroll box scrolls when the picture is larger
 }
@@ -70,6 +74,13 @@ void TForm1::ShowPreview(const std::string& folder) {
   const auto picture = PreviewPictureFor(folder);
   if (!picture) return;
   Image->setPixmap(QPixmap::fromImage(LoadPicture(*picture)));
+}
+
+void TForm1::ShowReadme(const std::string& folder) {
+  const std::optional<std::string> text = PatchReadme(folder);
+  Readme->setPlainText(text ? ToQt(*text) : QString());
+  // The job's console stays in front while a job runs.
+  if (text && !Jobs->Busy()) Notes->setCurrentWidget(Readme);
 }
 
 void TForm1::MarkOwnModelFiles() {
@@ -87,6 +98,11 @@ bool TForm1::PutOffWhileAJobRuns(void (TForm1::*handler)()) {
     Handle(handler);
   });
   return true;
+}
+
+void TForm1::StartJob(const JobPlan& plan, const std::string& success) {
+  Notes->setCurrentWidget(Jobs->console);
+  Jobs->Start(ShellExecutableFor(session_.shellProgram), plan, success);
 }
 
 // Once a job has ended its markers are on disk: both patch lists show what it did.
@@ -109,7 +125,7 @@ void TForm1::turnPatchOn() {
   if (!plan.marker.empty()) {
     success = PatchFolder(cat_) + " is active" + (plan.script == "0099.bat" ? "" : " in " + cat_.ListBox2.SelectedText());
   }
-  Jobs->Start(ShellExecutableFor(session_.shellProgram), plan, success);
+  StartJob(plan, success);
   ListActivePatches(cat_);
   caption.Finish(kActivateCaption);
   updedit();
@@ -120,7 +136,7 @@ void TForm1::turnPatchOff() {
   if (PutOffWhileAJobRuns(&TForm1::turnPatchOff)) return;
   WorkingCaption caption(Button4, "Deactivating..");
   if (const std::optional<JobPlan> plan = WriteDeactivationScript(session_)) {
-    Jobs->Start(ShellExecutableFor(session_.shellProgram), *plan, cat_.ListBox3.SelectedText() + " is removed");
+    StartJob(*plan, cat_.ListBox3.SelectedText() + " is removed");
   }
   ListActivePatches(cat_);
   refreshpatches();

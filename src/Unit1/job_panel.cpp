@@ -36,10 +36,9 @@ std::string ScriptText(const std::string& script) {
 }  // namespace
 
 JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(std::move(show)) {
-  // Beside the preview, where the reference layout has nothing.
-  console = new QPlainTextEdit(window);
+  // Under the job's console, where the reference layout has nothing.
+  console = new QPlainTextEdit(window);  // the window puts it where it wants it
   console->setObjectName("JobConsole");
-  console->setGeometry(368, 592, 490, 140);
   console->setReadOnly(true);
   console->setMaximumBlockCount(kConsoleLines);
   console->setPlaceholderText("The job's console shows here while it runs.");

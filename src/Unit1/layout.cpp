@@ -4,10 +4,12 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QTabWidget>
 
 #include <algorithm>
 
@@ -139,6 +141,15 @@ void TForm1::BuildLayout() {
   Image->setGeometry(0, 0, 305, 165);
 
   Jobs = new JobPanel(this, [this](const std::string& text) { ShowMessage(text); });
+  // Beside the preview, where the reference layout has nothing: the running job's console,
+  // and the picked patch's readme.
+  Notes = Place<QTabWidget>(this, "Notes", 368, 592, 490, 140);
+  Notes->addTab(Jobs->console, "&Job");
+  Readme = new QPlainTextEdit;
+  Readme->setObjectName("Readme");
+  Readme->setReadOnly(true);
+  Readme->setPlaceholderText("The picked patch has no readme.");
+  Notes->addTab(Readme, "&Readme");
 }
 
 }  // namespace vantrel
