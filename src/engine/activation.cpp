@@ -6,6 +6,7 @@
 
 #include "catalogue/accessors.h"
 #include "engine/aircraft_body.h"
+#include "engine/code_fields.h"
 #include "engine/file_errors.h"
 #include "engine/job.h"
 #include "engine/object_bodies.h"
@@ -21,9 +22,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::uint8_t kFirstNonObjectIndex = 0x90;
-constexpr std::uint8_t kVolumeIndex = 0x99;
-constexpr std::uint8_t kAircraftClass = 0x03;
 constexpr std::uint8_t kFirstObjectClass = 0x04;
 constexpr std::uint8_t kLastObjectClass = 0x0E;
 constexpr const char* kVolumeScript = "0099.bat";
@@ -54,9 +52,6 @@ void RefuseMarkerThatCannotBe(const std::string& marker, const std::string& fold
     throw Error("The patch folder's name is too long for its activation marker; rename the folder: " + folder);
   }
 }
-
-std::uint8_t ClassCodeOf(std::string_view code) { return HexValue(code); }
-std::uint8_t TypeIndexOf(std::string_view code) { return HexValue(From(code, 3)); }
 
 bool IsObjectClass(std::uint8_t classCode) {
   return classCode >= kFirstObjectClass && classCode <= kLastObjectClass;

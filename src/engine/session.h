@@ -3,12 +3,16 @@
 // pair of the last activation and the shell that runs job scripts.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "catalogue/catalogue.h"
 #include "rbext/run_shell.h"
 
 namespace vantrel {
+
+// A question put to the user; true when the answer is yes.
+using QuestionHook = std::function<bool(const std::string&)>;
 
 struct Session {
   Catalogue cat;
@@ -18,6 +22,7 @@ struct Session {
   std::uint8_t targetIndex = 0;
   std::string shellProgram = "command";
   MessageHook showMessage;  // the "owner window" of RunShell's failure box
+  QuestionHook askUser;     // the window's questions before a job; none: its own Yes/No box
 };
 
 }  // namespace vantrel

@@ -85,6 +85,14 @@ std::string VolumeMarkerName(std::string_view patchFolder) {
   return "0099_" + std::string(patchFolder) + std::string(kVolumeMarkerTail) + ".aop";
 }
 
+std::vector<std::string> ArchivesReplacedBy(std::string_view patchFolder) {
+  std::vector<std::string> targets;
+  for (const RecognisedArchive& archive : Recognised(VolumesIn(std::string(patchFolder)))) {
+    targets.push_back(archive.Target());
+  }
+  return targets;
+}
+
 void InstallVolumePatch(Job& job) {
   platform::TextFileWriter& scriptFile = job.scriptFile;
   const std::string& folder = job.patchFiles.Folder();

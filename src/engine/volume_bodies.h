@@ -2,6 +2,7 @@
 // The bodies that copy a volume patch's archives into the game's folders and take them out.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/job.h"
 
@@ -9,6 +10,10 @@ namespace vantrel {
 
 // The marker a volume install leaves: 0099_FOLDER_vol_patch.aop.
 std::string VolumeMarkerName(std::string_view patchFolder);
+
+// The game archives an install of `patchFolder` replaces, as its lines write them
+// (..\rb.vol, ..\3dpatch\3dspring.vol), in the order it copies them.
+std::vector<std::string> ArchivesReplacedBy(std::string_view patchFolder);
 
 // Copies each recognised archive of the selected patch folder into its game folder, first
 // saving the game's own archive as NAME.orig (once), then creates the volume marker.
