@@ -6,6 +6,7 @@
 
 #include "catalogue/scan.h"
 #include "engine/activation.h"
+#include "engine/activation_guards.h"
 #include "engine/job_outcome.h"
 #include "platform/errors.h"
 #include "platform/names.h"
@@ -20,15 +21,19 @@ struct JobArguments {
   std::vector<std::string> words;          // the positional arguments, in order
   std::optional<std::string> fmVariants;   // the text after --fm
   bool run = true;
+  bool strict = false;
 };
 
-JobArguments ParseJobArguments(const std::vector<std::string>& args, std::size_t words, bool fmAllowed) {
+// --fm and --strict belong to activate alone.
+JobArguments ParseJobArguments(const std::vector<std::string>& args, std::size_t words, bool activation) {
   JobArguments parsed;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--no-run") {
       parsed.run = false;
-    } else if (fmAllowed && arg == "--fm") {
+    } else if (activation && arg == "--strict") {
+      parsed.strict = true;
+    } else if (activation && arg == "--fm") {
       if (++i == args.size()) throw UsageError("option --fm needs a list of variants (S,2,3)");
       parsed.fmVariants = args[i];
     } else if (arg.size() > 1 && arg.starts_with("--")) {
@@ -88,6 +93,15 @@ void RunAndList(Session& s, const std::optional<JobPlan>& plan, bool run, std::o
   if (!failure.empty()) throw Error(failure);
 }
 
+// The window's questions before an activation, told on the error stream. Scripts that call
+// us rely on the job going on, so they are warnings; --strict makes them errors, and the
+// job ends before anything is written.
+void TellActivationQuestions(Session& s, bool strict) {
+  const std::vector<std::string> questions = ActivationQuestions(s.cat);
+  for (const std::string& question : questions) s.showMessage((strict ? "error: " : "warning: ") + question);
+  if (strict && !questions.empty()) throw Error("nothing was activated (--strict)");
+}
+
 }  // namespace
 
 void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
@@ -104,6 +118,7 @@ void Activate(Session& s, const std::vector<std::string>& args, std::ostream& ou
       [&](const std::string& line) { return slot.size() == 4 && platform::SameNameIgnoringCase(line.substr(0, 4), slot); },
       "unknown slot '" + slot + "'");
   if (parsed.fmVariants) EnableFmdm(s, *parsed.fmVariants);
+  TellActivationQuestions(s, parsed.strict);
   RunAndList(s, WriteActivationScript(s), parsed.run, out);
 }
 

@@ -4,7 +4,7 @@
 
 namespace vantrel::cli {
 
-// activate FOLDER SLOT [--fm S,2,3] [--no-run]
+// activate FOLDER SLOT [--fm S,2,3] [--no-run] [--strict]
 void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out);
 // deactivate ENTRY [--no-run]
 void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& out);

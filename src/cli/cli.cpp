@@ -50,7 +50,7 @@ const std::vector<Command>& Commands() {
       {"patches", "", "scan the working folder and list the available patches", true, Patches},
       {"slots", "", "list the destination slots", false, Slots},
       {"active", "", "list the active patches", false, Active},
-      {"activate", "FOLDER SLOT [--fm S,2,3] [--no-run]", "install a patch into a slot and list the active patches",
+      {"activate", "FOLDER SLOT [--fm S,2,3] [--no-run] [--strict]", "install a patch into a slot and list the active patches",
        true, Activate},
       {"deactivate", "ENTRY [--no-run]", "remove an active patch and list the active patches", true, Deactivate},
   };

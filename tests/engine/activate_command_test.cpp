@@ -54,6 +54,7 @@ TEST(ActivateCommand, NamesWhatItCannotFindAndReportsTheSystemsErrors) {
       {{"activate", "Big Tank", "0601", "--fm", "S,4"}, "unknown FM/DM variant '4'"},
       {{"activate", "Big Tank"}, "missing argument"},
       {{"deactivate", "0601_Big Tank"}, "unknown active patch '0601_Big Tank'"},
+      {{"deactivate", "0601_Big Tank", "--strict"}, "unknown option '--strict'"},
   };
   for (const auto& [args, text] : usage) {
     const auto [status, out, err] = game.Run(args);
@@ -62,6 +63,44 @@ TEST(ActivateCommand, NamesWhatItCannotFindAndReportsTheSystemsErrors) {
   }
   game.dir.mkdir("game/Simpatch/0601.bat");  // the script cannot be created where a folder stands
   EXPECT_EQ(game.Run({"activate", "Big Tank", "0601"}), std::make_tuple(1, "", "vantrel-cli: File access denied: 0601.bat\n"));
+}
+
+// Scripts rely on activate going on, so the window's questions are only warnings, unless
+// --strict makes them errors that stop the job before anything is written.
+TEST(ActivateCommand, WarnsOfWhatTheWindowWouldAskAndRefusesItUnderStrict) {
+  const std::string mismatch =
+      "Big Tank is not an aircraft patch; slot 0305 Halberstadt D.2 is an aircraft slot. Install it there?";
+  const std::string occupied = "Slot 0305 holds Camel Views. Replace it?";
+  CliGame game;
+  game.dir.write("game/Simpatch/0305_Camel Views.aop", "Active\r\n");
+  std::vector<std::string> modelFiles;
+  for (const auto& file : samplegame::kModelFiles) modelFiles.push_back(game.dir.read(std::string("game/Simpatch/") + file.name));
+
+  EXPECT_EQ(game.Run({"activate", "--strict", "FE2b Fighter", "0305"}),
+            std::make_tuple(1, "", "vantrel-cli: error: " + occupied + "\nvantrel-cli: nothing was activated (--strict)\n"));
+  EXPECT_EQ(game.Run({"activate", "Big Tank", "0305", "--strict", "--no-run"}),
+            std::make_tuple(1, "", "vantrel-cli: error: " + occupied + "\nvantrel-cli: error: " + mismatch +
+                                       "\nvantrel-cli: nothing was activated (--strict)\n"));
+  EXPECT_FALSE(game.Has("0305.bat"));
+  for (std::size_t i = 0; i < modelFiles.size(); ++i) {
+    EXPECT_EQ(game.dir.read(std::string("game/Simpatch/") + samplegame::kModelFiles[i].name), modelFiles[i])
+        << samplegame::kModelFiles[i].name << " changed by a refused aircraft job";
+  }
+
+  EXPECT_EQ(game.Run({"activate", "Big Tank", "0305", "--no-run"}),
+            std::make_tuple(0, "0305_Camel Views\n",
+                            "vantrel-cli: warning: " + occupied + "\nvantrel-cli: warning: " + mismatch + "\n"));
+  EXPECT_TRUE(game.Has("0305.bat"));
+  EXPECT_EQ(game.Run({"activate", "--strict", "SpringMaps", "0305", "--no-run"}),
+            std::make_tuple(1, "",
+                            "vantrel-cli: error: SpringMaps replaces the game archives ..\\3dpatch\\3dspring.vol, "
+                            "..\\rb.vol; the originals are kept as .orig and put back when it is "
+                            "removed. Go on?\nvantrel-cli: nothing was activated (--strict)\n"));
+  EXPECT_FALSE(game.Has("0099.bat"));
+  // Nothing to ask: --strict changes nothing.
+  EXPECT_EQ(game.Run({"activate", "--strict", "--no-run", "FE2b Fighter", "031F"}),
+            std::make_tuple(0, "0305_Camel Views\n", ""));
+  EXPECT_TRUE(game.Has("031F.bat"));
 }
 
 }  // namespace
