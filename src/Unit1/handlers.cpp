@@ -15,6 +15,7 @@
 #include "Unit1/patch_readme.h"
 #include "Unit1/preview.h"
 #include "Unit1/qt_text.h"
+#include "Unit1/question_box.h"
 #include "Unit1/working_caption.h"
 #include "catalogue/accessors.h"
 #include "catalogue/scan.h"
@@ -110,6 +111,7 @@ void TForm1::AfterJob() { refreshpatches(); }
 
 void TForm1::turnPatchOn() {
   if (PutOffWhileAJobRuns(&TForm1::turnPatchOn)) return;
+  if (!UserAllowsActivation(session_)) return;  // a "no" leaves everything as it was
   WorkingCaption caption(v, "Working......");
   const JobPlan plan = [&] {
     try {

@@ -1,0 +1,23 @@
+#include "Unit1/question_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "Unit1/error_box.h"
+#include "Unit1/qt_text.h"
+#include "engine/activation_guards.h"
+
+namespace vantrel {
+
+bool AskUser(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, kMessageBoxTitle, ToQt(text), QMessageBox::Yes | QMessageBox::No,
+                  QApplication::activeWindow());
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+bool UserAllowsActivation(const Session& s) {
+  return ActivationAllowed(s.cat, s.askUser ? s.askUser : QuestionHook(AskUser));
+}
+
+}  // namespace vantrel
