@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "Unit1/entry_list_view.h"
@@ -22,6 +23,7 @@
 #include "engine/activation.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/names.h"
 #include "platform/process.h"
 #include "rbext/run_shell.h"
 #include "rbext/text_utils.h"
@@ -39,6 +41,9 @@ void TForm1::Loadpatches() {
   refreshpatches();
   getslots();
   Image->setPixmap(QPixmap());
+  // The box names the folder the lists are of; set quietly, as it names no new folder.
+  const QSignalBlocker quiet(path);
+  path->setEditText(ToQt(platform::SplitLastComponent(platform::CurrentDirectory()).name));
 }
 
 void TForm1::refreshpatches() { RefreshPatchList(cat_); }

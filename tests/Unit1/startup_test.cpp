@@ -37,10 +37,10 @@ TEST_F(WindowTest, FirstActivationScansAndFillsTheLists) {
   EXPECT_TRUE(temp_.exists("game/Simpatch/vantrel.scan.tmp"));
   EXPECT_TRUE(messages_.empty());
 
-  // Nothing was picked yet, and the combo box shows its own text, not its first item.
+  // Nothing was picked yet, and the combo box names the working folder, not its first item.
   EXPECT_EQ(Find<QLineEdit>("Edit1")->text(), "none");
   auto* path = Find<QComboBox>("path");
-  EXPECT_EQ(path->currentText(), "path");
+  EXPECT_EQ(path->currentText(), "Simpatch");
   ASSERT_EQ(path->count(), 4);
   EXPECT_EQ(path->itemText(0), "Multi");
   EXPECT_EQ(path->itemText(3), "3dpatch");
