@@ -5,6 +5,7 @@
 #include "engine/file_errors.h"
 #include "engine/support_folder.h"
 #include "platform/file_writer.h"
+#include "platform/files.h"
 
 namespace vantrel {
 
@@ -30,8 +31,9 @@ std::string Section(std::string_view heading, std::string_view body) {
 
 std::string JobLogFile() { return std::string(kSupportFolder) + "vantrel-jobs.log"; }
 
-void AppendToJobLog(std::string_view script, std::string_view scriptText, std::string_view console,
+bool AppendToJobLog(std::string_view script, std::string_view scriptText, std::string_view console,
                     std::string_view outcome) {
+  if (!platform::DirectoryExists(kSupportFolder)) return false;
   const std::string entry = "=== " + Now() + "  " + std::string(script) + "\r\n" + Section("script", scriptText) +
                             Section("console", console) + Section("outcome", outcome) + "\r\n";
   const std::string file = JobLogFile();
@@ -40,6 +42,7 @@ void AppendToJobLog(std::string_view script, std::string_view scriptText, std::s
     log.Write(entry);
     log.Close();
   });
+  return true;
 }
 
 }  // namespace vantrel

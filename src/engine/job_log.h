@@ -10,8 +10,9 @@ namespace vantrel {
 std::string JobLogFile();
 
 // Appends one job: a heading with the time and the script's name, the script's lines, the
-// console's output and the outcome line. Raises InOutError naming the log.
-void AppendToJobLog(std::string_view script, std::string_view scriptText, std::string_view console,
+// console's output and the outcome line. A working folder without a support folder (a
+// sibling such as Multi may have none) keeps no log: false. Raises InOutError naming the log.
+bool AppendToJobLog(std::string_view script, std::string_view scriptText, std::string_view console,
                     std::string_view outcome);
 
 }  // namespace vantrel

@@ -101,6 +101,18 @@ TEST_F(JobWindowTest, AJobAskedForWhileOneRunsWaitsForIt) {
   EXPECT_EQ(Shown("ListBox3"), (std::vector<std::string>{"0612_Big Tank", "0613_Big Tank"}));
 }
 
+TEST_F(JobWindowTest, AWorkingFolderWithoutASupportFolderKeepsNoLogAndSaysNothingOfIt) {
+  std::filesystem::remove_all(Work() / "vantrel-files");
+  Find<QCheckBox>("JobContinueOnItsOwn")->click();
+  ClickEntry("ListBox1", "060E Big Tank");
+  ClickEntry("ListBox2", SlotLine("0612"));
+  ClickButton("v");
+  ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+  EXPECT_EQ(Outcome(), "Big Tank is active in " + SlotLine("0612"));
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
+  EXPECT_FALSE(std::filesystem::exists(Work() / "vantrel-files"));
+}
+
 TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {
   session_.shellProgram = (Work() / "no-such-shell").string();
   ClickEntry("ListBox1", "060E Big Tank");
