@@ -56,20 +56,13 @@ void TForm1::ConnectEvents() {
   connect(path, &QComboBox::editTextChanged, this, [this] { Handle(&TForm1::pathChange); });
 }
 
-// The reference size is the outer size; a window manager's frame is only known once the
-// window is up.
-void TForm1::FitOuterSize() {
-  const QSize frame = frameGeometry().size() - size();
-  if (frame.width() > 0 || frame.height() > 0) resize(kWindowOuterSize - frame);
-}
-
 // Only the first activation loads: coming back from a job script's console or from one of
 // our own message boxes must not rescan.
 bool TForm1::event(QEvent* event) {
   const bool handled = QWidget::event(event);
   if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
     activatedOnce_ = true;
-    FitOuterSize();
+    PlaceWindow();  // a window manager's frame is only known once the window is up
     Handle(&TForm1::Loadpatches);
   }
   return handled;

@@ -24,6 +24,7 @@ class QScrollArea;
 namespace vantrel {
 
 class EntryListView;
+class GrowingPanel;
 class JobPanel;
 
 class TForm1 : public QWidget {
@@ -87,11 +88,13 @@ class TForm1 : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildLayout();
   void ConnectEvents();
-  void FitOuterSize();
+  // The remembered place (else the reference one), fitted to the screen it is on.
+  void PlaceWindow();
   void Handle(void (TForm1::*handler)());
   void ShowMessage(const std::string& text) const;
   void MarkOwnModelFiles();
@@ -105,6 +108,7 @@ class TForm1 : public QWidget {
 
   Session& session_;
   Catalogue& cat_;
+  GrowingPanel* content_ = nullptr;
   MessageHook messageHook_;
   bool activatedOnce_ = false;
 };

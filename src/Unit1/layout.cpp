@@ -10,11 +10,13 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "Unit1/entry_list_view.h"
 #include "Unit1/form.h"
+#include "Unit1/growing_panel.h"
 #include "Unit1/job_panel.h"
 #include "Unit1/layout_constants.h"
 
@@ -75,30 +77,37 @@ void TForm1::BuildLayout() {
   colours.setColor(QPalette::Window, colours.color(QPalette::Button));
   setPalette(colours);
   setAutoFillBackground(true);
-  move(kWindowPosition);
-  resize(kWindowOuterSize);  // the frame, when there is one, is taken off at the first activation
+  // The controls sit on a panel that grows with the window and scrolls when the window is
+  // smaller than the reference layout (a small screen).
+  auto* scroller = new QScrollArea(this);
+  scroller->setObjectName("WindowScroller");
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setFocusPolicy(Qt::NoFocus);  // the focus starts in the folder box, as before
+  content_ = new GrowingPanel;
+  content_->setObjectName("WindowContent");
 
   QFont bold = PixelFont(kWindowFaces, 13, QFont::SansSerif);
   bold.setBold(true);
-  Label5 = PlaceText<QLabel>(this, "Label5", {24, 16, 106, 16}, "working folder :");
+  Label5 = PlaceText<QLabel>(content_, "Label5", {24, 16, 106, 16}, "working folder :");
   Label5->setFont(bold);
 
-  path = Place<QComboBox>(this, "path", 136, 16, 185, 21);
+  path = Place<QComboBox>(content_, "path", 136, 16, 185, 21);
   path->setEditable(true);
   path->setInsertPolicy(QComboBox::NoInsert);
   path->setCompleter(nullptr);  // completing "M" to "Multi" would change folder at the first key
   path->addItems({"Multi", "Simpatch", "Shellpat", "3dpatch"});
   path->setEditText("path");  // adding items made the first one current
 
-  Button1 = PlaceText<QPushButton>(this, "Button1", {64, 48, 169, 33}, "Refresh Patch list");
-  Button2 = PlaceText<QPushButton>(this, "Button2", {616, 48, 153, 33}, "Refresh active patch list");
-  Label1 = PlaceText<QLabel>(this, "Label1", {96, 88, 84, 13}, "Available patches");
-  Label2 = PlaceText<QLabel>(this, "Label2", {352, 88, 77, 13}, "Destination slots");
-  Label3 = PlaceText<QLabel>(this, "Label3", {648, 88, 71, 13}, "Active patches");
+  Button1 = PlaceText<QPushButton>(content_, "Button1", {64, 48, 169, 33}, "Refresh Patch list");
+  Button2 = PlaceText<QPushButton>(content_, "Button2", {616, 48, 153, 33}, "Refresh active patch list");
+  Label1 = PlaceText<QLabel>(content_, "Label1", {96, 88, 84, 13}, "Available patches");
+  Label2 = PlaceText<QLabel>(content_, "Label2", {352, 88, 77, 13}, "Destination slots");
+  Label3 = PlaceText<QLabel>(content_, "Label3", {648, 88, 71, 13}, "Active patches");
 
   const QFont listFont = PixelFont(kListFaces, 11, QFont::TypeWriter);
   const auto placeList = [&](EntryList& list, const char* name, QRect geometry) {
-    auto* view = new EntryListView(list, kListItemHeight, this);
+    auto* view = new EntryListView(list, kListItemHeight, content_);
     view->setObjectName(name);
     view->setGeometry(geometry);
     view->setFont(listFont);
@@ -108,31 +117,31 @@ void TForm1::BuildLayout() {
   ListBox2 = placeList(cat_.ListBox2, "ListBox2", {304, 112, 217, 265});
   ListBox3 = placeList(cat_.ListBox3, "ListBox3", {608, 112, 177, 265});
 
-  FMDMavail = PlaceText<MarkingRadioButton>(this, "FMDMavail", {40, 392, 217, 17},
+  FMDMavail = PlaceText<MarkingRadioButton>(content_, "FMDMavail", {40, 392, 217, 17},
                                             "Flight Model / Damage Model available");
   FMDMavail->setAutoExclusive(false);  // else the program could not clear it
-  Label4 = PlaceText<QLabel>(this, "Label4", {304, 392, 166, 13}, "Selected patch => slot combination");
-  Edit1 = PlaceText<QLineEdit>(this, "Edit1", {304, 408, 241, 21}, "none");
+  Label4 = PlaceText<QLabel>(content_, "Label4", {304, 392, 166, 13}, "Selected patch => slot combination");
+  Edit1 = PlaceText<QLineEdit>(content_, "Edit1", {304, 408, 241, 21}, "none");
 
-  CheckBox1 = PlaceText<QCheckBox>(this, "CheckBox1", {304, 440, 241, 17}, "Enable FM/DM changing");
+  CheckBox1 = PlaceText<QCheckBox>(content_, "CheckBox1", {304, 440, 241, 17}, "Enable FM/DM changing");
   CheckBox1->setToolTip("only works if fmparam*.dat available");
-  CheckBox2 = PlaceText<QCheckBox>(this, "CheckBox2", {304, 464, 177, 17}, "fmparamS.dat / acspecS.dat");
-  CheckBox3 = PlaceText<QCheckBox>(this, "CheckBox3", {304, 488, 177, 17}, "fmparam2.dat / acspecs2.dat");
-  CheckBox4 = PlaceText<QCheckBox>(this, "CheckBox4", {304, 512, 169, 17}, "fmparam3.dat / acspecs3.dat");
+  CheckBox2 = PlaceText<QCheckBox>(content_, "CheckBox2", {304, 464, 177, 17}, "fmparamS.dat / acspecS.dat");
+  CheckBox3 = PlaceText<QCheckBox>(content_, "CheckBox3", {304, 488, 177, 17}, "fmparam2.dat / acspecs2.dat");
+  CheckBox4 = PlaceText<QCheckBox>(content_, "CheckBox4", {304, 512, 169, 17}, "fmparam3.dat / acspecs3.dat");
   for (QCheckBox* variant : {CheckBox2, CheckBox3, CheckBox4}) variant->setEnabled(false);
 
-  v = PlaceText<QPushButton>(this, "v", {336, 536, 169, 49}, "Activate this choice");
-  Button4 = PlaceText<QPushButton>(this, "Button4", {632, 536, 145, 49}, "Deactivate Selected");
+  v = PlaceText<QPushButton>(content_, "v", {336, 536, 169, 49}, "Activate this choice");
+  Button4 = PlaceText<QPushButton>(content_, "Button4", {632, 536, 145, 49}, "Deactivate Selected");
 
   for (QLabel* label : {Label1, Label2, Label3, Label4, Label5}) GrowToText(label);
 
   // In the gap between a list and the controls below it, where the reference layout has
   // nothing; wider than the list, so that the longest note fits in any stand-in face.
-  UnlistedPatches = Place<QLabel>(this, "UnlistedPatches", 48, 378, 240, 13);
-  UnlistedActive = Place<QLabel>(this, "UnlistedActive", 608, 378, 240, 13);
+  UnlistedPatches = Place<QLabel>(content_, "UnlistedPatches", 48, 378, 240, 13);
+  UnlistedActive = Place<QLabel>(content_, "UnlistedActive", 608, 378, 240, 13);
   for (QLabel* note : {UnlistedPatches, UnlistedActive}) note->hide();
 
-  ScrollBox1 = Place<QScrollArea>(this, "ScrollBox1", 40, 592, 309, 169);
+  ScrollBox1 = Place<QScrollArea>(content_, "ScrollBox1", 40, 592, 309, 169);
   ScrollBox1->setWidgetResizable(false);
   Image = new QLabel;
   Image->setObjectName("Image");
@@ -140,16 +149,23 @@ void TForm1::BuildLayout() {
   ScrollBox1->setWidget(Image);
   Image->setGeometry(0, 0, 305, 165);
 
-  Jobs = new JobPanel(this, [this](const std::string& text) { ShowMessage(text); });
+  Jobs = new JobPanel(content_, [this](const std::string& text) { ShowMessage(text); });
   // Beside the preview, where the reference layout has nothing: the running job's console,
   // and the picked patch's readme.
-  Notes = Place<QTabWidget>(this, "Notes", 368, 592, 490, 140);
+  Notes = Place<QTabWidget>(content_, "Notes", 368, 592, 490, 140);
   Notes->addTab(Jobs->console, "&Job");
   Readme = new QPlainTextEdit;
   Readme->setObjectName("Readme");
   Readme->setReadOnly(true);
   Readme->setPlaceholderText("The picked patch has no readme.");
   Notes->addTab(Readme, "&Readme");
+
+  content_->TakeReference(kWindowOuterSize);
+  scroller->setWidget(content_);
+  auto* frame = new QVBoxLayout(this);
+  frame->setContentsMargins(0, 0, 0, 0);
+  frame->addWidget(scroller);
+  PlaceWindow();  // the frame, when there is one, is taken off at the first activation
 }
 
 }  // namespace vantrel

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QSettings>
 
 #include <cstdio>
 #include <filesystem>
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
   std::filesystem::current_path(std::filesystem::path(argv[1]) / vantrel::samplegame::kWorkingFolder);
 
   vantrel::Session session;
+  // The picture shows the reference layout, not where the user last left the window.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(argv[1]));
   QApplication app(argc, argv);
   vantrel::TForm1 form(session);
   form.SetMessageHook([](const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });

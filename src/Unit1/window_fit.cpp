@@ -1,0 +1,115 @@
+#include "Unit1/window_fit.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+namespace vantrel {
+
+namespace {
+
+// The span [start, start + length) moved as little as needed to lie within [low, low + room),
+// once no longer than the room.
+int Fit(int start, int length, int low, int room) { return std::clamp(start, low, low + room - length); }
+
+long long Overlap(const Box& a, const Box& b) {
+  const int width = std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
+  const int height = std::min(a.top + a.height, b.top + b.height) - std::max(a.top, b.top);
+  return width > 0 && height > 0 ? static_cast<long long>(width) * height : 0;
+}
+
+int Sum(unsigned columns, const Growth& growth) {
+  int total = 0;
+  for (int i = 0; i < kListColumns; ++i) {
+    if (columns & (1u << i)) total += growth.columns[static_cast<std::size_t>(i)];
+  }
+  return total;
+}
+
+constexpr unsigned kList1 = 1u << 0;
+constexpr unsigned kList2 = 1u << 1;
+constexpr unsigned kList3 = 1u << 2;
+constexpr unsigned kAllLists = kList1 | kList2 | kList3;
+
+}  // namespace
+
+Box PlaceOnScreen(Box wanted, Box available, int minimumWidth, int minimumHeight) {
+  Box placed = wanted;
+  placed.width = std::min(std::max(wanted.width, minimumWidth), available.width);
+  placed.height = std::min(std::max(wanted.height, minimumHeight), available.height);
+  placed.left = Fit(wanted.left, placed.width, available.left, available.width);
+  placed.top = Fit(wanted.top, placed.height, available.top, available.height);
+  return placed;
+}
+
+std::size_t ScreenFor(Box wanted, const std::vector<Box>& screens) {
+  std::size_t best = 0;
+  long long most = 0;
+  for (std::size_t i = 0; i < screens.size(); ++i) {
+    if (const long long shown = Overlap(wanted, screens[i]); shown > most) {
+      most = shown;
+      best = i;
+    }
+  }
+  return best;
+}
+
+Growth ShareOut(int extraWidth, int extraHeight, const std::array<int, kListColumns>& listWidths) {
+  Growth growth;
+  growth.height = std::max(extraHeight, 0);
+  const int total = std::accumulate(listWidths.begin(), listWidths.end(), 0);
+  if (extraWidth <= 0 || total <= 0) return growth;
+  // What rounding down leaves over goes to the last list, so the three fill the room exactly.
+  int given = 0;
+  for (std::size_t i = 0; i + 1 < listWidths.size(); ++i) {
+    growth.columns[i] = static_cast<int>(static_cast<long long>(extraWidth) * listWidths[i] / total);
+    given += growth.columns[i];
+  }
+  growth.columns.back() = extraWidth - given;
+  return growth;
+}
+
+Box Grown(Box reference, Anchor anchor, const Growth& growth) {
+  Box grown = reference;
+  grown.left += Sum(anchor.shiftBy, growth);
+  grown.width += Sum(anchor.widenBy, growth);
+  if (anchor.belowLists) grown.top += growth.height;
+  if (anchor.withLists) grown.height += growth.height;
+  return grown;
+}
+
+Anchor AnchorOf(std::string_view control) {
+  // Controls above or below a list keep to its column; the preview takes the first column's
+  // growth and the notes beside it the other two.
+  static const std::pair<std::string_view, Anchor> kAnchors[] = {
+      {"Button2", {kList1 | kList2, 0, false, false}},
+      {"Label2", {kList1, 0, false, false}},
+      {"Label3", {kList1 | kList2, 0, false, false}},
+      {"ListBox1", {0, kList1, false, true}},
+      {"ListBox2", {kList1, kList2, false, true}},
+      {"ListBox3", {kList1 | kList2, kList3, false, true}},
+      {"UnlistedPatches", {0, 0, true, false}},
+      {"UnlistedActive", {kList1 | kList2, 0, true, false}},
+      {"FMDMavail", {0, 0, true, false}},
+      {"Label4", {kList1, 0, true, false}},
+      {"Edit1", {kList1, kList2, true, false}},
+      {"CheckBox1", {kList1, 0, true, false}},
+      {"CheckBox2", {kList1, 0, true, false}},
+      {"CheckBox3", {kList1, 0, true, false}},
+      {"CheckBox4", {kList1, 0, true, false}},
+      {"v", {kList1, 0, true, false}},
+      {"Button4", {kList1 | kList2, 0, true, false}},
+      {"ScrollBox1", {0, kList1, true, false}},
+      {"Notes", {kList1, kList2 | kList3, true, false}},
+      {"JobContinue", {kList1, 0, true, false}},
+      {"JobContinueOnItsOwn", {kList1, 0, true, false}},
+      {"JobLog", {kAllLists, 0, true, false}},
+      {"JobOutcome", {0, kAllLists, true, false}},
+  };
+  for (const auto& [name, anchor] : kAnchors) {
+    if (name == control) return anchor;
+  }
+  return {};
+}
+
+}  // namespace vantrel

@@ -1,0 +1,58 @@
+#pragma once
+// Where the window may go on a screen, and how its controls share out the room it has beyond
+// the reference layout. Knows no toolkit: the Qt window and a Win32 one apply the same rules.
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+struct Box {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const Box&) const = default;
+};
+
+// The outer box the window gets for `wanted` on a screen whose free area is `available`: at
+// least `minimum` in each direction unless the screen is smaller, never larger than the
+// screen, and moved as little as needed to lie wholly on it.
+Box PlaceOnScreen(Box wanted, Box available, int minimumWidth, int minimumHeight);
+
+// Of `screens` (the primary one first), the one showing most of `wanted`; the primary one
+// when none shows any of it, so a place remembered on a screen since unplugged comes back.
+std::size_t ScreenFor(Box wanted, const std::vector<Box>& screens);
+
+inline constexpr int kListColumns = 3;
+
+// The room beyond the reference layout: extra width per list, left to right, and the extra
+// height, which all goes to the lists.
+struct Growth {
+  std::array<int, kListColumns> columns{};
+  int height = 0;
+  bool operator==(const Growth&) const = default;
+};
+
+// Extra width is shared among the lists in proportion to their reference widths, so they keep
+// their proportions; a window at or below the reference size grows nothing.
+Growth ShareOut(int extraWidth, int extraHeight, const std::array<int, kListColumns>& listWidths);
+
+// How one control follows the lists: moved right by the growth of the columns in `shiftBy`
+// and widened by that of the columns in `widenBy` (bit i for list i); moved down when it is
+// below the lists, made taller when it is one of them.
+struct Anchor {
+  unsigned shiftBy = 0;
+  unsigned widenBy = 0;
+  bool belowLists = false;
+  bool withLists = false;
+};
+
+Box Grown(Box reference, Anchor anchor, const Growth& growth);
+
+// The anchor of a control of the window by its layout name; a control not named stays where
+// the reference layout puts it.
+Anchor AnchorOf(std::string_view control);
+
+}  // namespace vantrel

@@ -1,0 +1,93 @@
+// Where the window may go on a screen and how the room beyond the reference layout is shared.
+#include <gtest/gtest.h>
+
+#include "Unit1/window_fit.h"
+
+namespace vantrel {
+namespace {
+
+constexpr int kMinWidth = 875;
+constexpr int kMinHeight = 868;
+
+TEST(WindowFit, PlaceOnScreenKeepsTheWindowWhollyOnTheFreeArea) {
+  const struct {
+    const char* what;
+    Box wanted, available, placed;
+  } kCases[] = {
+      {"fits as it is", {273, 142, 875, 868}, {0, 0, 1920, 1200}, {273, 142, 875, 868}},
+      {"grown, still fits", {100, 50, 1200, 1000}, {0, 0, 1920, 1200}, {100, 50, 1200, 1000}},
+      {"off the right and bottom", {1800, 1000, 875, 868}, {0, 0, 1920, 1200}, {1045, 332, 875, 868}},
+      {"off the left and top", {-500, -50, 875, 868}, {0, 0, 1920, 1200}, {0, 0, 875, 868}},
+      {"below the minimum", {10, 10, 300, 200}, {0, 0, 1920, 1200}, {10, 10, 875, 868}},
+      {"screen smaller than the minimum", {273, 142, 875, 868}, {0, 0, 640, 400}, {0, 0, 640, 400}},
+      {"taller than a screen with a task bar", {0, 0, 875, 868}, {0, 40, 1366, 728}, {0, 40, 875, 728}},
+      {"second screen, left of the first", {-900, 100, 875, 868}, {-1280, 0, 1280, 1024}, {-900, 100, 875, 868}},
+      {"second screen, hanging off it", {-100, 100, 875, 868}, {-1280, 0, 1280, 1024}, {-875, 100, 875, 868}},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(PlaceOnScreen(c.wanted, c.available, kMinWidth, kMinHeight), c.placed) << c.what;
+  }
+}
+
+TEST(WindowFit, ScreenForIsTheOneShowingMostOfTheWindow) {
+  const std::vector<Box> screens = {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}, {-1024, 0, 1024, 768}};
+  const struct {
+    const char* what;
+    Box wanted;
+    std::size_t screen;
+  } kCases[] = {
+      {"on the primary", {273, 142, 875, 868}, 0},
+      {"on the right one", {2000, 100, 875, 868}, 1},
+      {"mostly on the right one", {1800, 100, 875, 868}, 1},
+      {"mostly on the primary", {1300, 100, 875, 868}, 0},
+      {"on the left one", {-900, 0, 875, 700}, 2},
+      {"on none: the primary", {5000, 5000, 875, 868}, 0},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(ScreenFor(c.wanted, screens), c.screen) << c.what;
+  EXPECT_EQ(ScreenFor({0, 0, 10, 10}, {}), 0u);
+}
+
+TEST(WindowFit, ShareOutGivesTheListsTheRoomInProportion) {
+  const std::array<int, kListColumns> widths = {201, 217, 177};
+  const struct {
+    int width, height;
+    Growth growth;
+  } kCases[] = {
+      {0, 0, {{0, 0, 0}, 0}},
+      {-40, -30, {{0, 0, 0}, 0}},  // below the reference size nothing shrinks
+      {595, 100, {{201, 217, 177}, 100}},
+      {10, 0, {{3, 3, 4}, 0}},  // what rounding leaves over goes to the last list
+      {0, 7, {{0, 0, 0}, 7}},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(ShareOut(c.width, c.height, widths), c.growth) << c.width << " x " << c.height;
+  }
+}
+
+TEST(WindowFit, ControlsFollowTheirListsColumn) {
+  const Growth growth{{10, 20, 30}, 40};
+  const struct {
+    const char* control;
+    Box reference, grown;
+  } kCases[] = {
+      {"Label5", {24, 16, 106, 16}, {24, 16, 106, 16}},
+      {"Button2", {616, 48, 153, 33}, {646, 48, 153, 33}},
+      {"ListBox1", {48, 112, 201, 265}, {48, 112, 211, 305}},
+      {"ListBox2", {304, 112, 217, 265}, {314, 112, 237, 305}},
+      {"ListBox3", {608, 112, 177, 265}, {638, 112, 207, 305}},
+      {"Label3", {648, 88, 71, 13}, {678, 88, 71, 13}},
+      {"FMDMavail", {40, 392, 217, 17}, {40, 432, 217, 17}},
+      {"Edit1", {304, 408, 241, 21}, {314, 448, 261, 21}},
+      {"v", {336, 536, 169, 49}, {346, 576, 169, 49}},
+      {"Button4", {632, 536, 145, 49}, {662, 576, 145, 49}},
+      {"ScrollBox1", {40, 592, 309, 169}, {40, 632, 319, 169}},
+      {"Notes", {368, 592, 490, 140}, {378, 632, 540, 140}},
+      {"JobLog", {768, 738, 90, 23}, {828, 778, 90, 23}},
+      {"JobOutcome", {40, 770, 818, 30}, {40, 810, 878, 30}},
+      {"NotInTheLayout", {1, 2, 3, 4}, {1, 2, 3, 4}},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(Grown(c.reference, AnchorOf(c.control), growth), c.grown) << c.control;
+}
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,111 @@
+// The window at its reference size, grown, on a small screen, and back where it was left.
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTest>
+
+#include "window_fixture.h"
+
+namespace vantrel::testing {
+namespace {
+
+class WindowSizeTest : public WindowTest {
+ protected:
+  // The control's place in the window, whatever holds it.
+  QRect PlaceOf(const char* name) const {
+    auto* control = Find<QWidget>(name);
+    return {control->mapTo(form_.get(), QPoint(0, 0)), control->size()};
+  }
+  // A window opened anew, as at the next start of the program.
+  void Reopen() {
+    form_.reset();
+    SetUp();
+  }
+  QSize ReferenceClientSize() const { return QSize(875, 868) - (form_->frameGeometry().size() - form_->size()); }
+};
+
+TEST_F(WindowSizeTest, AtTheReferenceSizeTheControlsAreAtTheirReferencePlaces) {
+  const struct {
+    const char* name;
+    QRect place;
+  } kControls[] = {
+      {"path", {136, 16, 185, 21}},        {"Button1", {64, 48, 169, 33}},   {"Button2", {616, 48, 153, 33}},
+      {"ListBox1", {48, 112, 201, 265}},   {"ListBox2", {304, 112, 217, 265}}, {"ListBox3", {608, 112, 177, 265}},
+      {"FMDMavail", {40, 392, 217, 17}},   {"Edit1", {304, 408, 241, 21}},   {"CheckBox4", {304, 512, 169, 17}},
+      {"v", {336, 536, 169, 49}},          {"Button4", {632, 536, 145, 49}}, {"ScrollBox1", {40, 592, 309, 169}},
+  };
+  for (const auto& control : kControls) EXPECT_EQ(PlaceOf(control.name), control.place) << control.name;
+  EXPECT_EQ(form_->minimumSize(), ReferenceClientSize());
+  EXPECT_FALSE(Find<QScrollArea>("WindowScroller")->verticalScrollBar()->isVisible());
+}
+
+TEST_F(WindowSizeTest, GrowingGivesTheRoomToTheListsPreviewAndNotes) {
+  const QRect list1 = PlaceOf("ListBox1"), list2 = PlaceOf("ListBox2"), list3 = PlaceOf("ListBox3");
+  const QRect activate = PlaceOf("v"), preview = PlaceOf("ScrollBox1"), notes = PlaceOf("Notes");
+  form_->resize(form_->size() + QSize(300, 200));
+  QCoreApplication::processEvents();
+
+  EXPECT_EQ(PlaceOf("ListBox1").width() + PlaceOf("ListBox2").width() + PlaceOf("ListBox3").width(),
+            list1.width() + list2.width() + list3.width() + 300);
+  for (const char* list : {"ListBox1", "ListBox2", "ListBox3"}) EXPECT_EQ(PlaceOf(list).height(), 265 + 200) << list;
+  // The gaps between the lists stay as they were.
+  EXPECT_EQ(PlaceOf("ListBox2").left() - PlaceOf("ListBox1").right(), list2.left() - list1.right());
+  EXPECT_EQ(PlaceOf("ListBox3").left() - PlaceOf("ListBox2").right(), list3.left() - list2.right());
+  EXPECT_EQ(PlaceOf("v").top(), activate.top() + 200);
+  EXPECT_GT(PlaceOf("ScrollBox1").width(), preview.width());
+  EXPECT_GT(PlaceOf("Notes").width(), notes.width());
+  EXPECT_EQ(PlaceOf("Notes").top(), notes.top() + 200);
+  EXPECT_LE(PlaceOf("JobLog").right(), form_->width());
+  EXPECT_FALSE(Find<QScrollArea>("WindowScroller")->verticalScrollBar()->isVisible());
+}
+
+TEST_F(WindowSizeTest, TheWindowDoesNotShrinkBelowTheReferenceSize) {
+  form_->resize(400, 300);
+  EXPECT_EQ(form_->size(), ReferenceClientSize());
+  EXPECT_EQ(PlaceOf("Button4"), QRect(632, 536, 145, 49));
+}
+
+TEST_F(WindowSizeTest, ItOpensWhereItWasLeftAtTheSizeItWasLeft) {
+  form_->move(300, 200);
+  form_->resize(form_->size() + QSize(120, 80));
+  QCoreApplication::processEvents();
+  const QRect left = form_->frameGeometry();
+  form_->close();
+  Reopen();
+  EXPECT_EQ(form_->frameGeometry(), left);
+}
+
+// The second test screen is smaller than the reference layout at its scale of 2.
+TEST_F(WindowSizeTest, OnAScreenSmallerThanTheLayoutItFitsTheScreenAndScrolls) {
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  ASSERT_EQ(screens.size(), 2);
+  const QRect small = screens[1]->availableGeometry();
+  ASSERT_EQ(screens[1]->devicePixelRatio(), 2.0);
+  ASSERT_LT(small.height(), 868);
+  QSettings("Vantrel", "Vantrel").setValue("window/place", QRect(small.topLeft() + QPoint(50, 50), QSize(875, 868)));
+  Reopen();
+
+  EXPECT_TRUE(small.contains(form_->frameGeometry())) << form_->frameGeometry().x() << "," << form_->frameGeometry().y()
+                                                       << " " << form_->frameGeometry().width() << "x"
+                                                       << form_->frameGeometry().height();
+  auto* scroller = Find<QScrollArea>("WindowScroller");
+  EXPECT_GT(scroller->verticalScrollBar()->maximum(), 0);
+  // The buttons are still there to reach.
+  auto* deactivate = Find<QPushButton>("Button4");
+  scroller->ensureWidgetVisible(deactivate);
+  const QRect shown(deactivate->mapTo(scroller->viewport(), QPoint(0, 0)), deactivate->size());
+  EXPECT_TRUE(scroller->viewport()->rect().contains(shown));
+}
+
+TEST_F(WindowSizeTest, APlaceOnNoScreenOpensOnThePrimaryOne) {
+  QSettings("Vantrel", "Vantrel").setValue("window/place", QRect(9000, 9000, 875, 868));
+  Reopen();
+  EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(form_->frameGeometry()));
+}
+
+}  // namespace
+}  // namespace vantrel::testing
