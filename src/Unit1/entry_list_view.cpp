@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 #include "Unit1/qt_text.h"
 
 namespace vantrel {
@@ -58,6 +60,11 @@ EntryListView::EntryListView(EntryList& list, int itemHeight, QWidget* parent)
   setTextElideMode(Qt::ElideNone);  // long entries are cut at the edge, as list boxes do
   list_.SetListener([this] { ShowList(); });
   ShowList();
+  clock_.start();
+}
+
+void EntryListView::SetKeyHandler(std::vector<int> keys, std::function<void()> handler) {
+  keyHandlers_.emplace_back(std::move(keys), std::move(handler));
 }
 
 EntryListView::~EntryListView() { list_.SetListener(nullptr); }
@@ -93,9 +100,28 @@ void EntryListView::mouseReleaseEvent(QMouseEvent* event) {
   if (picked) Pick(currentIndex().row());
 }
 
+// A printable key goes to the type-ahead search; a found entry is the user's pick.
+bool EntryListView::TypedAhead(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.size() != 1 || !text[0].isPrint() || text[0].isSpace() || text[0].unicode() > 0x7f) return false;
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const std::string& typed = typeAhead_.Add(text[0].toLatin1(), clock_.elapsed());
+  const std::optional<std::size_t> found = FirstStartingWith(list_.Items(), typed);
+  if (found && list_.Selected() != static_cast<int>(*found)) Pick(static_cast<int>(*found));
+  return true;
+}
+
 // The view's selection always mirrors the entry list's, so a difference after a key is the
 // user's pick; any other change the key made in the view is undone.
 void EntryListView::keyPressEvent(QKeyEvent* event) {
+  if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    for (const auto& [keys, handler] : keyHandlers_) {
+      if (std::find(keys.begin(), keys.end(), event->key()) == keys.end()) continue;
+      handler();
+      return;
+    }
+  }
+  if (TypedAhead(*event)) return;
   QListView::keyPressEvent(event);
   const QModelIndexList rows = selectionModel()->selectedRows();
   if (rows.size() == 1 && list_.Selected() != rows.front().row()) {

@@ -3,12 +3,14 @@
 // only shows them. A user's pick (mouse or keyboard) selects in the entry list and raises
 // the view's click handler; a selection made by the program is shown and raises nothing.
 #include <QAbstractListModel>
+#include <QElapsedTimer>
 #include <QListView>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "Unit1/type_ahead.h"
 #include "catalogue/entry_list.h"
 
 namespace vantrel {
@@ -35,6 +37,8 @@ class EntryListView : public QListView {
 
   // The list's click handler, raised once per user pick.
   void SetClickHandler(std::function<void()> handler) { clicked_ = std::move(handler); }
+  // Run instead of the list's own use of these keys (Qt::Key values), without modifiers.
+  void SetKeyHandler(std::vector<int> keys, std::function<void()> handler);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -44,11 +48,15 @@ class EntryListView : public QListView {
  private:
   void ShowList();
   void Pick(int row);
+  bool TypedAhead(const QKeyEvent& event);
 
   EntryList& list_;
   EntryListModel model_;
   std::function<void()> clicked_;
   bool pressedOnEntry_ = false;
+  std::vector<std::pair<std::vector<int>, std::function<void()>>> keyHandlers_;
+  TypeAhead typeAhead_;
+  QElapsedTimer clock_;
 };
 
 }  // namespace vantrel

@@ -5,6 +5,10 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+
+#include <functional>
+#include <vector>
 
 #include "Unit1/entry_list_view.h"
 #include "Unit1/error_box.h"
@@ -51,6 +55,20 @@ void TForm1::ConnectEvents() {
   ListBox3->SetClickHandler([this] { Handle(&TForm1::actpatches); });
 
   connect(Jobs, &JobPanel::JobEnded, this, [this] { Handle(&TForm1::AfterJob); });
+
+  // Keys do what the clicks do, through the same handlers.
+  const auto onKeys = [this](const QKeySequence& keys, std::function<void()> run) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, std::move(run));
+  };
+  onKeys(QKeySequence(Qt::Key_F5), [this] {
+    Handle(&TForm1::refreshpatches);
+    Handle(&TForm1::getactivepatch);
+  });
+  onKeys(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+  const std::vector<int> enter = {Qt::Key_Return, Qt::Key_Enter};
+  ListBox1->SetKeyHandler(enter, [this] { Handle(&TForm1::turnPatchOn); });
+  ListBox2->SetKeyHandler(enter, [this] { Handle(&TForm1::turnPatchOn); });
+  ListBox3->SetKeyHandler({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Delete}, [this] { Handle(&TForm1::turnPatchOff); });
 
   // Typed or picked, every change of the text counts.
   connect(path, &QComboBox::editTextChanged, this, [this] { Handle(&TForm1::pathChange); });

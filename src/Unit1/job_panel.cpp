@@ -40,6 +40,7 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   console = new QPlainTextEdit(window);  // the window puts it where it wants it
   console->setObjectName("JobConsole");
   console->setReadOnly(true);
+  console->setTabChangesFocus(true);  // Tab goes on to Continue, which a pause waits for
   console->setMaximumBlockCount(kConsoleLines);
   console->setPlaceholderText("The job's console shows here while it runs.");
 

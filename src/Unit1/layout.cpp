@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "Unit1/entry_list_view.h"
 #include "Unit1/form.h"
@@ -159,6 +160,18 @@ void TForm1::BuildLayout() {
   Readme->setReadOnly(true);
   Readme->setPlaceholderText("The picked patch has no readme.");
   Notes->addTab(Readme, "&Readme");
+
+  // Tab goes the way the eye reads the window: the folder, the refreshes, the lists left to
+  // right, the combination and its model controls, the two jobs, then the notes below.
+  QWidget* previous = nullptr;
+  for (QWidget* next : std::initializer_list<QWidget*>{
+           path, Button1, Button2, ListBox1, ListBox2, ListBox3, FMDMavail, Edit1, CheckBox1, CheckBox2, CheckBox3,
+           CheckBox4, v, Button4, ScrollBox1, Notes, Jobs->console, Readme, Jobs->continueButton,
+           Jobs->continueOnItsOwn, Jobs->openLog}) {
+    if (previous) setTabOrder(previous, next);
+    previous = next;
+  }
+  Readme->setTabChangesFocus(true);
 
   content_->TakeReference(kWindowOuterSize);
   scroller->setWidget(content_);
