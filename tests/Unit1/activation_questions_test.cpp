@@ -89,17 +89,13 @@ TEST_F(ActivationQuestionsTest, TheDefaultBoxIsAYesNoQuestionTitledVantrel) {
   QMessageBox::StandardButtons buttons;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
   QMessageBox::StandardButton press = QMessageBox::No;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    title = box->windowTitle();
-    text = box->text();
-    buttons = box->standardButtons();
-    defaultButton = box->standardButton(box->defaultButton());
-    box->button(press)->click();
+  BoxAnswerer closer([&](QMessageBox& box) {
+    title = box.windowTitle();
+    text = box.text();
+    buttons = box.standardButtons();
+    defaultButton = box.standardButton(box.defaultButton());
+    box.button(press)->click();
   });
-  closer.start(10);
 
   Activate("060E Big Tank", "0306");
   EXPECT_EQ(title, "Vantrel");
@@ -110,7 +106,6 @@ TEST_F(ActivationQuestionsTest, TheDefaultBoxIsAYesNoQuestionTitledVantrel) {
 
   press = QMessageBox::Yes;
   EXPECT_TRUE(AskUser("Go on?"));
-  closer.stop();
 }
 
 }  // namespace

@@ -61,18 +61,14 @@ TEST_F(WindowTest, DefaultErrorHandlerShowsATextBoxTitledVantrel) {
   form_->SetMessageHook(ShowMessageBox);
   LayNewPatchFolder(temp_);
   QString title, text;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    title = box->windowTitle();
-    text = box->text();
-    box->accept();
-  });
-  closer.start(10);
-
-  ClickButton("v");  // nothing picked in Available patches yet
-  closer.stop();
+  {
+    BoxAnswerer closer([&](QMessageBox& box) {
+      title = box.windowTitle();
+      text = box.text();
+      box.accept();
+    });
+    ClickButton("v");  // nothing picked in Available patches yet
+  }
   EXPECT_EQ(title, "Vantrel");
   EXPECT_EQ(text, "List index out of bounds (-1)\nPick a patch in Available patches first.");
   // The window coming back from the box does not rescan.

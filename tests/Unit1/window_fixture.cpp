@@ -1,6 +1,8 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTest>
 
@@ -79,5 +81,14 @@ void WindowTest::RunScript(const std::string& name) {
   ASSERT_TRUE(std::filesystem::exists(name)) << name << " was not written";
   platform::RunProgramAndWait(ShellExecutableFor("cmd"), {"/C", name});
 }
+
+BoxAnswerer::BoxAnswerer(std::function<void(QMessageBox&)> answer) : timer_(new QTimer) {
+  QObject::connect(timer_, &QTimer::timeout, [answer = std::move(answer)] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) answer(*box);
+  });
+  timer_->start(10);
+}
+
+BoxAnswerer::~BoxAnswerer() { delete timer_; }
 
 }  // namespace vantrel::testing

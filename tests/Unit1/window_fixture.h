@@ -3,11 +3,13 @@
 // with the message boxes recorded and job scripts left for the test to run.
 #include <QListView>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,7 +19,22 @@
 #include "engine/session.h"
 #include "temp_dir.h"
 
+class QMessageBox;
+
 namespace vantrel::testing {
+
+// While it lives, every message box the window brings up is handed to `answer`, which
+// reads it and closes it; the box's own event loop runs the checks.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(std::function<void(QMessageBox&)> answer);
+  ~BoxAnswerer();
+  BoxAnswerer(const BoxAnswerer&) = delete;
+  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+
+ private:
+  QTimer* timer_;
+};
 
 class WindowTest : public ::testing::Test {
  protected:
