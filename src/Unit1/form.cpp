@@ -50,7 +50,7 @@ void TForm1::ConnectEvents() {
   onClick(v, &TForm1::turnPatchOn);
   onClick(Button4, &TForm1::turnPatchOff);
 
-  ListBox1->SetClickHandler([this] { Handle(&TForm1::updedit); });
+  ListBox1->SetClickHandler([this] { Handle(&TForm1::patchClicked); });
   ListBox2->SetClickHandler([this] { Handle(&TForm1::slotClicked); });
   ListBox3->SetClickHandler([this] { Handle(&TForm1::actpatches); });
 

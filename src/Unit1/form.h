@@ -43,7 +43,8 @@ class TForm1 : public QWidget {
   void refreshpatches();
   void getslots();
   void updedit();
-  void slotClicked();  // a click in Destination slots: updedit once a patch is picked
+  void slotClicked();   // a click in Destination slots: updedit once a patch is picked
+  void patchClicked();  // a click in Available patches: updedit, and its own slots in view
   void turnPatchOn();
   void turnPatchOff();
   void getactivepatch();

@@ -151,6 +151,19 @@ void TForm1::turnPatchOff() {
   updedit();
 }
 
+// Among 774 slots, those of the object the patch was made for are the likely choice.
+void TForm1::patchClicked() {
+  updedit();
+  const std::string code = PatchCode(cat_);
+  const std::vector<std::string>& lines = cat_.ListBox2.Items();
+  for (std::size_t row = 0; row < lines.size(); ++row) {
+    if (platform::SameNameIgnoringCase(lines[row].substr(0, code.size()), code)) {
+      ListBox2->scrollTo(ListBox2->model()->index(static_cast<int>(row), 0), QAbstractItemView::PositionAtTop);
+      return;
+    }
+  }
+}
+
 // Before a patch is picked, a slot is only a slot: picking the first patch for the user
 // could install a volume patch that replaces game archives.
 void TForm1::slotClicked() {

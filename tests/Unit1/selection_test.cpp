@@ -135,3 +135,23 @@ TEST_F(SelectionTest, SlotClickWithNoPatchesOnlyPicksTheSlot) {
 
 }  // namespace
 }  // namespace vantrel::testing
+
+namespace vantrel::testing {
+namespace {
+
+// Picking a patch brings the slots of its own object into view; picking a slot scrolls nothing.
+TEST_F(SelectionTest, PickingAPatchScrollsDestinationSlotsToItsOwnCode) {
+  auto* slotList = Find<QListView>("ListBox2");
+  const auto topRow = [&] { return FromQt(slotList->indexAt(QPoint(2, 2)).data().toString()); };
+  for (const char* patch : {"060E Big Tank", "031F FE2b Fighter"}) {
+    ClickEntry("ListBox1", patch);
+    EXPECT_EQ(topRow().substr(0, 4), std::string(patch).substr(0, 4)) << patch;
+  }
+  const std::string top = topRow();
+  ClickEntry("ListBox2", SlotLine("0320"));
+  EXPECT_EQ(topRow(), top);
+  EXPECT_TRUE(messages_.empty());
+}
+
+}  // namespace
+}  // namespace vantrel::testing
