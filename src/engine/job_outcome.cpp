@@ -29,7 +29,6 @@ JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded) {
     }
     if (!outcome.notInPlace.empty() && platform::FileExists(plan.marker)) {
       NamingFile(plan.marker, [&] { platform::DeleteFileAt(plan.marker); });
-      outcome.markerWithdrawn = true;
     }
   } else if (!plan.removedMarkers.empty()) {
     outcome.markerLeft = !platform::FindEntries(plan.removedMarkers, platform::Admit::Files).empty();

@@ -10,8 +10,8 @@ namespace vantrel {
 
 struct JobOutcome {
   bool shellSucceeded = true;
-  std::vector<std::string> notInPlace;  // an install's targets that do not hold their source
-  bool markerWithdrawn = false;         // so the install's marker was deleted
+  std::vector<std::string> notInPlace;  // an install's targets that do not hold their source;
+                                        // the install's marker is deleted when there are any
   bool markerLeft = false;              // a removal whose marker is still there
 
   bool Complete() const { return shellSucceeded && notInPlace.empty() && !markerLeft; }

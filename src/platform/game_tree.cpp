@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <memory>
 #include <optional>
