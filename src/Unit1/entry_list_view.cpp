@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "Unit1/list_filter.h"
 #include "Unit1/qt_text.h"
 
 namespace vantrel {
@@ -40,13 +41,14 @@ QVariant EntryListModel::data(const QModelIndex& index, int role) const {
   return ToQt(shown_[static_cast<std::size_t>(index.row())]);
 }
 
-void EntryListModel::Refresh() {
+bool EntryListModel::Refresh() {
   // The entry list reports selection changes through the same notification; only a change of
   // texts may reset the view (a reset would lose its scroll position).
-  if (list_.Items() == shown_) return;
+  if (list_.Items() == shown_) return false;
   beginResetModel();
   shown_ = list_.Items();
   endResetModel();
+  return true;
 }
 
 EntryListView::EntryListView(EntryList& list, int itemHeight, QWidget* parent)
@@ -69,8 +71,22 @@ void EntryListView::SetKeyHandler(std::vector<int> keys, std::function<void()> h
 
 EntryListView::~EntryListView() { list_.SetListener(nullptr); }
 
+void EntryListView::SetFilter(std::string filter) {
+  filter_ = std::move(filter);
+  ApplyFilter();
+  if (const auto selected = list_.Selected(); selected && !isRowHidden(*selected)) scrollTo(model_.index(*selected));
+}
+
+// A reset of the model forgets which rows were hidden.
+void EntryListView::ApplyFilter() {
+  const std::vector<std::string>& items = list_.Items();
+  for (std::size_t row = 0; row < items.size(); ++row) {
+    setRowHidden(static_cast<int>(row), !MatchesFilter(items[row], filter_));
+  }
+}
+
 void EntryListView::ShowList() {
-  model_.Refresh();
+  if (model_.Refresh() && !filter_.empty()) ApplyFilter();
   const auto selected = list_.Selected();
   if (!selected) {
     selectionModel()->clear();
@@ -106,7 +122,8 @@ bool EntryListView::TypedAhead(const QKeyEvent& event) {
   if (text.size() != 1 || !text[0].isPrint() || text[0].isSpace() || text[0].unicode() > 0x7f) return false;
   if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   const std::string& typed = typeAhead_.Add(text[0].toLatin1(), clock_.elapsed());
-  const std::optional<std::size_t> found = FirstStartingWith(list_.Items(), typed);
+  const std::optional<std::size_t> found =
+      FirstStartingWith(list_.Items(), typed, [this](std::size_t row) { return !isRowHidden(static_cast<int>(row)); });
   if (found && list_.Selected() != static_cast<int>(*found)) Pick(static_cast<int>(*found));
   return true;
 }

@@ -22,8 +22,8 @@ class EntryListModel : public QAbstractListModel {
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
-  // Takes over the entry list's texts when they differ from those shown.
-  void Refresh();
+  // Takes over the entry list's texts when they differ from those shown; true when it did.
+  bool Refresh();
 
  private:
   const EntryList& list_;
@@ -39,6 +39,9 @@ class EntryListView : public QListView {
   void SetClickHandler(std::function<void()> handler) { clicked_ = std::move(handler); }
   // Run instead of the list's own use of these keys (Qt::Key values), without modifiers.
   void SetKeyHandler(std::vector<int> keys, std::function<void()> handler);
+  // Shows only the entries `filter` is part of (all of them for ""). The entry list keeps
+  // them all, and its selection: what is picked stays picked while it is out of view.
+  void SetFilter(std::string filter);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -47,6 +50,7 @@ class EntryListView : public QListView {
 
  private:
   void ShowList();
+  void ApplyFilter();
   void Pick(int row);
   bool TypedAhead(const QKeyEvent& event);
 
@@ -55,6 +59,7 @@ class EntryListView : public QListView {
   std::function<void()> clicked_;
   bool pressedOnEntry_ = false;
   std::vector<std::pair<std::vector<int>, std::function<void()>>> keyHandlers_;
+  std::string filter_;
   TypeAhead typeAhead_;
   QElapsedTimer clock_;
 };

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -65,6 +66,11 @@ void TForm1::ConnectEvents() {
     Handle(&TForm1::getactivepatch);
   });
   onKeys(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+  onKeys(QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
+    QLineEdit* filter = ListBox2->hasFocus() || SlotFilter->hasFocus() ? SlotFilter : PatchFilter;
+    filter->setFocus(Qt::ShortcutFocusReason);
+    filter->selectAll();
+  });
   const std::vector<int> enter = {Qt::Key_Return, Qt::Key_Enter};
   ListBox1->SetKeyHandler(enter, [this] { Handle(&TForm1::turnPatchOn); });
   ListBox2->SetKeyHandler(enter, [this] { Handle(&TForm1::turnPatchOn); });

@@ -82,6 +82,9 @@ class TForm1 : public QWidget {
   // list leaves entries out for its cap.
   QLabel* UnlistedPatches = nullptr;
   QLabel* UnlistedActive = nullptr;
+  // Above Available patches and Destination slots: what the list shows, by code or name.
+  QLineEdit* PatchFilter = nullptr;
+  QLineEdit* SlotFilter = nullptr;
   // The running job's console, its Continue button and its outcome line.
   JobPanel* Jobs = nullptr;
   QTabWidget* Notes = nullptr;  // the job's console and the patch's readme

@@ -13,6 +13,7 @@
 #include "Unit1/entry_list_view.h"
 #include "Unit1/form.h"
 #include "Unit1/job_panel.h"
+#include "Unit1/layout_constants.h"
 #include "Unit1/patch_readme.h"
 #include "Unit1/preview.h"
 #include "Unit1/qt_text.h"
@@ -32,7 +33,6 @@ namespace vantrel {
 
 namespace {
 constexpr const char* kVolumePatchCode = "0099";
-constexpr const char* kActivateCaption = "Activate this choice";
 constexpr const char* kPickAPatchFirst = "Pick a patch in Available patches first.";
 }  // namespace
 

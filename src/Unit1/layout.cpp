@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,6 +21,7 @@
 #include "Unit1/growing_panel.h"
 #include "Unit1/job_panel.h"
 #include "Unit1/layout_constants.h"
+#include "Unit1/qt_text.h"
 
 namespace vantrel {
 
@@ -69,6 +71,35 @@ class MarkingRadioButton : public QRadioButton {
   void nextCheckState() override { setChecked(true); }
 };
 
+// A filter line over a list: Return or Down goes on into the list, Escape empties the line.
+class FilterLine : public QLineEdit {
+ public:
+  FilterLine(QWidget* parent, EntryListView* list) : QLineEdit(parent), list_(list) {
+    setPlaceholderText("Filter by code or name");
+    setClearButtonEnabled(true);
+    connect(this, &QLineEdit::textChanged, this, [list](const QString& text) { list->SetFilter(FromQt(text)); });
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_Down:
+        list_->setFocus(Qt::TabFocusReason);
+        return;
+      case Qt::Key_Escape:
+        if (text().isEmpty()) break;
+        clear();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+  }
+
+ private:
+  EntryListView* list_;
+};
+
 }  // namespace
 
 void TForm1::BuildLayout() {
@@ -100,8 +131,8 @@ void TForm1::BuildLayout() {
   path->addItems({"Multi", "Simpatch", "Shellpat", "3dpatch"});
   path->setEditText("path");  // adding items made the first one current
 
-  Button1 = PlaceText<QPushButton>(content_, "Button1", {64, 48, 169, 33}, "Refresh Patch list");
-  Button2 = PlaceText<QPushButton>(content_, "Button2", {616, 48, 153, 33}, "Refresh active patch list");
+  Button1 = PlaceText<QPushButton>(content_, "Button1", {64, 48, 169, 33}, "Refresh &Patch list");
+  Button2 = PlaceText<QPushButton>(content_, "Button2", {616, 48, 153, 33}, "Refresh ac&tive patch list");
   Label1 = PlaceText<QLabel>(content_, "Label1", {96, 88, 84, 13}, "Available patches");
   Label2 = PlaceText<QLabel>(content_, "Label2", {352, 88, 77, 13}, "Destination slots");
   Label3 = PlaceText<QLabel>(content_, "Label3", {648, 88, 71, 13}, "Active patches");
@@ -114,9 +145,18 @@ void TForm1::BuildLayout() {
     view->setFont(listFont);
     return view;
   };
-  ListBox1 = placeList(cat_.ListBox1, "ListBox1", {48, 112, 201, 265});
-  ListBox2 = placeList(cat_.ListBox2, "ListBox2", {304, 112, 217, 265});
+  // The two long lists give the top of their reference place to their filter lines.
+  ListBox1 = placeList(cat_.ListBox1, "ListBox1", {48, 132, 201, 245});
+  ListBox2 = placeList(cat_.ListBox2, "ListBox2", {304, 132, 217, 245});
   ListBox3 = placeList(cat_.ListBox3, "ListBox3", {608, 112, 177, 265});
+  const auto placeFilter = [&](EntryListView* list, const char* name) {
+    auto* filter = new FilterLine(content_, list);
+    filter->setObjectName(name);
+    filter->setGeometry(list->x(), 108, list->width(), 21);
+    return filter;
+  };
+  PatchFilter = placeFilter(ListBox1, "PatchFilter");
+  SlotFilter = placeFilter(ListBox2, "SlotFilter");
 
   FMDMavail = PlaceText<MarkingRadioButton>(content_, "FMDMavail", {40, 392, 217, 17},
                                             "Flight Model / Damage Model available");
@@ -131,8 +171,8 @@ void TForm1::BuildLayout() {
   CheckBox4 = PlaceText<QCheckBox>(content_, "CheckBox4", {304, 512, 169, 17}, "fmparam3.dat / acspecs3.dat");
   for (QCheckBox* variant : {CheckBox2, CheckBox3, CheckBox4}) variant->setEnabled(false);
 
-  v = PlaceText<QPushButton>(content_, "v", {336, 536, 169, 49}, "Activate this choice");
-  Button4 = PlaceText<QPushButton>(content_, "Button4", {632, 536, 145, 49}, "Deactivate Selected");
+  v = PlaceText<QPushButton>(content_, "v", {336, 536, 169, 49}, kActivateCaption);
+  Button4 = PlaceText<QPushButton>(content_, "Button4", {632, 536, 145, 49}, "&Deactivate Selected");
 
   for (QLabel* label : {Label1, Label2, Label3, Label4, Label5}) GrowToText(label);
 
@@ -165,7 +205,7 @@ void TForm1::BuildLayout() {
   // right, the combination and its model controls, the two jobs, then the notes below.
   QWidget* previous = nullptr;
   for (QWidget* next : std::initializer_list<QWidget*>{
-           path, Button1, Button2, ListBox1, ListBox2, ListBox3, FMDMavail, Edit1, CheckBox1, CheckBox2, CheckBox3,
+           path, Button1, Button2, PatchFilter, ListBox1, SlotFilter, ListBox2, ListBox3, FMDMavail, Edit1, CheckBox1, CheckBox2, CheckBox3,
            CheckBox4, v, Button4, ScrollBox1, Notes, Jobs->console, Readme, Jobs->continueButton,
            Jobs->continueOnItsOwn, Jobs->openLog}) {
     if (previous) setTabOrder(previous, next);

@@ -1,22 +1,8 @@
 #include "Unit1/type_ahead.h"
 
-#include <cctype>
+#include "platform/names.h"
 
 namespace vantrel {
-
-namespace {
-
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-  if (text.size() < start.size()) return false;
-  for (std::size_t i = 0; i < start.size(); ++i) {
-    if (Upper(text[i]) != Upper(start[i])) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 const std::string& TypeAhead::Add(char key, long long now) {
   if (!last_ || now - *last_ > kPause) typed_.clear();
@@ -27,9 +13,14 @@ const std::string& TypeAhead::Add(char key, long long now) {
 
 // Unlike the toolkit's own search, a key typed again is not a step to the next entry: codes
 // such as "0001" repeat digits.
-std::optional<std::size_t> FirstStartingWith(const std::vector<std::string>& texts, std::string_view typed) {
+std::optional<std::size_t> FirstStartingWith(const std::vector<std::string>& texts, std::string_view typed,
+                                             const std::function<bool(std::size_t)>& shown) {
   for (std::size_t i = 0; i < texts.size(); ++i) {
-    if (StartsWithIgnoringCase(texts[i], typed)) return i;
+    const std::string_view text = texts[i];
+    if (text.size() >= typed.size() && platform::SameNameIgnoringCase(text.substr(0, typed.size()), typed) &&
+        (!shown || shown(i))) {
+      return i;
+    }
   }
   return std::nullopt;
 }

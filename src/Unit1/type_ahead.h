@@ -1,6 +1,7 @@
 #pragma once
 // Finding a list entry by typing the start of its code: "031F" typed quickly goes to the
 // first entry starting with it, in any letter case; a pause starts a new search.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +22,9 @@ class TypeAhead {
   std::optional<long long> last_;
 };
 
-// The first of `texts` that starts with `typed`, without regard to letter case.
-std::optional<std::size_t> FirstStartingWith(const std::vector<std::string>& texts, std::string_view typed);
+// The first of `texts` that starts with `typed`, without regard to letter case; of those
+// `shown` passes, when it is given (a filter leaves the others out of view).
+std::optional<std::size_t> FirstStartingWith(const std::vector<std::string>& texts, std::string_view typed,
+                                             const std::function<bool(std::size_t)>& shown = {});
 
 }  // namespace vantrel

@@ -85,6 +85,8 @@ Anchor AnchorOf(std::string_view control) {
       {"Button2", {kList1 | kList2, 0, false, false}},
       {"Label2", {kList1, 0, false, false}},
       {"Label3", {kList1 | kList2, 0, false, false}},
+      {"PatchFilter", {0, kList1, false, false}},
+      {"SlotFilter", {kList1, kList2, false, false}},
       {"ListBox1", {0, kList1, false, true}},
       {"ListBox2", {kList1, kList2, false, true}},
       {"ListBox3", {kList1 | kList2, kList3, false, true}},

@@ -63,7 +63,7 @@ TEST_P(AskedQuestionTest, NoWritesNothingAndYesWritesTheJob) {
   Activate(c.patchLine, c.slot);
   EXPECT_EQ(asked_, std::vector<std::string>{c.question});
   EXPECT_EQ(WorkingFiles(), before) << "no script, no model record changed";
-  EXPECT_EQ(Find<QAbstractButton>("v")->text(), "Activate this choice");
+  EXPECT_EQ(Caption("v"), "Activate this choice");
 
   answer_ = true;
   asked_.clear();

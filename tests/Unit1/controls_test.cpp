@@ -111,7 +111,7 @@ TEST_F(WindowTest, AJobThatFailsPutsItsButtonsCaptionBack) {
     ClickButton(job.button);
     ASSERT_EQ(messages_.size(), 1u) << job.button;
     EXPECT_TRUE(messages_[0].starts_with("File access denied")) << messages_[0];
-    EXPECT_EQ(FromQt(Find<QAbstractButton>(job.button)->text()), job.caption);
+    EXPECT_EQ(Caption(job.button), job.caption);
   }
 }
 

@@ -42,7 +42,7 @@ TEST_F(JobWindowTest, AnAircraftPatchGoesInAndOutWithEachPauseAnsweredByContinue
   ClickEntry("ListBox2", SlotLine("0305"));
   ClickButton("v");
   ASSERT_TRUE(messages_.empty()) << messages_.front();
-  EXPECT_EQ(Find<QAbstractButton>("v")->text(), "Activate this choice");  // the handler returned at once
+  EXPECT_EQ(Caption("v"), "Activate this choice");  // the handler returned at once
 
   // Two pauses: after the slot is emptied, and at the end of the script.
   auto* next = Find<QAbstractButton>("JobContinue");
@@ -121,7 +121,7 @@ TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {
   ASSERT_TRUE(WaitFor([&] { return !messages_.empty(); }));
   EXPECT_TRUE(messages_.front().starts_with("Error #2 executing ")) << messages_.front();
   EXPECT_TRUE(temp_.exists("game/Simpatch/0612.bat"));
-  EXPECT_EQ(Find<QAbstractButton>("v")->text(), "Activate this choice");
+  EXPECT_EQ(Caption("v"), "Activate this choice");
 }
 
 }  // namespace

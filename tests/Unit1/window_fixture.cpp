@@ -55,6 +55,16 @@ std::vector<std::string> WindowTest::Shown(const char* listName) const {
   return texts;
 }
 
+std::string WindowTest::Caption(const char* buttonName) const {
+  const std::string text = FromQt(Find<QAbstractButton>(buttonName)->text());
+  std::string shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;  // "&&" shows one "&"
+    shown += text[i];
+  }
+  return shown;
+}
+
 std::string WindowTest::Highlighted(const char* listName) const {
   const QModelIndexList rows = Find<QListView>(listName)->selectionModel()->selectedRows();
   if (rows.size() != 1) return rows.empty() ? "" : "(several)";

@@ -55,6 +55,8 @@ class WindowTest : public ::testing::Test {
   // The texts the list `listName` shows, top to bottom, and the one it highlights.
   std::vector<std::string> Shown(const char* listName) const;
   std::string Highlighted(const char* listName) const;
+  // The caption a button shows: its text without the "&" that marks its Alt-letter.
+  std::string Caption(const char* buttonName) const;
   // The Destination slots line of the slot `code`, "" when there is none.
   std::string SlotLine(std::string_view code) const;
   // Another window takes the focus, then the user comes back to ours.

@@ -34,7 +34,8 @@ TEST_F(WindowSizeTest, AtTheReferenceSizeTheControlsAreAtTheirReferencePlaces) {
     QRect place;
   } kControls[] = {
       {"path", {136, 16, 185, 21}},        {"Button1", {64, 48, 169, 33}},   {"Button2", {616, 48, 153, 33}},
-      {"ListBox1", {48, 112, 201, 265}},   {"ListBox2", {304, 112, 217, 265}}, {"ListBox3", {608, 112, 177, 265}},
+      {"PatchFilter", {48, 108, 201, 21}}, {"SlotFilter", {304, 108, 217, 21}},
+      {"ListBox1", {48, 132, 201, 245}},   {"ListBox2", {304, 132, 217, 245}}, {"ListBox3", {608, 112, 177, 265}},
       {"FMDMavail", {40, 392, 217, 17}},   {"Edit1", {304, 408, 241, 21}},   {"CheckBox4", {304, 512, 169, 17}},
       {"v", {336, 536, 169, 49}},          {"Button4", {632, 536, 145, 49}}, {"ScrollBox1", {40, 592, 309, 169}},
   };
@@ -51,7 +52,15 @@ TEST_F(WindowSizeTest, GrowingGivesTheRoomToTheListsPreviewAndNotes) {
 
   EXPECT_EQ(PlaceOf("ListBox1").width() + PlaceOf("ListBox2").width() + PlaceOf("ListBox3").width(),
             list1.width() + list2.width() + list3.width() + 300);
-  for (const char* list : {"ListBox1", "ListBox2", "ListBox3"}) EXPECT_EQ(PlaceOf(list).height(), 265 + 200) << list;
+  EXPECT_EQ(PlaceOf("ListBox1").height(), list1.height() + 200);
+  EXPECT_EQ(PlaceOf("ListBox2").height(), list2.height() + 200);
+  EXPECT_EQ(PlaceOf("ListBox3").height(), list3.height() + 200);
+  // A filter line stays over its list, as wide as it.
+  for (auto [filter, list] : {std::pair{"PatchFilter", "ListBox1"}, {"SlotFilter", "ListBox2"}}) {
+    EXPECT_EQ(PlaceOf(filter).left(), PlaceOf(list).left()) << filter;
+    EXPECT_EQ(PlaceOf(filter).width(), PlaceOf(list).width()) << filter;
+    EXPECT_LT(PlaceOf(filter).bottom(), PlaceOf(list).top()) << filter;
+  }
   // The gaps between the lists stay as they were.
   EXPECT_EQ(PlaceOf("ListBox2").left() - PlaceOf("ListBox1").right(), list2.left() - list1.right());
   EXPECT_EQ(PlaceOf("ListBox3").left() - PlaceOf("ListBox2").right(), list3.left() - list2.right());
