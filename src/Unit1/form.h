@@ -97,7 +97,8 @@ class TForm1 : public QWidget {
  private:
   void BuildLayout();
   void ConnectEvents();
-  // The remembered place (else the reference one), fitted to the screen it is on.
+  // The remembered place (else the reference one), fitted to the screen it is on; once the
+  // window is up, maximised again when it was left maximised.
   void PlaceWindow();
   void Handle(void (TForm1::*handler)());
   void ShowMessage(const std::string& text) const;

@@ -17,6 +17,7 @@ namespace vantrel {
 namespace {
 
 constexpr const char* kPlaceKey = "window/place";
+constexpr const char* kMaximisedKey = "window/maximised";
 
 Box ToBox(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
@@ -48,12 +49,24 @@ void TForm1::PlaceWindow() {
   content_->SetReferenceSize(kWindowOuterSize - frame);
   const QSize smallest(std::min(kWindowOuterSize.width(), free.width), std::min(kWindowOuterSize.height(), free.height));
   setMinimumSize(smallest - frame);
+  if (isMaximized()) return;  // the screen's own size; the place is kept for a restore
   resize(QSize(placed.width, placed.height) - frame);
   move(placed.left, placed.top);
+  // Once it is up, so that a restore brings back the place just set, frame and all.
+  if (isVisible() && QSettings("Vantrel", "Vantrel").value(kMaximisedKey).toBool()) {
+    setWindowState(windowState() | Qt::WindowMaximized);
+  }
 }
 
+// A maximised window keeps the place it had before it was maximised, so that it comes back
+// there when it is restored rather than as a normal window the size of the screen.
 void TForm1::closeEvent(QCloseEvent* event) {
-  QSettings("Vantrel", "Vantrel").setValue(kPlaceKey, frameGeometry());
+  const QRect client = isMaximized() ? normalGeometry() : geometry();
+  const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  QSettings settings("Vantrel", "Vantrel");
+  settings.setValue(kPlaceKey, client.marginsAdded(frame));
+  settings.setValue(kMaximisedKey, isMaximized());
   QWidget::closeEvent(event);
 }
 

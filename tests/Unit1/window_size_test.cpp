@@ -88,6 +88,23 @@ TEST_F(WindowSizeTest, ItOpensWhereItWasLeftAtTheSizeItWasLeft) {
   EXPECT_EQ(form_->frameGeometry(), left);
 }
 
+TEST_F(WindowSizeTest, AMaximisedWindowOpensMaximisedAndRestoresToWhereItWas) {
+  form_->move(300, 200);
+  QCoreApplication::processEvents();
+  const QRect normal = form_->frameGeometry();
+  form_->showMaximized();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(form_->isMaximized());
+  form_->close();
+  EXPECT_EQ(QSettings("Vantrel", "Vantrel").value("window/place").toRect(), normal);
+
+  Reopen();
+  EXPECT_TRUE(form_->isMaximized());
+  form_->showNormal();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form_->frameGeometry(), normal);
+}
+
 // The second test screen is smaller than the reference layout at its scale of 2.
 TEST_F(WindowSizeTest, OnAScreenSmallerThanTheLayoutItFitsTheScreenAndScrolls) {
   const QList<QScreen*> screens = QGuiApplication::screens();
