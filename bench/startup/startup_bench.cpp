@@ -86,6 +86,8 @@ int main(int argc, char** argv) {
   const fs::path root = fs::temp_directory_path() / "vantrel-startup-bench";
   fs::remove_all(root);
   if (!std::getenv("XDG_RUNTIME_DIR")) setenv("XDG_RUNTIME_DIR", (root / "runtime").c_str(), 1);
+  // The window comes up at its reference place, not where the user last left a real one.
+  setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
   const fs::path work = root / "work";
   vantrel::samplegame::LayManyPatches(work.string(), kPatchFolders, 10, kMarkers, 0);
   fs::current_path(work);

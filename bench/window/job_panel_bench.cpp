@@ -94,6 +94,8 @@ int main(int argc, char** argv) {
   fs::create_directories(folder / "vantrel-files");
   fs::current_path(folder);
   if (!std::getenv("XDG_RUNTIME_DIR")) setenv("XDG_RUNTIME_DIR", (folder / "runtime").c_str(), 1);
+  // The window comes up at its reference place, not where the user last left a real one.
+  setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
   QApplication app(argc, argv);
 
   std::vector<double> bare, withPanel;

@@ -64,9 +64,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
   const QRect client = isMaximized() ? normalGeometry() : geometry();
   const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
                        frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  // Written only when changed: saving the settings file costs a synced write each time.
   QSettings settings("Vantrel", "Vantrel");
-  settings.setValue(kPlaceKey, client.marginsAdded(frame));
-  settings.setValue(kMaximisedKey, isMaximized());
+  const auto keep = [&settings](const char* key, auto value) {
+    if (!settings.contains(key) || settings.value(key).value<decltype(value)>() != value) settings.setValue(key, value);
+  };
+  keep(kPlaceKey, client.marginsAdded(frame));
+  keep(kMaximisedKey, isMaximized());
   QWidget::closeEvent(event);
 }
 
