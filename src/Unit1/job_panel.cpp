@@ -3,11 +3,16 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTimer>
 #include <QUrl>
+
+#include <signal.h>
 
 #include "Unit1/error_box.h"
 #include "Unit1/qt_text.h"
@@ -15,7 +20,9 @@
 #include "engine/job_outcome.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/job_status.h"
 #include "platform/names.h"
+#include "platform/process.h"
 #include "platform/text_file.h"
 
 namespace vantrel {
@@ -26,6 +33,11 @@ namespace {
 constexpr std::string_view kPausePrompt = "Press any key to continue . . . ";
 // The console panel keeps this many lines; the log keeps them all.
 constexpr int kConsoleLines = 5000;
+constexpr const char* kInTerminalKey = "job/inTerminal";
+// How often a job in a terminal window is looked at, and how long a terminal emulator that
+// has gone may take to start the job (one that hands it to its server returns at once).
+constexpr int kPollMs = 100;
+constexpr qint64 kStartGraceMs = 5000;
 
 std::string ScriptText(const std::string& script) {
   std::string text;
@@ -51,6 +63,12 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   continueOnItsOwn = new QCheckBox("Continue on its own", window);
   continueOnItsOwn->setObjectName("JobContinueOnItsOwn");
   continueOnItsOwn->setGeometry(466, 741, 160, 17);
+  inTerminal = new QCheckBox("In a terminal", window);
+  inTerminal->setObjectName("JobInTerminal");
+  inTerminal->setGeometry(634, 741, 120, 17);
+  terminal_ = platform::FindTerminal();
+  inTerminal->setVisible(terminal_.has_value());
+  inTerminal->setChecked(terminal_ && QSettings("Vantrel", "Vantrel").value(kInTerminalKey).toBool());
   openLog = new QPushButton("Job &log", window);
   openLog->setObjectName("JobLog");
   openLog->setGeometry(768, 738, 90, 23);
@@ -60,13 +78,19 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   outcome->setWordWrap(true);
   outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+  poll_ = new QTimer(this);
+  poll_->setInterval(kPollMs);
+  connect(poll_, &QTimer::timeout, this, [this] { PollStatus(); });
   connect(continueButton, &QPushButton::clicked, this, [this] { Continue(); });
+  connect(inTerminal, &QCheckBox::toggled, this,
+          [](bool on) { QSettings("Vantrel", "Vantrel").setValue(kInTerminalKey, on); });
   connect(openLog, &QPushButton::clicked, this, [] {
     const std::string log = platform::ResolvePath(JobLogFile());
     QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(ToQt(log))));
   });
 }
 
+// A job in a terminal window has a window of its own and goes on.
 JobPanel::~JobPanel() {
   if (!process_) return;
   process_->disconnect(this);
@@ -81,7 +105,15 @@ void JobPanel::Start(const std::string& program, const JobPlan& plan, const std:
   output_.clear();
   console->clear();
   outcome->setText(ToQt("Running " + plan.script + " ..."));
+  running_ = true;
+  if (inTerminal->isChecked() && terminal_) {
+    StartInTerminal(program);
+  } else {
+    StartInPanel(program);
+  }
+}
 
+void JobPanel::StartInPanel(const std::string& program) {
   process_ = new QProcess(this);
   process_->setProcessChannelMode(QProcess::MergedChannels);
   process_->setWorkingDirectory(QDir::currentPath());
@@ -95,7 +127,35 @@ void JobPanel::Start(const std::string& program, const JobPlan& plan, const std:
     RunHandler(show_, [&] { throw Error(ShellFailureText(2, program, "/C " + plan_.script)); });
     Finish(false);
   });
-  process_->start(ToQt(program), {"/C", ToQt(plan.script)});
+  process_->start(ToQt(program), {"/C", ToQt(plan_.script)});
+}
+
+void JobPanel::StartInTerminal(const std::string& program) {
+  const QString status = statusFolder_.filePath("job.status");
+  QFile::remove(status);
+  output_ = "(the job's console was a terminal window)\n";
+  console->setPlainText(ToQt("The job runs in a terminal window of its own."));
+  const QStringList args = {"-e", ToQt(program), "--status-file", status, "/C", ToQt(plan_.script)};
+  if (!statusFolder_.isValid() ||
+      !QProcess::startDetached(ToQt(*terminal_), args, QDir::currentPath(), &terminalPid_)) {
+    RunHandler(show_, [&] { throw Error(ShellFailureText(2, *terminal_, "-e " + program + " /C " + plan_.script)); });
+    Finish(false);
+    return;
+  }
+  sinceStart_.start();
+  poll_->start();
+}
+
+void JobPanel::PollStatus() {
+  const platform::JobStatus status = platform::ReadJobStatus(FromQt(statusFolder_.filePath("job.status")));
+  using State = platform::JobStatus::State;
+  if (status.state == State::Ended) {
+    Finish(status.value == 0);
+  } else if (status.state == State::NotStarted && sinceStart_.elapsed() > kStartGraceMs &&
+             ::kill(static_cast<pid_t>(terminalPid_), 0) != 0) {
+    // The terminal has gone and never started the job.
+    Finish(false);
+  }
 }
 
 void JobPanel::WhenIdle(std::function<void()> request) {
@@ -135,8 +195,10 @@ void JobPanel::Continue() {
 }
 
 void JobPanel::Finish(bool succeeded) {
-  if (!process_) return;
-  process_->deleteLater();
+  if (!running_) return;
+  running_ = false;
+  poll_->stop();
+  if (process_) process_->deleteLater();
   process_ = nullptr;
   continueButton->setEnabled(false);
   RunHandler(show_, [&] {

@@ -1,12 +1,17 @@
 #pragma once
 // The job the window runs itself: its console shown as it comes, each pause answered by
 // Continue (or on its own), its outcome checked, told in one line and logged when it ends.
-// One job at a time: a job asked for while another runs waits for it.
+// One job at a time: a job asked for while another runs waits for it. When the user prefers
+// and the desktop has a terminal emulator, the job runs in a terminal window instead, and its
+// status file tells when it has ended.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/job_plan.h"
@@ -16,6 +21,7 @@ class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class QWidget;
 
 namespace vantrel {
@@ -28,7 +34,7 @@ class JobPanel : public QObject {
   JobPanel(QWidget* window, MessageHook show);
   ~JobPanel() override;  // a job still running is ended: its window is going
 
-  bool Busy() const { return process_ != nullptr; }
+  bool Busy() const { return running_; }
   // Runs `program` /C on the plan's script in the current folder. `success` is the outcome
   // line when the job does all its work.
   void Start(const std::string& program, const JobPlan& plan, const std::string& success);
@@ -39,6 +45,7 @@ class JobPanel : public QObject {
   QPlainTextEdit* console = nullptr;
   QPushButton* continueButton = nullptr;
   QCheckBox* continueOnItsOwn = nullptr;
+  QCheckBox* inTerminal = nullptr;  // shown only when there is a terminal emulator
   QPushButton* openLog = nullptr;
   QLabel* outcome = nullptr;
 
@@ -47,13 +54,22 @@ class JobPanel : public QObject {
   void JobEnded();
 
  private:
+  void StartInPanel(const std::string& program);
+  void StartInTerminal(const std::string& program);
+  void PollStatus();
   void Take();
   void Continue();
   void Finish(bool succeeded);
   void StartNextWaiting();
 
   MessageHook show_;
+  bool running_ = false;
   QProcess* process_ = nullptr;
+  std::optional<std::string> terminal_;
+  QTemporaryDir statusFolder_;
+  QTimer* poll_ = nullptr;
+  qint64 terminalPid_ = 0;
+  QElapsedTimer sinceStart_;
   JobPlan plan_;
   std::string success_;
   std::string scriptText_;

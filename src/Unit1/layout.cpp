@@ -207,7 +207,7 @@ void TForm1::BuildLayout() {
   for (QWidget* next : std::initializer_list<QWidget*>{
            path, Button1, Button2, PatchFilter, ListBox1, SlotFilter, ListBox2, ListBox3, FMDMavail, Edit1, CheckBox1, CheckBox2, CheckBox3,
            CheckBox4, v, Button4, ScrollBox1, Notes, Jobs->console, Readme, Jobs->continueButton,
-           Jobs->continueOnItsOwn, Jobs->openLog}) {
+           Jobs->continueOnItsOwn, Jobs->inTerminal, Jobs->openLog}) {
     if (previous) setTabOrder(previous, next);
     previous = next;
   }

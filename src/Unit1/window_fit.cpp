@@ -105,6 +105,7 @@ Anchor AnchorOf(std::string_view control) {
       {"Notes", {kList1, kList2 | kList3, true, false}},
       {"JobContinue", {kList1, 0, true, false}},
       {"JobContinueOnItsOwn", {kList1, 0, true, false}},
+      {"JobInTerminal", {kList1, 0, true, false}},
       {"JobLog", {kAllLists, 0, true, false}},
       {"JobOutcome", {0, kAllLists, true, false}},
   };

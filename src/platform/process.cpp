@@ -93,26 +93,6 @@ bool IsSet(const char* name) {
   return value != nullptr && *value != '\0';
 }
 
-// The terminal emulator that gives a started program a console of its own, if any.
-// VANTREL_TERMINAL names one to prefer, or "none" to run without a terminal.
-std::optional<std::string> FindTerminal() {
-  const char* choice = std::getenv("VANTREL_TERMINAL");
-  if (choice != nullptr && std::string_view(choice) == "none") return std::nullopt;
-  if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) return std::nullopt;
-  if (choice != nullptr && *choice != '\0') {
-    Located chosen = LocateProgram(choice);
-    if (chosen.failure == 0) return chosen.path;
-  }
-  static constexpr std::array kTerminals = {"x-terminal-emulator", "xterm",        "konsole",
-                                            "gnome-terminal",      "xfce4-terminal", "mate-terminal",
-                                            "lxterminal",          "qterminal",    "alacritty"};
-  for (const char* name : kTerminals) {
-    Located terminal = LocateOnPath(name);
-    if (terminal.failure == 0) return terminal.path;
-  }
-  return std::nullopt;
-}
-
 std::vector<char*> ArgumentVector(std::vector<std::string>& words) {
   std::vector<char*> argv;
   argv.reserve(words.size() + 1);
@@ -178,6 +158,24 @@ int StartDetached(std::vector<std::string> words) {
 }
 
 }  // namespace
+
+std::optional<std::string> FindTerminal() {
+  const char* choice = std::getenv("VANTREL_TERMINAL");
+  if (choice != nullptr && std::string_view(choice) == "none") return std::nullopt;
+  if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) return std::nullopt;
+  if (choice != nullptr && *choice != '\0') {
+    Located chosen = LocateProgram(choice);
+    if (chosen.failure == 0) return chosen.path;
+  }
+  static constexpr std::array kTerminals = {"x-terminal-emulator", "xterm",        "konsole",
+                                            "gnome-terminal",      "xfce4-terminal", "mate-terminal",
+                                            "lxterminal",          "qterminal",    "alacritty"};
+  for (const char* name : kTerminals) {
+    Located terminal = LocateOnPath(name);
+    if (terminal.failure == 0) return terminal.path;
+  }
+  return std::nullopt;
+}
 
 int StartProgram(std::string_view program, const std::vector<std::string>& args) {
   Located located = LocateProgram(program);

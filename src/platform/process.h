@@ -1,5 +1,6 @@
 #pragma once
 // Starting programs, the operating-system family and the program's own path.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,11 @@ namespace vantrel::platform {
 // folder part is looked up on PATH. Returns a ShellExecute-like result: above 32 is
 // success; 2 not found, 3 path not found, 5 access denied, 8 out of memory, 11 bad format.
 int StartProgram(std::string_view program, const std::vector<std::string>& args);
+
+// The terminal emulator that gives a started program a console window of its own, if a
+// desktop session has one (it takes "-e PROGRAM ARGS..."). VANTREL_TERMINAL names one to
+// prefer, or "none" for none.
+std::optional<std::string> FindTerminal();
 
 // Where a program run in this terminal writes its standard output.
 enum class ConsoleOutput {

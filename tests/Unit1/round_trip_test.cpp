@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "Unit1/qt_text.h"
+#include "scoped_env.h"
 #include "window_fixture.h"
 
 namespace vantrel::testing {
@@ -122,6 +123,45 @@ TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {
   EXPECT_TRUE(messages_.front().starts_with("Error #2 executing ")) << messages_.front();
   EXPECT_TRUE(temp_.exists("game/Simpatch/0612.bat"));
   EXPECT_EQ(Caption("v"), "Activate this choice");
+}
+
+// A terminal emulator may keep the job until it ends or hand it on and return at once: the
+// window learns the job's end from the shell either way, and not while the job still runs.
+TEST_F(JobWindowTest, InATerminalWindowTheJobsEndIsToldByTheShellWhetherTheTerminalWaitsOrNot) {
+  const struct {
+    const char* terminal;
+    const char* body;
+  } kTerminals[] = {
+      {"waits", "shift; exec \"$@\" </dev/null >/dev/null 2>&1"},
+      {"returns at once", "shift; (sleep 0.3; exec \"$@\") </dev/null >/dev/null 2>&1 & exit 0"},
+  };
+  ScopedEnv display("DISPLAY", ":77");
+  for (const auto& c : kTerminals) {
+    SCOPED_TRACE(c.terminal);
+    const std::filesystem::path terminal = temp_.path() / "terminal.sh";
+    temp_.write("terminal.sh", std::string("#!/bin/sh\n") + c.body + "\n");
+    std::filesystem::permissions(terminal, std::filesystem::perms::owner_all);
+    ScopedEnv chosen("VANTREL_TERMINAL", terminal.c_str());
+    form_.reset();
+    SetUp();
+    auto* inTerminal = Find<QCheckBox>("JobInTerminal");
+    ASSERT_FALSE(inTerminal->isHidden());
+    if (!inTerminal->isChecked()) inTerminal->click();  // remembered from the first round
+    ClickEntry("ListBox1", "060E Big Tank");
+    ClickEntry("ListBox2", SlotLine("0612"));
+    ClickButton("v");
+    ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+    EXPECT_EQ(Outcome(), "Big Tank is active in " + SlotLine("0612"));
+    EXPECT_EQ(Shown("ListBox3"), std::vector<std::string>{"0612_Big Tank"});
+    EXPECT_NE(Console().find("terminal window"), std::string::npos) << Console();
+
+    ClickEntry("ListBox3", "0612_Big Tank");
+    ClickButton("Button4");
+    ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+    EXPECT_EQ(Outcome(), "0612_Big Tank is removed");
+    EXPECT_TRUE(Shown("ListBox3").empty());
+  }
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
 }
 
 }  // namespace

@@ -77,6 +77,22 @@ TEST(Program, TakesArgumentsAndExitsNonZeroOnlyWhenACommandFailed) {
   EXPECT_EQ(RunProgram("/C fail.bat").status, 1);
 }
 
+TEST(Program, SaysInItsStatusFileHowItEnded) {
+  TempDir dir;
+  dir.write("ok.bat", "echo fine\r\n");
+  dir.write("fail.bat", "copy missing.txt x.txt\r\n");
+  const struct {
+    const char* arguments;
+    const char* status;
+  } kRuns[] = {{"/C ok.bat", "exit 0\n"}, {"/C fail.bat", "exit 1\n"}, {"/C", "exit 1\n"}};
+  for (const auto& run : kRuns) {
+    std::filesystem::remove(dir.path() / "job.status");
+    const ProgramRun ran = RunProgram(std::string("--status-file job.status ") + run.arguments);
+    EXPECT_EQ(dir.read("job.status"), run.status) << run.arguments;
+    EXPECT_EQ(ran.status, run.status[5] - '0') << run.arguments;
+  }
+}
+
 TEST(Program, MissingScriptOrUsage) {
   TempDir dir;
   const ProgramRun missing = RunProgram("/C nothere.bat");

@@ -12,37 +12,17 @@
 #include <thread>
 
 #include "platform/errors.h"
+#include "platform/job_status.h"
+#include "scoped_env.h"
 #include "temp_dir.h"
 
 namespace vantrel::platform {
 namespace {
 
 namespace fs = std::filesystem;
+using vantrel::testing::ScopedEnv;
 using vantrel::testing::TempDir;
 
-// Sets an environment variable for one test and puts the old value back afterwards.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value) {
-      ::setenv(name, value, 1);
-    } else {
-      ::unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 void WriteScript(const TempDir& dir, const std::string& name, const std::string& body) {
   dir.write(name, "#!/bin/sh\n" + body + "\n");
@@ -161,6 +141,30 @@ TEST(OwnPath, NamesTheRunningTestProgram) {
   EXPECT_EQ(folder + "/platform_tests", path);
   EXPECT_TRUE(fs::is_directory(folder));
   EXPECT_FALSE(IsNtFamily());
+}
+
+// A shell that died without saying so (its terminal window was closed) has ended, badly.
+TEST(JobStatus, SaysWhetherTheShellRunsOrHowItEnded) {
+  TempDir dir;
+  const std::string file = (dir.path() / "job.status").string();
+  EXPECT_EQ(ReadJobStatus(file).state, JobStatus::State::NotStarted);
+  WriteJobRunning(file);
+  EXPECT_EQ(ReadJobStatus(file).state, JobStatus::State::Running);
+  EXPECT_EQ(ReadJobStatus(file).value, ::getpid());
+
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ASSERT_GT(gone, 0);
+  ::waitpid(gone, nullptr, 0);
+  WriteJobStatus(file, "running " + std::to_string(gone));
+  EXPECT_EQ(ReadJobStatus(file).state, JobStatus::State::Ended);
+  EXPECT_EQ(ReadJobStatus(file).value, 1);
+
+  WriteJobEnded(file, 3);
+  EXPECT_EQ(ReadJobStatus(file).state, JobStatus::State::Ended);
+  EXPECT_EQ(ReadJobStatus(file).value, 3);
+  EXPECT_EQ(dir.read("job.status"), "exit 3\n");
+  EXPECT_FALSE(dir.exists("job.status.new"));
 }
 
 }  // namespace
