@@ -131,12 +131,13 @@ void JobPanel::StartInPanel(const std::string& program) {
 }
 
 void JobPanel::StartInTerminal(const std::string& program) {
-  const QString status = statusFolder_.filePath("job.status");
+  if (!statusFolder_) statusFolder_ = std::make_unique<QTemporaryDir>();
+  const QString status = statusFolder_->filePath("job.status");
   QFile::remove(status);
   output_ = "(the job's console was a terminal window)\n";
   console->setPlainText(ToQt("The job runs in a terminal window of its own."));
   const QStringList args = {"-e", ToQt(program), "--status-file", status, "/C", ToQt(plan_.script)};
-  if (!statusFolder_.isValid() ||
+  if (!statusFolder_->isValid() ||
       !QProcess::startDetached(ToQt(*terminal_), args, QDir::currentPath(), &terminalPid_)) {
     RunHandler(show_, [&] { throw Error(ShellFailureText(2, *terminal_, "-e " + program + " /C " + plan_.script)); });
     Finish(false);
@@ -147,7 +148,7 @@ void JobPanel::StartInTerminal(const std::string& program) {
 }
 
 void JobPanel::PollStatus() {
-  const platform::JobStatus status = platform::ReadJobStatus(FromQt(statusFolder_.filePath("job.status")));
+  const platform::JobStatus status = platform::ReadJobStatus(FromQt(statusFolder_->filePath("job.status")));
   using State = platform::JobStatus::State;
   if (status.state == State::Ended) {
     Finish(status.value == 0);

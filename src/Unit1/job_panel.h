@@ -11,6 +11,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -66,7 +67,7 @@ class JobPanel : public QObject {
   bool running_ = false;
   QProcess* process_ = nullptr;
   std::optional<std::string> terminal_;
-  QTemporaryDir statusFolder_;
+  std::unique_ptr<QTemporaryDir> statusFolder_;  // made at the first job in a terminal
   QTimer* poll_ = nullptr;
   qint64 terminalPid_ = 0;
   QElapsedTimer sinceStart_;
