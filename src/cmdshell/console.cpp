@@ -4,7 +4,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include "platform/console_input.h"
 
 namespace vantrel::cmdshell {
 
@@ -35,16 +35,6 @@ class SingleKeyMode {
   bool active_ = false;
 };
 
-std::optional<char> ReadByte(int fd) {
-  char c = 0;
-  for (;;) {
-    const ssize_t got = ::read(fd, &c, 1);
-    if (got == 1) return c;
-    if (got < 0 && errno == EINTR) continue;
-    return std::nullopt;
-  }
-}
-
 }  // namespace
 
 std::optional<char> TextInput::ReadKey() {
@@ -65,18 +55,18 @@ std::optional<std::string> TextInput::ReadLine() {
 std::optional<char> TerminalInput::ReadKey() {
   if (::isatty(fd_)) {
     SingleKeyMode mode(fd_);
-    return ReadByte(fd_);
+    return platform::ReadInputByte(fd_);
   }
   // A pipe is a window that runs the job and answers a pause with its Continue button.
   struct stat st {};
-  if (::fstat(fd_, &st) == 0 && S_ISFIFO(st.st_mode)) return ReadByte(fd_);
+  if (::fstat(fd_, &st) == 0 && S_ISFIFO(st.st_mode)) return platform::ReadInputByte(fd_);
   return std::nullopt;
 }
 
 std::optional<std::string> TerminalInput::ReadLine() {
   if (!::isatty(fd_)) return std::nullopt;
   std::string line;
-  while (auto c = ReadByte(fd_)) {
+  while (auto c = platform::ReadInputByte(fd_)) {
     if (*c == '\n') return line;
     line += *c;
   }

@@ -11,30 +11,7 @@
 
 namespace vantrel::platform::detail {
 
-UniqueFd::~UniqueFd() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
-UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
-  if (this != &other) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = other.release();
-  }
-  return *this;
-}
-
-int UniqueFd::release() {
-  int fd = fd_;
-  fd_ = -1;
-  return fd;
-}
-
-void UniqueFd::Close() {
-  if (fd_ < 0) return;
-  int fd = release();
-  // Linux releases the descriptor even when close reports an error, so never retry.
-  if (::close(fd) != 0 && errno != EINTR) throw InOutError::FromErrno(errno);
-}
+void ThrowForErrno(int error) { throw InOutError::FromErrno(error); }
 
 UniqueFd OpenForReading(const std::string& posixPath) {
   UniqueFd fd(::open(posixPath.c_str(), O_RDONLY | O_CLOEXEC));
@@ -59,30 +36,13 @@ UniqueFd CreateForWriting(const std::string& posixPath, bool append) {
 }
 
 void WriteAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    ssize_t written = ::write(fd, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      throw InOutError::FromErrno(errno);
-    }
-    if (written == 0) throw InOutError(101);
-    data += written;
-    size -= static_cast<std::size_t>(written);
+  if (MoveBytes(size, [&](std::size_t done) { return ::write(fd, data + done, size - done); }) < size) {
+    throw InOutError(101);
   }
 }
 
 std::size_t ReadFull(int fd, char* buffer, std::size_t size) {
-  std::size_t done = 0;
-  while (done < size) {
-    ssize_t got = ::read(fd, buffer + done, size - done);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      throw InOutError::FromErrno(errno);
-    }
-    if (got == 0) break;
-    done += static_cast<std::size_t>(got);
-  }
-  return done;
+  return MoveBytes(size, [&](std::size_t done) { return ::read(fd, buffer + done, size - done); });
 }
 
 std::string ReadAll(int fd) {
@@ -90,15 +50,11 @@ std::string ReadAll(int fd) {
   struct stat st {};
   if (::fstat(fd, &st) == 0 && st.st_size > 0) content.reserve(static_cast<std::size_t>(st.st_size));
   char chunk[65536];
-  for (;;) {
-    ssize_t got = ::read(fd, chunk, sizeof chunk);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      throw InOutError::FromErrno(errno);
-    }
-    if (got == 0) break;
-    content.append(chunk, static_cast<std::size_t>(got));
-  }
+  std::size_t got = 0;
+  do {
+    got = ReadFull(fd, chunk, sizeof chunk);
+    content.append(chunk, got);
+  } while (got == sizeof chunk);
   return content;
 }
 

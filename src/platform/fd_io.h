@@ -3,33 +3,17 @@
 // read/write loops every file class shares. Not part of the layer's interface.
 #include <dirent.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/names.h"
+#include "platform/unique_fd.h"
 
 namespace vantrel::platform::detail {
 
-class UniqueFd {
- public:
-  UniqueFd() = default;
-  explicit UniqueFd(int fd) : fd_(fd) {}
-  ~UniqueFd();
-  UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
-  UniqueFd& operator=(UniqueFd&& other) noexcept;
-  UniqueFd(const UniqueFd&) = delete;
-  UniqueFd& operator=(const UniqueFd&) = delete;
-
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  int release();
-  void Close();  // raises InOutError when the kernel reports a failure at close
-
- private:
-  int fd_ = -1;
-};
 
 // Opens an existing file for reading; a folder is refused with 5 as Windows does.
 UniqueFd OpenForReading(const std::string& posixPath);
@@ -38,6 +22,28 @@ UniqueFd OpenForReading(const std::string& posixPath);
 // that cannot be found.
 UniqueFd CreateForWriting(const std::string& posixPath, bool append = false);
 
+// Raises the InOutError of an errno value.
+[[noreturn]] void ThrowForErrno(int error);
+
+// The one loop every read and write goes through: `step(done)` reads or writes the bytes
+// from `done` on (read, write, pread or pwrite) and returns what that call returns. Steps
+// follow each other until `size` bytes have moved or a step moves none (the end of a
+// file); a step a signal interrupted is made again. Returns the bytes moved; a failing
+// step raises InOutError.
+template <typename Step>
+std::size_t MoveBytes(std::size_t size, Step step) {
+  std::size_t done = 0;
+  while (done < size) {
+    const long moved = static_cast<long>(step(done));
+    if (moved < 0) {
+      if (errno == EINTR) continue;
+      ThrowForErrno(errno);
+    }
+    if (moved == 0) break;
+    done += static_cast<std::size_t>(moved);
+  }
+  return done;
+}
 // Writes every byte; a failure raises InOutError, a write that makes no progress 101.
 void WriteAll(int fd, const char* data, std::size_t size);
 // Reads until `size` bytes are there or the file ends; returns how many. Raises InOutError.

@@ -8,21 +8,13 @@
 namespace vantrel::platform {
 
 FileWriter::FileWriter(std::string_view path, Mode mode)
-    : fd_(detail::CreateForWriting(detail::WriteTarget(ResolvePath(path), path), mode == Mode::Append).release()) {}
-
-FileWriter::~FileWriter() { detail::UniqueFd closing(fd_); }
-
-FileWriter::FileWriter(FileWriter&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    : fd_(detail::CreateForWriting(detail::WriteTarget(ResolvePath(path), path), mode == Mode::Append)) {}
 
 void FileWriter::Write(std::string_view bytes) {
-  if (fd_ < 0) throw InOutError(103);  // Pascal's "file not open"
-  detail::WriteAll(fd_, bytes.data(), bytes.size());
+  if (!fd_.valid()) throw InOutError(103);  // Pascal's "file not open"
+  detail::WriteAll(fd_.get(), bytes.data(), bytes.size());
 }
 
-void FileWriter::Close() {
-  detail::UniqueFd closing(fd_);
-  fd_ = -1;
-  closing.Close();
-}
+void FileWriter::Close() { fd_.Close(); }
 
 }  // namespace vantrel::platform

@@ -59,14 +59,8 @@ void CopyContent(int in, int out) {
     }
   }
   std::vector<char> buffer(std::size_t{1} << 18);
-  for (;;) {
-    ssize_t got = ::read(in, buffer.data(), buffer.size());
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      throw InOutError::FromErrno(errno);
-    }
-    if (got == 0) return;
-    detail::WriteAll(out, buffer.data(), static_cast<std::size_t>(got));
+  while (const std::size_t got = detail::ReadFull(in, buffer.data(), buffer.size())) {
+    detail::WriteAll(out, buffer.data(), got);
   }
 }
 

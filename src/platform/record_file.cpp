@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "platform/errors.h"
 #include "platform/fd_io.h"
@@ -22,47 +23,27 @@ RecordFile::RecordFile(std::string_view path, Mode mode) {
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) throw InOutError::FromErrno(errno);
   if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);
-  fd_ = fd.release();
+  fd_ = std::move(fd);
 }
 
-RecordFile::~RecordFile() { detail::UniqueFd closing(fd_); }
-
 void RecordFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t size) {
-  if (fd_ < 0) throw InOutError(103);
+  if (!fd_.valid()) throw InOutError(103);
   auto* out = static_cast<char*>(buffer);
-  while (size > 0) {
-    ssize_t got = ::pread(fd_, out, size, static_cast<off_t>(offset));
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      throw InOutError::FromErrno(errno);
-    }
-    if (got == 0) throw InOutError(100);
-    out += got;
-    size -= static_cast<std::size_t>(got);
-    offset += static_cast<std::uint64_t>(got);
-  }
+  const auto read = [&](std::size_t done) {
+    return ::pread(fd_.get(), out + done, size - done, static_cast<off_t>(offset + done));
+  };
+  if (detail::MoveBytes(size, read) < size) throw InOutError(100);
 }
 
 void RecordFile::WriteAt(std::uint64_t offset, const void* data, std::size_t size) {
-  if (fd_ < 0) throw InOutError(103);
+  if (!fd_.valid()) throw InOutError(103);
   const auto* in = static_cast<const char*>(data);
-  while (size > 0) {
-    ssize_t written = ::pwrite(fd_, in, size, static_cast<off_t>(offset));
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      throw InOutError::FromErrno(errno);
-    }
-    if (written == 0) throw InOutError(101);
-    in += written;
-    size -= static_cast<std::size_t>(written);
-    offset += static_cast<std::uint64_t>(written);
-  }
+  const auto write = [&](std::size_t done) {
+    return ::pwrite(fd_.get(), in + done, size - done, static_cast<off_t>(offset + done));
+  };
+  if (detail::MoveBytes(size, write) < size) throw InOutError(101);
 }
 
-void RecordFile::Close() {
-  detail::UniqueFd closing(fd_);
-  fd_ = -1;
-  closing.Close();
-}
+void RecordFile::Close() { fd_.Close(); }
 
 }  // namespace vantrel::platform

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/unique_fd.h"
+
 namespace vantrel::platform {
 
 class RecordFile {
@@ -11,7 +13,7 @@ class RecordFile {
   enum class Mode { ReadOnly, ReadWrite };
   // Opens an existing file; never creates or truncates. Raises InOutError.
   RecordFile(std::string_view path, Mode mode);
-  ~RecordFile();  // closes without raising
+  ~RecordFile() = default;  // closes without raising
   RecordFile(const RecordFile&) = delete;
   RecordFile& operator=(const RecordFile&) = delete;
 
@@ -22,7 +24,7 @@ class RecordFile {
   void Close();  // raises InOutError
 
  private:
-  int fd_ = -1;
+  detail::UniqueFd fd_;
 };
 
 }  // namespace vantrel::platform
