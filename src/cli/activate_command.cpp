@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 
+#include "catalogue/list_line.h"
 #include "catalogue/scan.h"
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
@@ -111,11 +112,11 @@ void Activate(Session& s, const std::vector<std::string>& args, std::ostream& ou
   RefreshPatchList(s.cat);
   FillDestinationSlots(s.cat);
   SelectWhere(
-      s.cat.ListBox1, [&](const std::string& line) { return line.size() > 5 && line.compare(5, std::string::npos, folder) == 0; },
+      s.cat.ListBox1, [&](const std::string& line) { return LineName(line) == folder; },
       "unknown patch folder '" + folder + "'");
   SelectWhere(
       s.cat.ListBox2,
-      [&](const std::string& line) { return slot.size() == 4 && platform::SameNameIgnoringCase(line.substr(0, 4), slot); },
+      [&](const std::string& line) { return slot.size() == 4 && platform::SameNameIgnoringCase(LineCode(line), slot); },
       "unknown slot '" + slot + "'");
   if (parsed.fmVariants) EnableFmdm(s, *parsed.fmVariants);
   TellActivationQuestions(s, parsed.strict);

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/list_line.h"
 #include "engine/script_text.h"
 #include "platform/search.h"
 #include "rbext/text_utils.h"
@@ -114,7 +115,7 @@ void InstallVolumePatch(Job& job) {
 void RemoveVolumePatch(Job& job) {
   platform::TextFileWriter& scriptFile = job.scriptFile;
   const std::string entry = job.s.cat.ListBox3.SelectedText();
-  const std::string folderAndTail(From(entry, 6));
+  const std::string folderAndTail(LineName(entry));
   const std::size_t tail = folderAndTail.find(kVolumeMarkerTail);
   if (tail != std::string::npos && !LeavesPatchFolders(folderAndTail.substr(0, tail))) {
     // The folder named in the entry, not the selected patch: it is read as it is now.
