@@ -1,6 +1,7 @@
 #include "Unit1/preview.h"
 
 #include "Unit1/jpeg/jpeg_image.h"
+#include "engine/support_folder.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/search.h"
@@ -8,15 +9,12 @@
 
 namespace vantrel {
 
-namespace {
-constexpr const char* kDefaultPicture = "vantrel-files\\aplane.jpg";
-}
-
 std::optional<std::string> PreviewPictureFor(const std::string& folder) {
   const std::string prefix = ".\\" + folder + "\\";
   const std::string first = platform::FindFirstName(prefix + "*.jpg", platform::Admit::Everything);
   if (!first.empty()) return prefix + first;
-  if (platform::FileExists(kDefaultPicture)) return std::string(kDefaultPicture);
+  const std::string defaultPicture = std::string(kSupportFolder) + "aplane.jpg";
+  if (platform::FileExists(defaultPicture)) return defaultPicture;
   return std::nullopt;
 }
 
