@@ -52,8 +52,7 @@ int DeleteMatching(CommandContext& ctx, const std::string& name, const DelOption
   for (const std::string& stored : found.names) {
     const std::string file = found.folder + stored;
     try {
-      // Permission bits do not stop root, yet Windows never deletes a read-only file.
-      if (!options.force && platform::IsReadOnly(file)) throw InOutError(5);
+      if (!options.force) RefuseReadOnly(LookUpName(file));
       platform::DeleteFileAt(file);
     } catch (const InOutError& error) {
       WriteLine(ctx.err, FullPathForDisplay(file));

@@ -52,8 +52,7 @@ TransferPlan PlanTransfer(std::string_view source, std::string_view target) {
 
 void TransferOne(const FilePair& file, bool move) {
   const NameOnDisk target = file.known ? *file.known : LookUpName(file.target);
-  // Permission bits do not stop root, yet Windows never replaces a read-only file.
-  if (target.readOnly) throw InOutError(5);
+  RefuseReadOnly(target);
   if (move) {
     platform::MoveFileTo(file.source, file.target);
   } else {

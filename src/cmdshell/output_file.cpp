@@ -9,8 +9,8 @@ namespace vantrel::cmdshell {
 platform::FileWriter OpenOutputFile(std::string_view name, bool append) {
   if (!IsWellFormedName(name, false) || EndsWithSeparator(name)) throw Error(kBadName);
   const NameOnDisk target = LookUpName(name);
-  // Permission bits do not stop root, yet Windows never writes into a read-only file.
-  if (target.readOnly || target.directory) throw InOutError(5);
+  RefuseReadOnly(target);
+  if (target.directory) throw InOutError(5);
   return platform::FileWriter(name, append ? platform::FileWriter::Mode::Append : platform::FileWriter::Mode::Replace);
 }
 

@@ -1,10 +1,9 @@
 #include "cmdshell/shell_paths.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <optional>
 
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/names.h"
 #include "platform/search.h"
@@ -48,12 +47,16 @@ std::string JoinName(std::string_view folder, std::string_view name) {
 NameOnDisk LookUpName(std::string_view name) {
   NameOnDisk found;
   found.path = platform::ResolvePath(name);
-  struct stat st {};
-  found.exists = ::stat(found.path.c_str(), &st) == 0;
-  found.directory = found.exists && S_ISDIR(st.st_mode);
-  // The resolved path exists, so asking the platform again costs no folder read.
-  found.readOnly = found.exists && !found.directory && platform::IsReadOnly(found.path);
+  // A resolved path that exists is found again without a read of its folder.
+  const platform::EntryState state = platform::StateOf(found.path);
+  found.exists = state.exists;
+  found.directory = state.directory;
+  found.readOnly = state.readOnly;
   return found;
+}
+
+void RefuseReadOnly(const NameOnDisk& target) {
+  if (target.readOnly) throw InOutError(5);
 }
 
 NamedFiles FindNamedFiles(std::string_view name) {

@@ -28,6 +28,10 @@ struct NameOnDisk {
 };
 NameOnDisk LookUpName(std::string_view name);
 
+// Windows never deletes, replaces or writes into a read-only file. Permission bits do not
+// stop root, so the commands refuse such a file themselves: InOutError 5.
+void RefuseReadOnly(const NameOnDisk& target);
+
 // The files a name on a command line stands for: those a wildcard pattern matches, those in
 // a folder (a name that is a folder, or ends in a separator, stands for FOLDER\*), or the
 // one file named. Hidden files and folders are left out, as cmd leaves them out without

@@ -110,10 +110,14 @@ bool DirectoryExists(std::string_view path) {
   return StatVisible(path, st) && S_ISDIR(st.st_mode);
 }
 
-bool IsReadOnly(std::string_view path) {
+bool IsReadOnly(std::string_view path) { return StateOf(path).readOnly; }
+
+EntryState StateOf(std::string_view path) {
   struct stat st {};
+  if (::stat(ResolvePath(path).c_str(), &st) != 0) return {};
+  const bool directory = S_ISDIR(st.st_mode);
   // Root passes every access() test, so look at the bits themselves.
-  return ::stat(ResolvePath(path).c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+  return {true, directory, !directory && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0};
 }
 
 bool SameContent(std::string_view a, std::string_view b) {

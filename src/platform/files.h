@@ -10,6 +10,14 @@ bool FileExists(std::string_view path);       // files only, hidden ones include
 bool DirectoryExists(std::string_view path);  // folders only
 bool IsReadOnly(std::string_view path);       // no write permission bit for anyone
 
+// What is at a path, from one look: nothing, a folder, or a file, read-only or not.
+struct EntryState {
+  bool exists = false;
+  bool directory = false;
+  bool readOnly = false;
+};
+EntryState StateOf(std::string_view path);
+
 // Both are files holding the same bytes; false when either cannot be read.
 bool SameContent(std::string_view a, std::string_view b);
 
