@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "rbext/run_shell.h"
+#include "rbext/message_hook.h"
 
 namespace vantrel {
 

@@ -9,7 +9,7 @@
 
 #include "engine/job_plan.h"
 #include "engine/session.h"
-#include "rbext/run_shell.h"
+#include "rbext/message_hook.h"
 
 class QCheckBox;
 class QComboBox;

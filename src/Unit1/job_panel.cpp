@@ -24,6 +24,7 @@
 #include "platform/names.h"
 #include "platform/process.h"
 #include "platform/text_file.h"
+#include "rbext/run_shell.h"
 
 namespace vantrel {
 

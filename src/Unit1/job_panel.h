@@ -16,7 +16,7 @@
 #include <string>
 
 #include "engine/job_plan.h"
-#include "rbext/run_shell.h"
+#include "rbext/message_hook.h"
 
 class QCheckBox;
 class QLabel;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
-#include "rbext/run_shell.h"
+#include "rbext/message_hook.h"
 
 namespace vantrel {
 

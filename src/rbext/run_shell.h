@@ -1,13 +1,11 @@
 #pragma once
 // Starts a program on a job script and reports a failure to start it.
-#include <functional>
 #include <string>
 #include <string_view>
 
-namespace vantrel {
+#include "rbext/message_hook.h"
 
-// Where messages for the user go: the window shows them in a box, tests record them.
-using MessageHook = std::function<void(const std::string&)>;
+namespace vantrel {
 
 // Starts `program` with `parameters` (split at blanks) in the current folder and does not
 // wait. "cmd" and "command" name our batch interpreter, vantrel-cmd, beside this program.
