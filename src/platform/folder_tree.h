@@ -11,8 +11,8 @@ namespace vantrel::platform::detail {
 // failure or a dead process, and the next sweep tries again.
 bool RemoveTree(const std::string& posixPath) noexcept;
 
-// Flushes every file and folder below `posixPath`, and the folder itself, to the disk.
-// Raises InOutError.
+// Flushes every file and folder below `posixPath`, and the folder itself, to the disk (with
+// whatever else of that file system waits to be written). Raises InOutError.
 void SyncTree(const std::string& posixPath);
 
 }  // namespace vantrel::platform::detail
