@@ -71,6 +71,20 @@ void WriteAll(int fd, const char* data, std::size_t size) {
   }
 }
 
+void WriteAllAt(int fd, std::uint64_t offset, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::pwrite(fd, data, size, static_cast<off_t>(offset));
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      throw InOutError::FromErrno(errno);
+    }
+    if (written == 0) throw InOutError(101);
+    data += written;
+    size -= static_cast<std::size_t>(written);
+    offset += static_cast<std::uint64_t>(written);
+  }
+}
+
 std::size_t ReadFull(int fd, char* buffer, std::size_t size) {
   std::size_t done = 0;
   while (done < size) {

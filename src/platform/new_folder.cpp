@@ -36,17 +36,7 @@ bool NameTaken(std::string_view name) {
 NewFile::~NewFile() { UniqueFd closing(fd_); }
 
 void NewFile::WriteAt(std::uint64_t offset, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::pwrite(fd_, data, size, static_cast<off_t>(offset));
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      throw InOutError::FromErrno(errno);
-    }
-    if (written == 0) throw InOutError(101);
-    data += written;
-    size -= static_cast<std::size_t>(written);
-    offset += static_cast<std::uint64_t>(written);
-  }
+  detail::WriteAllAt(fd_, offset, data, size);
 }
 
 void NewFile::Finish(std::uint64_t length, std::optional<timespec> modified) {

@@ -45,18 +45,7 @@ void RecordFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t size) {
 
 void RecordFile::WriteAt(std::uint64_t offset, const void* data, std::size_t size) {
   if (fd_ < 0) throw InOutError(103);
-  const auto* in = static_cast<const char*>(data);
-  while (size > 0) {
-    ssize_t written = ::pwrite(fd_, in, size, static_cast<off_t>(offset));
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      throw InOutError::FromErrno(errno);
-    }
-    if (written == 0) throw InOutError(101);
-    in += written;
-    size -= static_cast<std::size_t>(written);
-    offset += static_cast<std::uint64_t>(written);
-  }
+  detail::WriteAllAt(fd_, offset, static_cast<const char*>(data), size);
 }
 
 void RecordFile::Close() {
