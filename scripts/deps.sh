@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Vantrel needs on Debian 12.
 set -euo pipefail
-packages=(cmake g++ clang make qt6-base-dev libjpeg-dev libgtest-dev libgl-dev xvfb xauth)
+packages=(cmake g++ clang make qt6-base-dev libjpeg-dev libgtest-dev libgl-dev xvfb xauth libarchive-dev libarchive-tools)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -17,6 +17,8 @@ struct objectrec {
 constexpr int kMaxPatchFolders = 1024;
 constexpr int kMaxActiveEntries = 1025;
 inline constexpr const char* kScanListFile = "vantrel.scan.tmp";
+// The shape file whose presence makes a folder a patch folder.
+inline constexpr const char* kPatchShapeMask = "????9000.dml";
 
 struct Catalogue {
   Catalogue() { BuildSlotNameTable(slotNames); }

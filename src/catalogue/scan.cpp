@@ -13,7 +13,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr const char* kPatchShapeMask = "????9000.dml";
 constexpr const char* kMarkerMask = "*.aop";
 constexpr int kFirstListedClass = 3;
 // The next scan list is written under this hidden name and then put in place whole. One

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/activate_command.h"
+#include "cli/add_command.h"
 #include "cli/list_commands.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -53,6 +54,8 @@ const std::vector<Command>& Commands() {
       {"activate", "FOLDER SLOT [--fm S,2,3] [--no-run] [--strict]", "install a patch into a slot and list the active patches",
        true, Activate},
       {"deactivate", "ENTRY [--no-run]", "remove an active patch and list the active patches", true, Deactivate},
+      {"add", "ARCHIVE [--name FOLDER]", "unpack the patches of a zip, 7z, rar or tar.gz archive and list the available patches",
+       true, Add},
   };
   return commands;
 }

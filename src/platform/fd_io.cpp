@@ -41,6 +41,13 @@ void WriteAll(int fd, const char* data, std::size_t size) {
   }
 }
 
+void WriteAllAt(int fd, std::uint64_t offset, const char* data, std::size_t size) {
+  const auto write = [&](std::size_t done) {
+    return ::pwrite(fd, data + done, size - done, static_cast<off_t>(offset + done));
+  };
+  if (MoveBytes(size, write) < size) throw InOutError(101);
+}
+
 std::size_t ReadFull(int fd, char* buffer, std::size_t size) {
   return MoveBytes(size, [&](std::size_t done) { return ::read(fd, buffer + done, size - done); });
 }

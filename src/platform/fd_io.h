@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,6 +47,8 @@ std::size_t MoveBytes(std::size_t size, Step step) {
 }
 // Writes every byte; a failure raises InOutError, a write that makes no progress 101.
 void WriteAll(int fd, const char* data, std::size_t size);
+// The same at `offset`, the file position left alone.
+void WriteAllAt(int fd, std::uint64_t offset, const char* data, std::size_t size);
 // Reads until `size` bytes are there or the file ends; returns how many. Raises InOutError.
 std::size_t ReadFull(int fd, char* buffer, std::size_t size);
 // The whole remaining content of a file.

@@ -50,6 +50,16 @@ bool WindowsCanHold(std::string_view name) {
   return true;
 }
 
+bool WindowsCanCreate(std::string_view name) {
+  if (!WindowsCanHold(name) || name.back() == '.' || name.back() == ' ') return false;
+  const std::string_view stem = name.substr(0, name.find('.'));
+  for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
+    if (SameNameIgnoringCase(stem, device)) return false;
+  }
+  const bool numbered = stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9';
+  return !(numbered && (SameNameIgnoringCase(stem.substr(0, 3), "COM") || SameNameIgnoringCase(stem.substr(0, 3), "LPT")));
+}
+
 bool FitsInOneName(std::string_view name) { return name.size() <= NAME_MAX; }
 
 bool IsHiddenName(std::string_view name) { return !name.empty() && name.front() == '.'; }

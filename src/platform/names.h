@@ -14,6 +14,11 @@ bool NtfsNameLess(std::string_view a, std::string_view b);
 // False for a name Windows cannot hold (any of < > : " / \ | ? * or a byte below 32).
 // Such entries are invisible to searches and existence tests.
 bool WindowsCanHold(std::string_view name);
+// False as well for the names Windows keeps for its devices (CON, PRN, AUX, NUL, COM1-9,
+// LPT1-9, with or without an extension, in any letter case) and for a name that ends in a
+// dot or a space, which Windows would cut off: a file we create under such a name could
+// not be reached from the game.
+bool WindowsCanCreate(std::string_view name);
 // False for a name longer than one entry of a folder can be (255 bytes here).
 bool FitsInOneName(std::string_view name);
 // Hidden: a name that starts with ".".

@@ -37,11 +37,7 @@ void RecordFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t size) {
 
 void RecordFile::WriteAt(std::uint64_t offset, const void* data, std::size_t size) {
   if (!fd_.valid()) throw InOutError(103);
-  const auto* in = static_cast<const char*>(data);
-  const auto write = [&](std::size_t done) {
-    return ::pwrite(fd_.get(), in + done, size - done, static_cast<off_t>(offset + done));
-  };
-  if (detail::MoveBytes(size, write) < size) throw InOutError(101);
+  detail::WriteAllAt(fd_.get(), offset, static_cast<const char*>(data), size);
 }
 
 void RecordFile::Close() { fd_.Close(); }

@@ -17,6 +17,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/name_index.h"
+#include "platform/folder_tree.h"
 
 namespace vantrel::platform::detail {
 namespace {
@@ -81,7 +82,10 @@ NewFiles& TheNewFiles() {
   return files;
 }
 
-// Temporaries of jobs that were killed or lost their power; the target of each is intact.
+}  // namespace
+
+// Temporaries of jobs that were killed or lost their power; the target of each is intact,
+// and a folder being filled was never put in place.
 void RemoveStrayTemporaries(const std::string& folder) {
   // Once per folder and process, the folder known by its identity: the same name may be
   // another folder after a change of the current folder.
@@ -100,7 +104,7 @@ void RemoveStrayTemporaries(const std::string& folder) {
     if (writer == 0 || !Gone(writer)) continue;
     const std::string path = JoinPath(folder, entry->d_name);
     FolderChange change(path);
-    if (::unlink(path.c_str()) == 0) change.Removed();
+    if (::unlink(path.c_str()) == 0 || (errno == EISDIR && RemoveTree(path))) change.Removed();
   }
 }
 
@@ -109,8 +113,6 @@ std::string TemporaryName(const std::string& folder) {
   return JoinPath(folder, std::string(kPrefix) + std::to_string(::getpid()) + "-" + std::to_string(counter++) +
                               std::string(kSuffix));
 }
-
-}  // namespace
 
 bool IsOurTemporary(std::string_view name) { return WriterOf(name) != 0; }
 

@@ -8,9 +8,14 @@
 
 namespace vantrel::platform::detail {
 
-// Hidden temporaries of this form are ours: ".vantrel-PID-N.tmp". One left by a process
-// that is gone is removed the first time this process writes into its folder.
+// Hidden temporaries of this form are ours: ".vantrel-PID-N.tmp", files and folders alike.
+// One left by a process that is gone is removed the first time this process writes into
+// its folder.
 bool IsOurTemporary(std::string_view name);
+// A new temporary's path in `folder`, unique within this process.
+std::string TemporaryName(const std::string& folder);
+// The sweep of `folder`'s dead temporaries, once per folder and process.
+void RemoveStrayTemporaries(const std::string& folder);
 
 class ReplacingFile {
  public:

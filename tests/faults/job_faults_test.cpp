@@ -3,8 +3,6 @@
 // the game is written, and a job that did not do all its work says so and leaves no marker.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/mount.h>
-#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +13,7 @@
 #include "game_snapshot.h"
 #include "platform/game_tree.h"
 #include "platform/process.h"
+#include "small_disk.h"
 #include "temp_dir.h"
 
 namespace vantrel::testing {
@@ -63,28 +62,6 @@ void ExpectRoundTripRestores(const FaultGame& game, const Snapshot& original) {
   ASSERT_EQ(removed, 0) << removeErrors;
   ExpectSameFiles(original, game.Files(), kBookkeeping);
 }
-
-// A small file system of its own, so that a copy can run out of space. Needs root.
-class SmallDisk {
- public:
-  explicit SmallDisk(const fs::path& at) : at_(at) {
-    fs::create_directories(at);
-    mounted_ = ::mount("tmpfs", at.c_str(), "tmpfs", 0, "size=32m") == 0;
-  }
-  ~SmallDisk() {
-    if (mounted_) ::umount2(at_.c_str(), MNT_DETACH);
-  }
-  bool Mounted() const { return mounted_; }
-  std::size_t Free() const {
-    struct statvfs st {};
-    ::statvfs(at_.c_str(), &st);
-    return static_cast<std::size_t>(st.f_bavail) * st.f_frsize;
-  }
-
- private:
-  fs::path at_;
-  bool mounted_ = false;
-};
 
 struct DiskFullCase {
   const char* what;

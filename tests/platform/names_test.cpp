@@ -36,6 +36,15 @@ TEST(Names, WindowsCannotHoldReservedCharactersOrControlBytes) {
   EXPECT_FALSE(IsHiddenName("a.b"));
 }
 
+TEST(Names, WindowsCannotCreateDeviceNamesOrNamesEndingInADotOrASpace) {
+  for (const char* bad : {"CON", "con", "Nul.txt", "aux.tar.gz", "PRN", "COM1", "lpt9.dml", "name.", "name ", "a:b", ""}) {
+    EXPECT_FALSE(WindowsCanCreate(bad)) << bad;
+  }
+  for (const char* good : {"CONSOLE", "COM0", "COM10", "LPT", "xNUL", "0305 FE2b Fighter", ".hidden", "a.b"}) {
+    EXPECT_TRUE(WindowsCanCreate(good)) << good;
+  }
+}
+
 TEST(Names, SplitLastComponent) {
   auto parts = SplitLastComponent("Simpatch\\0309 plane\\model.aop");
   EXPECT_EQ(parts.folder, "Simpatch\\0309 plane");

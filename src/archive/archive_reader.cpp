@@ -1,0 +1,92 @@
+#include "archive/archive_reader.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <cerrno>
+#include <new>
+
+#include "platform/errors.h"
+#include "platform/names.h"
+
+namespace vantrel::archive {
+namespace {
+
+// Large enough that the file is read in few calls; the decompressors keep their own buffers.
+constexpr std::size_t kReadBlock = std::size_t{1} << 20;
+
+ArchiveEntry::Kind KindOf(archive_entry* entry) {
+  // A hard link is recorded as a file that shares another's bytes: it names a target.
+  if (archive_entry_hardlink(entry) != nullptr) return ArchiveEntry::Kind::Link;
+  switch (archive_entry_filetype(entry)) {
+    case AE_IFDIR: return ArchiveEntry::Kind::Folder;
+    case AE_IFREG: return ArchiveEntry::Kind::File;
+    case AE_IFLNK: return ArchiveEntry::Kind::Link;
+    default: return ArchiveEntry::Kind::Other;
+  }
+}
+
+}  // namespace
+
+std::string UnreadableText(std::string_view archiveName, std::string_view why) {
+  return std::string(archiveName) + " cannot be read: " + std::string(why);
+}
+
+ArchiveReader::ArchiveReader(std::string_view path)
+    : archive_(archive_read_new()), name_(platform::SplitLastComponent(path).name) {
+  if (!archive_) throw std::bad_alloc();
+  ::archive* a = archive_.get();
+  archive_read_support_filter_all(a);
+  for (auto support : {archive_read_support_format_zip, archive_read_support_format_7zip,
+                       archive_read_support_format_rar, archive_read_support_format_rar5,
+                       archive_read_support_format_tar}) {
+    support(a);
+  }
+  const std::string resolved = platform::ResolvePath(path);
+  if (archive_read_open_filename(a, resolved.c_str(), kReadBlock) != ARCHIVE_OK) {
+    const int err = archive_errno(a);
+    // A file that is not there or may not be read is the system's failure, not the archive's.
+    // libarchive gives EILSEQ for a format it does not know and EINVAL for its own misuse.
+    if (err > 0 && err != EILSEQ && err != EINVAL) throw InOutError(InOutError::CodeForErrno(err), name_);
+    Fail();
+  }
+}
+
+void ArchiveReader::Free::operator()(::archive* a) const { archive_read_free(a); }
+
+void ArchiveReader::Fail() const {
+  const char* why = archive_error_string(archive_.get());
+  throw Error(UnreadableText(name_, why != nullptr ? why : "damaged or cut short"));
+}
+
+std::optional<ArchiveEntry> ArchiveReader::Next() {
+  archive_entry* entry = nullptr;
+  const int status = archive_read_next_header(archive_.get(), &entry);
+  if (status == ARCHIVE_EOF) return std::nullopt;
+  // A warning (an odd time stamp, an unknown extension field) still gives a whole entry.
+  if (status != ARCHIVE_OK && status != ARCHIVE_WARN) Fail();
+  const char* path = archive_entry_pathname(entry);
+  if (path == nullptr) path = archive_entry_pathname_utf8(entry);
+  if (path == nullptr) throw Error(UnreadableText(name_, "an entry's name cannot be read"));
+  ArchiveEntry result{path, KindOf(entry), std::nullopt, std::nullopt};
+  if (result.kind == ArchiveEntry::Kind::File && archive_entry_size_is_set(entry)) {
+    result.size = static_cast<std::uint64_t>(archive_entry_size(entry));
+  }
+  if (archive_entry_mtime_is_set(entry)) {
+    result.modified = timespec{archive_entry_mtime(entry), archive_entry_mtime_nsec(entry)};
+  }
+  return result;
+}
+
+bool ArchiveReader::ReadBlock(const char*& data, std::size_t& size, std::uint64_t& offset) {
+  const void* block = nullptr;
+  la_int64_t at = 0;
+  const int status = archive_read_data_block(archive_.get(), &block, &size, &at);
+  if (status == ARCHIVE_EOF) return false;
+  if (status != ARCHIVE_OK && status != ARCHIVE_WARN) Fail();
+  data = static_cast<const char*>(block);
+  offset = static_cast<std::uint64_t>(at);
+  return true;
+}
+
+}  // namespace vantrel::archive
