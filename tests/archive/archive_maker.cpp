@@ -66,7 +66,7 @@ std::uint32_t Crc32(std::string_view bytes) {
   return ~crc;
 }
 
-void Put(std::string& out, std::uint32_t value, int bytes) {
+void Put(std::string& out, std::uint64_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
