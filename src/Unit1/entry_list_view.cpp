@@ -1,6 +1,8 @@
 #include "Unit1/entry_list_view.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
@@ -26,6 +28,17 @@ class FixedHeightDelegate : public QStyledItemDelegate {
  private:
   int height_;
 };
+
+// The local files of a drag, or none when it carries anything else.
+std::vector<std::string> LocalFiles(const QMimeData* data) {
+  std::vector<std::string> files;
+  if (!data || !data->hasUrls()) return files;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) return {};
+    files.push_back(FromQt(url.toLocalFile()));
+  }
+  return files;
+}
 
 }  // namespace
 
@@ -70,6 +83,27 @@ void EntryListView::SetKeyHandler(std::vector<int> keys, std::function<void()> h
 }
 
 EntryListView::~EntryListView() { list_.SetListener(nullptr); }
+
+void EntryListView::SetDropHandler(std::function<void(const std::vector<std::string>&)> handler) {
+  dropped_ = std::move(handler);
+  setAcceptDrops(true);
+  setDropIndicatorShown(false);
+}
+
+void EntryListView::dragEnterEvent(QDragEnterEvent* event) {
+  if (dropped_ && !LocalFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void EntryListView::dragMoveEvent(QDragMoveEvent* event) {
+  if (dropped_ && !LocalFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void EntryListView::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> files = LocalFiles(event->mimeData());
+  if (!dropped_ || files.empty()) return;
+  event->acceptProposedAction();
+  dropped_(files);
+}
 
 void EntryListView::SetFilter(std::string filter) {
   filter_ = std::move(filter);

@@ -39,6 +39,8 @@ class EntryListView : public QListView {
   void SetClickHandler(std::function<void()> handler) { clicked_ = std::move(handler); }
   // Run instead of the list's own use of these keys (Qt::Key values), without modifiers.
   void SetKeyHandler(std::vector<int> keys, std::function<void()> handler);
+  // Takes the local files dropped on the list (a drop of anything else is refused).
+  void SetDropHandler(std::function<void(const std::vector<std::string>&)> handler);
   // Shows only the entries `filter` is part of (all of them for ""). The entry list keeps
   // them all, and its selection: what is picked stays picked while it is out of view.
   void SetFilter(std::string filter);
@@ -47,6 +49,9 @@ class EntryListView : public QListView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void ShowList();
@@ -57,6 +62,7 @@ class EntryListView : public QListView {
   EntryList& list_;
   EntryListModel model_;
   std::function<void()> clicked_;
+  std::function<void(const std::vector<std::string>&)> dropped_;
   bool pressedOnEntry_ = false;
   std::vector<std::pair<std::vector<int>, std::function<void()>>> keyHandlers_;
   std::string filter_;

@@ -32,7 +32,11 @@ void TForm1::ShowMessage(const std::string& text) const {
 }
 
 void TForm1::Handle(void (TForm1::*handler)()) {
-  RunHandler([this](const std::string& text) { ShowMessage(text); }, [this, handler] { (this->*handler)(); });
+  Handle([this, handler] { (this->*handler)(); });
+}
+
+void TForm1::Handle(const std::function<void()>& handler) {
+  RunHandler([this](const std::string& text) { ShowMessage(text); }, handler);
   // Any handler may have scanned or listed again, and one that failed may have got that far.
   ShowUnlisted();
 }
@@ -43,6 +47,7 @@ void TForm1::ConnectEvents() {
   };
   onClick(Button1, &TForm1::refreshpatches);
   onClick(Button2, &TForm1::getactivepatch);
+  onClick(AddArchive, &TForm1::addArchive);
   onClick(FMDMavail, &TForm1::FMDMavailClick);
   onClick(CheckBox1, &TForm1::chgFMYesNo);
   onClick(CheckBox2, &TForm1::CheckBox2Click);
@@ -66,6 +71,10 @@ void TForm1::ConnectEvents() {
     Handle(&TForm1::getactivepatch);
   });
   onKeys(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+  onKeys(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { Handle(&TForm1::addArchive); });
+  ListBox1->SetDropHandler([this](const std::vector<std::string>& files) {
+    for (const std::string& file : files) Handle([this, &file] { AddPatchArchive(file); });
+  });
   onKeys(QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
     QLineEdit* filter = ListBox2->hasFocus() || SlotFilter->hasFocus() ? SlotFilter : PatchFilter;
     filter->setFocus(Qt::ShortcutFocusReason);

@@ -5,6 +5,7 @@
 // leave the work to the catalogue and the engine.
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 #include "engine/job_plan.h"
@@ -55,6 +56,10 @@ class TForm1 : public QWidget {
   void CheckBox4Click();
   void FMDMavailClick();
   void pathChange();
+  void addArchive();  // "Add patch from archive...": a file dialog, then AddPatchArchive
+  // Unpacks a patch of the archive into the working folder (asking which, when it holds
+  // several, and for another name when its own is taken) and picks the new patch.
+  void AddPatchArchive(const std::string& archivePath);
 
   // Controls, by their layout names.
   QLabel* Label1 = nullptr;
@@ -65,6 +70,7 @@ class TForm1 : public QWidget {
   QComboBox* path = nullptr;
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;
+  QPushButton* AddArchive = nullptr;  // ours: beside Refresh Patch list
   EntryListView* ListBox1 = nullptr;
   EntryListView* ListBox2 = nullptr;
   EntryListView* ListBox3 = nullptr;
@@ -101,6 +107,7 @@ class TForm1 : public QWidget {
   // window is up, maximised again when it was left maximised.
   void PlaceWindow();
   void Handle(void (TForm1::*handler)());
+  void Handle(const std::function<void()>& handler);
   void ShowMessage(const std::string& text) const;
   void MarkOwnModelFiles();
   void ShowPreview(const std::string& folder);

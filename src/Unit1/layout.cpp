@@ -133,6 +133,9 @@ void TForm1::BuildLayout() {
 
   Button1 = PlaceText<QPushButton>(content_, "Button1", {64, 48, 169, 33}, "Refresh &Patch list");
   Button2 = PlaceText<QPushButton>(content_, "Button2", {616, 48, 153, 33}, "Refresh ac&tive patch list");
+  // Beside Refresh Patch list, in the row the reference layout leaves empty there.
+  AddArchive = PlaceText<QPushButton>(content_, "AddArchive", {248, 48, 161, 33}, "Add patch from arc&hive…");
+  AddArchive->setToolTip("Unpack a downloaded .zip, .7z, .rar or .tar.gz patch into the working folder (Ctrl+O)");
   Label1 = PlaceText<QLabel>(content_, "Label1", {96, 88, 84, 13}, "Available patches");
   Label2 = PlaceText<QLabel>(content_, "Label2", {352, 88, 77, 13}, "Destination slots");
   Label3 = PlaceText<QLabel>(content_, "Label3", {648, 88, 71, 13}, "Active patches");
@@ -205,7 +208,7 @@ void TForm1::BuildLayout() {
   // right, the combination and its model controls, the two jobs, then the notes below.
   QWidget* previous = nullptr;
   for (QWidget* next : std::initializer_list<QWidget*>{
-           path, Button1, Button2, PatchFilter, ListBox1, SlotFilter, ListBox2, ListBox3, FMDMavail, Edit1, CheckBox1, CheckBox2, CheckBox3,
+           path, Button1, AddArchive, Button2, PatchFilter, ListBox1, SlotFilter, ListBox2, ListBox3, FMDMavail, Edit1, CheckBox1, CheckBox2, CheckBox3,
            CheckBox4, v, Button4, ScrollBox1, Notes, Jobs->console, Readme, Jobs->continueButton,
            Jobs->continueOnItsOwn, Jobs->inTerminal, Jobs->openLog}) {
     if (previous) setTabOrder(previous, next);

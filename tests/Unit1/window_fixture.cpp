@@ -92,13 +92,18 @@ void WindowTest::RunScript(const std::string& name) {
   platform::RunProgramAndWait(ShellExecutableFor("cmd"), {"/C", name});
 }
 
-BoxAnswerer::BoxAnswerer(std::function<void(QMessageBox&)> answer) : timer_(new QTimer) {
+ModalAnswerer::ModalAnswerer(std::function<void(QWidget&)> answer) : timer_(new QTimer) {
   QObject::connect(timer_, &QTimer::timeout, [answer = std::move(answer)] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) answer(*box);
+    if (QWidget* dialog = QApplication::activeModalWidget()) answer(*dialog);
   });
   timer_->start(10);
 }
 
-BoxAnswerer::~BoxAnswerer() { delete timer_; }
+ModalAnswerer::~ModalAnswerer() { delete timer_; }
+
+BoxAnswerer::BoxAnswerer(std::function<void(QMessageBox&)> answer)
+    : ModalAnswerer([answer = std::move(answer)](QWidget& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) answer(*box);
+      }) {}
 
 }  // namespace vantrel::testing

@@ -23,17 +23,23 @@ class QMessageBox;
 
 namespace vantrel::testing {
 
-// While it lives, every message box the window brings up is handed to `answer`, which
-// reads it and closes it; the box's own event loop runs the checks.
-class BoxAnswerer {
+// While it lives, every modal dialog the window brings up is handed to `answer`, which
+// reads it and closes it; the dialog's own event loop runs the checks.
+class ModalAnswerer {
  public:
-  explicit BoxAnswerer(std::function<void(QMessageBox&)> answer);
-  ~BoxAnswerer();
-  BoxAnswerer(const BoxAnswerer&) = delete;
-  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+  explicit ModalAnswerer(std::function<void(QWidget&)> answer);
+  ~ModalAnswerer();
+  ModalAnswerer(const ModalAnswerer&) = delete;
+  ModalAnswerer& operator=(const ModalAnswerer&) = delete;
 
  private:
   QTimer* timer_;
+};
+
+// The same for message boxes.
+class BoxAnswerer : public ModalAnswerer {
+ public:
+  explicit BoxAnswerer(std::function<void(QMessageBox&)> answer);
 };
 
 class WindowTest : public ::testing::Test {

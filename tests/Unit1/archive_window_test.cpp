@@ -1,0 +1,151 @@
+// Patches added from archives through the window: the file dialog (Ctrl+O), a drop on
+// Available patches, the questions for one of several patches and for a taken name, the
+// progress of a large archive and its cancel.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QTest>
+#include <QUrl>
+
+#include "Unit1/qt_text.h"
+#include "archive_fixture.h"
+#include "catalogue/list_line.h"
+#include "window_fixture.h"
+
+namespace vantrel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ArchiveWindowTest : public WindowTest {
+ protected:
+  // downloads/NAME.zip beside the game, holding `entries`.
+  std::string Download(const std::string& name, const std::vector<Entry>& entries) {
+    const fs::path file = temp_.path() / "downloads" / (name + ".zip");
+    fs::create_directories(file.parent_path());
+    MakeArchive(file, Format::Zip, entries);
+    return file.string();
+  }
+  void Drop(const std::string& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(ToQt(file))});
+    QWidget* viewport = Find<QListView>("ListBox1")->viewport();
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+  }
+  std::set<std::string> WorkFolder() const { return ArchiveFixture::Listing(Work()); }
+  std::string Edit1() const { return FromQt(Find<QLineEdit>("Edit1")->text()); }
+
+  const std::vector<Entry> kBigGun = {{"Big Gun/06209000.dml", "shape"}, {"Big Gun/0620tex1.bmp", "texture"}};
+};
+
+TEST_F(ArchiveWindowTest, CtrlOAddsThePatchOfTheArchiveChosenAndPicksIt) {
+  const std::string zip = Download("big-gun-v2", {{"big-gun-v2/readme.txt", "read me"}, kBigGun[0], kBigGun[1]});
+  std::vector<std::string> titles;
+  ModalAnswerer answer([&](QWidget& dialog) {
+    auto* files = qobject_cast<QFileDialog*>(&dialog);
+    if (!files) return;
+    titles.push_back(FromQt(files->windowTitle()));
+    files->selectFile(ToQt(zip));
+    static_cast<QDialog*>(files)->accept();  // public as a QDialog
+  });
+  QTest::keyClick(Find<QWidget>("ListBox2"), Qt::Key_O, Qt::ControlModifier);
+  ASSERT_TRUE(messages_.empty()) << messages_.front();
+  EXPECT_EQ(titles, std::vector<std::string>{"Add patch from archive"});
+  EXPECT_EQ(temp_.read("game/Simpatch/Big Gun/0620tex1.bmp"), "texture");
+  EXPECT_EQ(Shown("ListBox1").size(), 5u);
+  EXPECT_EQ(Highlighted("ListBox1"), "0620 Big Gun");
+  EXPECT_TRUE(Edit1().starts_with("0620 Big Gun ==> ")) << Edit1();
+}
+
+// Several patches: the window asks which; a taken name: it asks for another, and a cancel of
+// either question writes nothing.
+TEST_F(ArchiveWindowTest, ADropAsksWhichPatchAndAnotherNameForATakenOne) {
+  const std::string zip =
+      Download("tanks", {{"pack/Big Tank/060E9000.dml", "new tank"}, {"pack/Small Tank/06109000.dml", "small"}});
+  const std::set<std::string> before = WorkFolder();
+  const struct {
+    const char* which;  // the choice among the patches, nullptr to cancel
+    const char* name;   // the other name asked for, nullptr to cancel
+    const char* added;  // the folder added, nullptr for none
+  } kRounds[] = {
+      {nullptr, nullptr, nullptr},
+      {"060E Big Tank   (pack/Big Tank)", nullptr, nullptr},
+      {"060E Big Tank   (pack/Big Tank)", "Big Tank 2", "Big Tank 2"},
+      {"0610 Small Tank   (pack/Small Tank)", nullptr, "Small Tank"},
+  };
+  for (const auto& round : kRounds) {
+    SCOPED_TRACE(round.which ? round.which : "cancel");
+    std::vector<std::string> asked;
+    ModalAnswerer answer([&](QWidget& dialog) {
+      auto* question = qobject_cast<QInputDialog*>(&dialog);
+      if (!question) return;
+      asked.push_back(FromQt(question->labelText()));
+      const bool choice = !question->comboBoxItems().isEmpty();
+      const char* reply = choice ? round.which : round.name;
+      if (!reply) return question->reject();
+      question->setTextValue(reply);
+      question->accept();
+    });
+    Drop(zip);
+    ASSERT_TRUE(messages_.empty()) << messages_.front();
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.front(), "tanks.zip holds 2 patches. Add which?");
+    if (round.which && std::string(round.which).starts_with("060E")) {
+      ASSERT_EQ(asked.size(), 2u);
+      EXPECT_EQ(asked[1], "There is already a file or folder named Big Tank in the working folder.\nAdd the patch as:");
+    }
+    if (!round.added) {
+      EXPECT_EQ(WorkFolder(), before);
+      continue;
+    }
+    EXPECT_TRUE(fs::is_directory(Work() / round.added));
+    EXPECT_EQ(LineName(session_.cat.ListBox1.SelectedText()), round.added);
+  }
+  EXPECT_EQ(temp_.read("game/Simpatch/Big Tank 2/060E9000.dml"), "new tank");
+  EXPECT_EQ(temp_.read("game/Simpatch/Small Tank/06109000.dml"), "small");
+}
+
+TEST_F(ArchiveWindowTest, AnArchiveWithoutAPatchIsReportedAndAddsNothing) {
+  const std::string zip = Download("pictures", {{"shots/one.jpg", "jpeg"}});
+  const std::set<std::string> before = WorkFolder();
+  Drop(zip);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0], "pictures.zip holds no patch (no ????9000.dml file)");
+  EXPECT_EQ(WorkFolder(), before);
+}
+
+// A large patch shows its progress; a cancel stops the unpacking and leaves nothing behind.
+TEST_F(ArchiveWindowTest, ALargeArchiveShowsItsProgressAndItsCancelLeavesNothing) {
+  const std::string zip = Download("huge", {{"Huge/06209000.dml", "shape"}, {"Huge/0620.vol", Varied(21 << 20, 7)}});
+  const std::set<std::string> before = WorkFolder();
+  bool shown = false;
+  QTimer cancel;
+  QObject::connect(&cancel, &QTimer::timeout, [&] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* progress = qobject_cast<QProgressDialog*>(window);
+      if (!progress || !progress->isVisible()) continue;
+      shown = true;
+      progress->cancel();
+    }
+  });
+  cancel.start(5);
+  Drop(zip);
+  cancel.stop();
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
+  EXPECT_EQ(WorkFolder(), before);
+}
+
+}  // namespace
+}  // namespace vantrel::testing
