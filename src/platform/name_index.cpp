@@ -36,10 +36,6 @@ std::optional<FolderStamp> StampAt(int dirFd, const char* path, int flags) {
   return stamp;
 }
 
-std::optional<FolderStamp> StampOf(const std::string& folder) {
-  return StampAt(AT_FDCWD, folder.empty() ? "." : folder.c_str(), 0);
-}
-
 std::string UpperCased(std::string_view name) {
   std::string key(name);
   for (char& c : key) c = UpperAscii(c);
@@ -172,6 +168,10 @@ NameIndex& TheIndex() {
 }
 
 }  // namespace
+
+std::optional<FolderStamp> StampOf(const std::string& folder) {
+  return StampAt(AT_FDCWD, folder.empty() ? "." : folder.c_str(), 0);
+}
 
 std::optional<std::string> FindCaseVariant(const std::string& folder, std::string_view name) {
   return TheIndex().Find(folder, name);

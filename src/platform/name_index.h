@@ -38,6 +38,9 @@ struct FolderStamp {
   bool operator==(const FolderStamp&) const = default;
 };
 
+// The stamp of `folder` ("" being the current folder) as it is now; none when it cannot be read.
+std::optional<FolderStamp> StampOf(const std::string& folder);
+
 // One entry the platform adds to or removes from a folder. Made before the change, so the
 // folder's stamp from before can be compared with the index's; told the outcome after it.
 // Without a word (a failed change) the index keeps its stamp, which then still holds or

@@ -89,13 +89,17 @@ NewFiles& TheNewFiles() {
 void RemoveStrayTemporaries(const std::string& folder) {
   // Once per folder and process, the folder known by its identity: the same name may be
   // another folder after a change of the current folder.
+  // Its birth time tells it from a removed folder whose inode number it took over.
   static std::mutex mutex;
-  static std::set<std::pair<dev_t, ino_t>> swept;
-  struct stat st {};
-  if (::stat(folder.empty() ? "." : folder.c_str(), &st) != 0) return;
+  static std::vector<FolderStamp> swept;
+  const std::optional<FolderStamp> stamp = StampOf(folder);
+  if (!stamp) return;
   {
     std::lock_guard lock(mutex);
-    if (!swept.insert({st.st_dev, st.st_ino}).second) return;
+    for (const FolderStamp& done : swept) {
+      if (done.SameFolder(*stamp)) return;
+    }
+    swept.push_back(*stamp);
   }
   DirHandle dir = OpenDir(folder);
   if (!dir) return;
