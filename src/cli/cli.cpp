@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/folder_lock.h"
 #include "platform/process.h"
+#include "vantrel_version.h"
 
 namespace vantrel::cli {
 
@@ -26,7 +27,8 @@ void PrintHelp(std::ostream& out) {
   }
   out << "\nOptions:\n"
       << "  -C DIR                            use DIR as the working folder\n"
-      << "  -h, --help                        show this help\n";
+      << "  -h, --help                        show this help\n"
+      << "  --version                         show the version\n";
 }
 
 // "76 patch folders were not listed (at most 1024 are)."
@@ -68,6 +70,10 @@ int RunCommandLine(Session& session, const std::vector<std::string>& args, std::
       const std::string& arg = args[i];
       if (arg == "-h" || arg == "--help") {
         PrintHelp(out);
+        return 0;
+      }
+      if (arg == "--version") {
+        out << VersionLine(kProgram);
         return 0;
       }
       if (arg == "-C") {

@@ -10,12 +10,38 @@
 #include "cmdshell/batch_interpreter.h"
 #include "platform/game_tree.h"
 #include "platform/names.h"
+#include "vantrel_version.h"
+
+namespace {
+
+constexpr char kProgram[] = "vantrel-cmd";
+constexpr char kUsage[] = "Usage: vantrel-cmd /C SCRIPT [ARGUMENTS...]\n";
+
+void PrintHelp(std::ostream& out) {
+  out << kUsage
+      << "Runs the batch job SCRIPT in the current folder, for the commands Vantrel's job scripts\n"
+         "use, the way the Windows command shell runs them. Exits with 0 when every command did\n"
+         "its work, otherwise with 1 after naming the lines that failed.\n\n"
+         "  /C SCRIPT [ARGUMENTS...]  run SCRIPT; ARGUMENTS are its %1, %2, ...\n"
+         "  /?, -h, --help            show this help\n"
+         "  --version                 show the version\n";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace vantrel::cmdshell;
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && (args[0] == "/?" || args[0] == "-h" || args[0] == "--help")) {
+    PrintHelp(std::cout);
+    return 0;
+  }
+  if (args.size() == 1 && args[0] == "--version") {
+    std::cout << vantrel::VersionLine(kProgram);
+    return 0;
+  }
   if (args.size() < 2 || !vantrel::platform::SameNameIgnoringCase(args[0], "/C")) {
-    std::cerr << "Usage: vantrel-cmd /C SCRIPT [ARGUMENTS...]\n";
+    std::cerr << kUsage;
     return 1;
   }
   // A job changes the game's files and nothing else, whatever a link in the game points at.
