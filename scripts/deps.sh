@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building and testing Vantrel needs on Debian 12.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libjpeg-dev libgtest-dev libgl-dev xvfb xauth)
+# clang is the sanitizer build's compiler and builds the fuzz targets; dpkg-dev computes the
+# .deb's dependencies; desktop-file-utils and appstream validate the installed menu entry and
+# metainfo.
+packages=(cmake g++ clang make qt6-base-dev libjpeg-dev libgtest-dev libgl-dev xvfb xauth
+          dpkg-dev desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-# clang builds the fuzz targets when it is there; it is optional.
 [ "${#missing[@]}" -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
