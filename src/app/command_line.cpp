@@ -24,14 +24,7 @@ void PrintHelp(std::ostream& out) {
 
 std::optional<int> AnswerHelpOrVersion(const std::vector<std::string>& args, std::ostream& out) {
   for (const std::string& arg : args) {
-    if (arg == "-h" || arg == "--help") {
-      PrintHelp(out);
-      return 0;
-    }
-    if (arg == "--version") {
-      out << VersionLine(kProgram);
-      return 0;
-    }
+    if (AnswerInfoOption(arg, kProgram, PrintHelp, out)) return 0;
   }
   return std::nullopt;
 }

@@ -68,14 +68,7 @@ int RunCommandLine(Session& session, const std::vector<std::string>& args, std::
     std::string folder;
     for (; i < args.size(); ++i) {
       const std::string& arg = args[i];
-      if (arg == "-h" || arg == "--help") {
-        PrintHelp(out);
-        return 0;
-      }
-      if (arg == "--version") {
-        out << VersionLine(kProgram);
-        return 0;
-      }
+      if (AnswerInfoOption(arg, kProgram, PrintHelp, out)) return 0;
       if (arg == "-C") {
         if (++i == args.size()) throw UsageError("option -C needs a folder");
         folder = args[i];

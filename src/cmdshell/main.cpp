@@ -32,12 +32,9 @@ void PrintHelp(std::ostream& out) {
 int main(int argc, char** argv) {
   using namespace vantrel::cmdshell;
   const std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.size() == 1 && (args[0] == "/?" || args[0] == "-h" || args[0] == "--help")) {
-    PrintHelp(std::cout);
-    return 0;
-  }
-  if (args.size() == 1 && args[0] == "--version") {
-    std::cout << vantrel::VersionLine(kProgram);
+  // "/?" as the Windows command shell takes it, besides the options of our other programs.
+  if (args.size() == 1 && (vantrel::AnswerInfoOption(args[0] == "/?" ? "--help" : args[0], kProgram, PrintHelp,
+                                                     std::cout))) {
     return 0;
   }
   if (args.size() < 2 || !vantrel::platform::SameNameIgnoringCase(args[0], "/C")) {
