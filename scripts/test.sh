@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Vantrel twice (plain with GCC, and with clang and the address and undefined-behaviour
-# sanitizers) and runs the whole test suite in both builds; warnings are errors in both.
+# sanitizers) and runs the whole test suite in both builds; warnings are errors in both. The
+# plain build is also installed and packed, and the package checked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -10,6 +11,10 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# What a player gets from that build: the install tree, both validators on its desktop files,
+# and the .deb CPack makes of it, extracted and run.
+scripts/check-package.sh build
 
 # A short run of the fuzz targets for the line parser and the wildcard matcher (needs clang).
 scripts/fuzz.sh

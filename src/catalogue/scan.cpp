@@ -43,6 +43,17 @@ void WriteScanList(const Catalogue& cat) {
 
 }  // namespace
 
+std::string PatchShapeIn(const std::string& folder) {
+  return platform::FindFirstName(folder + "\\" + kPatchShapeMask, platform::Admit::Files);
+}
+
+bool HoldsPatchFolder() {
+  for (const auto& entry : platform::FindEntries("*", platform::Admit::Folders)) {
+    if (!PatchShapeIn(entry.name).empty()) return true;
+  }
+  return false;
+}
+
 void ScanPatchFolders(Catalogue& cat) {
   platform::FolderLock lock;
   cat.objectTable.clear();
@@ -50,7 +61,7 @@ void ScanPatchFolders(Catalogue& cat) {
   // The search admits folders and files alike; files are never patch folders, so they are
   // left out at the search rather than sorted with the folders and skipped here.
   for (const auto& entry : platform::FindEntries("*", platform::Admit::Folders)) {
-    const std::string shape = platform::FindFirstName(entry.name + "\\" + kPatchShapeMask, platform::Admit::Files);
+    const std::string shape = PatchShapeIn(entry.name);
     if (shape.empty()) continue;
     // Past the cap the folders are still looked at, so that the user can be told how many
     // the list leaves out.

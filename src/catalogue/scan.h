@@ -1,7 +1,16 @@
 #pragma once
+#include <string>
+
 #include "catalogue/catalogue.h"
 
 namespace vantrel {
+
+// The "????9000.dml" shape file that makes `folder` (relative to the current folder) a patch
+// folder, "" when it holds none.
+std::string PatchShapeIn(const std::string& folder);
+
+// Whether the current folder holds at least one patch folder.
+bool HoldsPatchFolder();
 
 // Finds the patch folders of the current folder, records them in objectTable, rewrites
 // the scan list file and refreshes Active patches.

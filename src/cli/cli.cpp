@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/folder_lock.h"
 #include "platform/process.h"
+#include "vantrel_version.h"
 
 namespace vantrel::cli {
 
@@ -27,7 +28,8 @@ void PrintHelp(std::ostream& out) {
   }
   out << "\nOptions:\n"
       << "  -C DIR                            use DIR as the working folder\n"
-      << "  -h, --help                        show this help\n";
+      << "  -h, --help                        show this help\n"
+      << "  --version                         show the version\n";
 }
 
 // "76 patch folders were not listed (at most 1024 are)."
@@ -69,10 +71,7 @@ int RunCommandLine(Session& session, const std::vector<std::string>& args, std::
     std::string folder;
     for (; i < args.size(); ++i) {
       const std::string& arg = args[i];
-      if (arg == "-h" || arg == "--help") {
-        PrintHelp(out);
-        return 0;
-      }
+      if (AnswerInfoOption(arg, kProgram, PrintHelp, out)) return 0;
       if (arg == "-C") {
         if (++i == args.size()) throw UsageError("option -C needs a folder");
         folder = args[i];

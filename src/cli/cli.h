@@ -3,18 +3,13 @@
 // and headless use.
 #include <functional>
 #include <iosfwd>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "engine/session.h"
+#include "platform/errors.h"  // UsageError, raised by the commands
 
 namespace vantrel::cli {
-
-// A mistake in how the program was called: printed with the usage hint, exit status 2.
-struct UsageError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
 
 struct Command {
   const char* name;

@@ -12,17 +12,41 @@
 #include "platform/game_tree.h"
 #include "platform/job_status.h"
 #include "platform/names.h"
+#include "vantrel_version.h"
+
+namespace {
+
+constexpr char kProgram[] = "vantrel-cmd";
+constexpr char kUsage[] = "Usage: vantrel-cmd /C SCRIPT [ARGUMENTS...]\n";
+
+void PrintHelp(std::ostream& out) {
+  out << kUsage
+      << "Runs the batch job SCRIPT in the current folder, for the commands Vantrel's job scripts\n"
+         "use, the way the Windows command shell runs them. Exits with 0 when every command did\n"
+         "its work, otherwise with 1 after naming the lines that failed.\n\n"
+         "  /C SCRIPT [ARGUMENTS...]  run SCRIPT; ARGUMENTS are its %1, %2, ...\n"
+         "  /?, -h, --help            show this help\n"
+         "  --version                 show the version\n";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace vantrel::cmdshell;
   std::vector<std::string> args(argv + 1, argv + argc);
+  // "/?" as the Windows command shell takes it, besides the options of our other programs.
+  if (args.size() == 1 && (vantrel::AnswerInfoOption(args[0] == "/?" ? "--help" : args[0], kProgram, PrintHelp,
+                                                     std::cout))) {
+    return 0;
+  }
+  // For the window that started the job in a terminal window; not for users, so not in the help.
   std::string statusFile;
   if (args.size() >= 2 && args[0] == "--status-file") {
     statusFile = args[1];
     args.erase(args.begin(), args.begin() + 2);
   }
   if (args.size() < 2 || !vantrel::platform::SameNameIgnoringCase(args[0], "/C")) {
-    std::cerr << "Usage: vantrel-cmd /C SCRIPT [ARGUMENTS...]\n";
+    std::cerr << kUsage;
     if (!statusFile.empty()) vantrel::platform::WriteJobEnded(statusFile, 1);
     return 1;
   }

@@ -59,6 +59,13 @@ void TransferModelRecords(Job& job, bool restore, RecordPair pair) {
   MoveRecords(moves);
 }
 
+bool HoldsModelFile() {
+  for (const ModelFile& file : kModelFiles) {
+    if (platform::FileExists(file.name)) return true;
+  }
+  return false;
+}
+
 void TransferModelRecords(Job& job, bool restore) {
   TransferModelRecords(job, restore, RecordPair{job.s.sourceIndex, job.s.targetIndex});
 }

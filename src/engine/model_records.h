@@ -20,6 +20,9 @@ struct RecordPair {
 // puts the records changed so far back. Raises InOutError naming the file.
 void TransferModelRecords(Job& job, bool restore, RecordPair pair);
 
+// Whether the current folder holds at least one of the model files.
+bool HoldsModelFile();
+
 // The pair of the last activation (sourceIndex, targetIndex).
 void TransferModelRecords(Job& job, bool restore);
 

@@ -38,6 +38,13 @@ class ListIndexError : public Error {
   explicit ListIndexError(int index);
 };
 
+// A mistake in how a program was called: the program prints it with a hint at its --help and
+// exits with status 2.
+class UsageError : public Error {
+ public:
+  using Error::Error;
+};
+
 // An index outside a text or table.
 class RangeError : public Error {
  public:

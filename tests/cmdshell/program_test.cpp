@@ -5,45 +5,25 @@
 #include <unistd.h>
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
 #include <future>
 
 #include "cmdshell/console.h"
+#include "program_run.h"
 #include "temp_dir.h"
 
 namespace vantrel::cmdshell {
 namespace {
 
-namespace fs = std::filesystem;
 using testing::CrLf;
+using testing::ProgramRun;
+using testing::RunBesideTest;
 using testing::TempDir;
 
-struct ProgramRun {
-  std::string output;  // output and errors together
-  int status = -1;
-};
-
-// Runs vantrel-cmd from beside this test program in the current folder, input from /dev/null.
-ProgramRun RunProgram(const std::string& arguments) {
-  const fs::path program = fs::read_symlink("/proc/self/exe").parent_path() / "vantrel-cmd";
-  const std::string command = "'" + program.string() + "' " + arguments + " </dev/null 2>&1";
-  ProgramRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) {
-    ADD_FAILURE() << "cannot start " << command;
-    return run;
-  }
-  std::array<char, 4096> buffer;
-  while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe)) run.output.append(buffer.data(), got);
-  const int wait = ::pclose(pipe);
-  run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-  return run;
-}
+// Runs vantrel-cmd from beside this test program in the current folder, output and errors
+// together.
+ProgramRun RunProgram(const std::string& arguments) { return RunBesideTest("vantrel-cmd", arguments + " 2>&1"); }
 
 TEST(Program, RunsASelfDeletingScriptToItsPause) {
   TempDir dir;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -9,6 +7,7 @@
 
 #include "platform/errors.h"
 #include "samplegame/sample_game.h"
+#include "program_run.h"
 #include "temp_dir.h"
 
 namespace {
@@ -16,6 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 namespace sg = vantrel::samplegame;
 using vantrel::testing::ReadFileBytes;
+using vantrel::testing::RunBesideTest;
 using vantrel::testing::TempDir;
 
 // Every entry under `root`, by "/" separated relative path, with its bytes.
@@ -109,11 +109,7 @@ TEST(SampleGame, LeavesAFolderItDidNotLayAlone) {
 // The program beside this test: 0 on success, 1 on a failure, 2 on bad usage.
 TEST(SampleGameProgram, ExitCodes) {
   TempDir tmp;
-  const fs::path program = fs::read_symlink("/proc/self/exe").parent_path() / "vantrel-samplegame";
-  const auto run = [&](const std::string& args) {
-    const int raw = std::system(("'" + program.string() + "' " + args).c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  };
+  const auto run = [](const std::string& args) { return RunBesideTest("vantrel-samplegame", args).status; };
   EXPECT_EQ(run("2>/dev/null"), 2);
   EXPECT_EQ(run("game"), 0);
   EXPECT_TRUE(fs::is_regular_file("game/Simpatch/FE2b Fighter/031F9000.dml"));
