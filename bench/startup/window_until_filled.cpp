@@ -9,7 +9,7 @@
 
 #include "Unit1/form.h"
 #include "engine/session.h"
-#include "platform/process.h"
+#include "rbext/run_shell.h"
 #include "quit_when_active.h"
 
 int main(int argc, char** argv) {
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   vantrel::Session session;
-  session.shellProgram = vantrel::platform::IsNtFamily() ? "cmd" : "command";
+  session.shellProgram = vantrel::JobShellProgram();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vantrel");
   vantrel::TForm1 form(session);

@@ -12,7 +12,7 @@
 #include "engine/session.h"
 #include "platform/errors.h"
 #include "platform/game_tree.h"
-#include "platform/process.h"
+#include "rbext/run_shell.h"
 
 int main(int argc, char** argv) {
   using namespace vantrel;
@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
 
   platform::ConfineWritesToGameTree(true);
   Session session;  // its catalogue builds the slot name table
-  session.shellProgram = platform::IsNtFamily() ? "cmd" : "command";
+  session.shellProgram = JobShellProgram();
 
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   // The application's name, not its display name: Qt would append a display name to the

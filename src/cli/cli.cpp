@@ -9,7 +9,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/folder_lock.h"
-#include "platform/process.h"
+#include "rbext/run_shell.h"
 #include "vantrel_version.h"
 
 namespace vantrel::cli {
@@ -86,7 +86,7 @@ int RunCommandLine(Session& session, const std::vector<std::string>& args, std::
     const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
 
     if (!folder.empty()) platform::ChangeDirectory(folder);
-    session.shellProgram = platform::IsNtFamily() ? "cmd" : "command";
+    session.shellProgram = JobShellProgram();
     session.showMessage = [&err](const std::string& text) { err << kProgram << ": " << text << '\n'; };
     {
       // The whole job, the run of its script included: a second job in the folder waits.

@@ -24,6 +24,8 @@ std::vector<std::string> SplitAtBlanks(std::string_view text) {
 
 }  // namespace
 
+std::string JobShellProgram() { return platform::IsNtFamily() ? "cmd" : "command"; }
+
 std::string ShellExecutableFor(std::string_view program) {
   if (platform::SameNameIgnoringCase(program, "cmd") ||
       platform::SameNameIgnoringCase(program, "command")) {

@@ -7,6 +7,10 @@
 
 namespace vantrel {
 
+// The shell job scripts run in, as the system names it: "cmd" on the NT family of Windows,
+// "command" on the others (and here, where both stand for vantrel-cmd).
+std::string JobShellProgram();
+
 // Starts `program` with `parameters` (split at blanks) in the current folder and does not
 // wait. "cmd" and "command" name our batch interpreter, vantrel-cmd, beside this program.
 // A result of 32 or less is a failure: `owner` is shown
