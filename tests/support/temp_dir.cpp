@@ -2,18 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace vantrel::testing {
 
 namespace fs = std::filesystem;
 
+// A name no other test process takes: create_directory is false for one that is there.
+// (mkdtemp would do, but Windows has none.)
 TempDir::TempDir() : previous_(fs::current_path()) {
-  std::string tmpl = (fs::temp_directory_path() / "vantrel-test-XXXXXX").string();
-  if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot create a temporary folder");
-  root_ = tmpl;
+  std::random_device seed;
+  std::mt19937_64 pick(seed());
+  for (int attempt = 0; attempt < 100 && root_.empty(); ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "vantrel-test-%012llx", static_cast<unsigned long long>(pick() >> 16));
+    fs::path candidate = fs::temp_directory_path() / name;
+    if (fs::create_directory(candidate)) root_ = candidate;
+  }
+  if (root_.empty()) throw std::runtime_error("cannot create a temporary folder");
   fs::current_path(root_);
 }
 
