@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -50,6 +51,13 @@ std::string TempDir::read(std::string_view rel) const { return ReadFileBytes(roo
 bool TempDir::exists(std::string_view rel) const { return fs::exists(root_ / fs::path(rel)); }
 
 void TempDir::mkdir(std::string_view rel) const { fs::create_directories(root_ / fs::path(rel)); }
+
+std::vector<std::string> TempDir::names() const {
+  std::vector<std::string> found;
+  for (const fs::directory_entry& entry : fs::directory_iterator(root_)) found.push_back(entry.path().filename().string());
+  std::sort(found.begin(), found.end());
+  return found;
+}
 
 std::string ReadFileBytes(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);

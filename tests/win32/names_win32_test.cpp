@@ -70,7 +70,6 @@ TEST(Win32Names, CurrentFolderComesBackAsUtf8) {
   TempDir dir;
   fs::create_directory(dir.path() / L"Caf\u00E9");
   ChangeDirectory("Caf\xC3\xA9");
-  EXPECT_EQ(fs::path(CurrentDirectory()), dir.path() / L"Caf\u00E9");
   EXPECT_TRUE(CurrentDirectory().ends_with("\\Caf\xC3\xA9")) << "UTF-8, not the ANSI code page";
   ChangeDirectory("..");
 }
