@@ -1,6 +1,5 @@
 #include "platform/errors.h"
 
-#include <cerrno>
 #include <utility>
 
 namespace vantrel {
@@ -23,23 +22,25 @@ std::string InOutError::TextFor(int code) {
   }
 }
 
-int InOutError::CodeForErrno(int err) {
+int InOutError::CodeForWindowsError(unsigned long err) {
+  // Win32's numbers, written out: this mapping is plain arithmetic and is tested on Linux too.
   switch (err) {
-    case ENOENT: return 2;
-    case ENOTDIR:
-    case EINVAL:
-    case ENAMETOOLONG: return 3;
-    case EMFILE:
-    case ENFILE: return 4;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case EBUSY:
-    case ETXTBSY: return 5;
-    case ENOSPC:
-    case EDQUOT: return 101;
-    default: return err;
+    case 19:    // ERROR_WRITE_PROTECT
+    case 32:    // ERROR_SHARING_VIOLATION
+    case 33:    // ERROR_LOCK_VIOLATION
+      return 5;
+    case 38:    // ERROR_HANDLE_EOF
+      return 100;
+    case 39:    // ERROR_HANDLE_DISK_FULL
+    case 112:   // ERROR_DISK_FULL
+      return 101;
+    case 123:   // ERROR_INVALID_NAME
+    case 161:   // ERROR_BAD_PATHNAME
+    case 206:   // ERROR_FILENAME_EXCED_RANGE
+    case 267:   // ERROR_DIRECTORY
+      return 3;
+    default:
+      return static_cast<int>(err);
   }
 }
 

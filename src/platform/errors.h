@@ -26,6 +26,9 @@ class InOutError : public Error {
   // The error number Windows would report for a POSIX errno.
   static int CodeForErrno(int err);
   static InOutError FromErrno(int err) { return InOutError(CodeForErrno(err)); }
+  // The number for a Win32 error (GetLastError): Windows' own where it is one of the
+  // numbers above, the matching one where Windows has several for one failure.
+  static int CodeForWindowsError(unsigned long err);
 
  private:
   int code_;

@@ -2,7 +2,7 @@
 // A file written as plain bytes, created under its name as Windows would find it.
 #include <string_view>
 
-#include "platform/unique_fd.h"
+#include "platform/native_file.h"
 
 namespace vantrel::platform {
 
@@ -24,7 +24,7 @@ class FileWriter {
   bool IsOpen() const { return fd_.valid(); }
 
  private:
-  detail::UniqueFd fd_;
+  detail::NativeFile fd_;
 };
 
 }  // namespace vantrel::platform

@@ -1,14 +1,6 @@
 #include "platform/names.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <climits>
-#include <cerrno>
-#include <optional>
-
-#include "platform/fd_io.h"
-#include "platform/name_index.h"
 
 namespace vantrel::platform {
 
@@ -60,41 +52,11 @@ bool WindowsCanCreate(std::string_view name) {
   return !(numbered && (SameNameIgnoringCase(stem.substr(0, 3), "COM") || SameNameIgnoringCase(stem.substr(0, 3), "LPT")));
 }
 
-bool FitsInOneName(std::string_view name) { return name.size() <= NAME_MAX; }
+// Both systems allow 255 units in one name (bytes here, UTF-16 units on Windows); counting
+// bytes holds a name to what either can store.
+bool FitsInOneName(std::string_view name) { return name.size() <= 255; }
 
 bool IsHiddenName(std::string_view name) { return !name.empty() && name.front() == '.'; }
-
-std::string ResolvePath(std::string_view path) {
-  const bool absolute = !path.empty() && IsPathSeparator(path.front());
-  std::string resolved(absolute ? 1 : 0, '/');
-  // Once a component is missing, nothing below it can exist: keep the rest as written.
-  bool resolving = true;
-  std::size_t pos = 0;
-  while (pos < path.size()) {
-    std::size_t end = pos;
-    while (end < path.size() && !IsPathSeparator(path[end])) ++end;
-    std::string_view component = path.substr(pos, end - pos);
-    pos = end + 1;
-    if (component.empty()) continue;
-
-    std::string name(component);
-    if (resolving && component != "." && component != "..") {
-      struct stat st {};
-      if (::lstat(detail::JoinPath(resolved, name).c_str(), &st) != 0) {
-        std::optional<std::string> variant;
-        if (errno == ENOENT) variant = detail::FindCaseVariant(resolved, component);
-        if (variant) {
-          name = std::move(*variant);
-        } else {
-          resolving = false;
-        }
-      }
-    }
-    resolved = detail::JoinPath(resolved, name);
-  }
-  if (!path.empty() && IsPathSeparator(path.back()) && !resolved.empty() && resolved.back() != '/') resolved += '/';
-  return resolved;
-}
 
 PathParts SplitLastComponent(std::string_view path) {
   std::size_t sep = path.find_last_of("\\/");

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/unique_fd.h"
+#include "platform/native_file.h"
 
 namespace vantrel::platform {
 
@@ -24,7 +24,7 @@ class RecordFile {
   void Close();  // raises InOutError
 
  private:
-  detail::UniqueFd fd_;
+  detail::NativeFile fd_;
 };
 
 }  // namespace vantrel::platform

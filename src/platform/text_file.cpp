@@ -1,8 +1,7 @@
 #include "platform/text_file.h"
 
 #include "platform/errors.h"
-#include "platform/fd_io.h"
-#include "platform/names.h"
+#include "platform/whole_file.h"
 
 namespace vantrel::platform {
 namespace {
@@ -47,9 +46,7 @@ void TextFileWriter::Close() {
 }
 
 std::vector<std::string> ReadTextLines(std::string_view path) {
-  detail::UniqueFd fd = detail::OpenForReading(ResolvePath(path));
-  const std::string content = detail::ReadAll(fd.get());
-  fd.Close();
+  const std::string content = detail::ReadWholeFile(path);
 
   std::vector<std::string> lines;
   std::size_t start = 0;

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "platform/names.h"
 #include "platform/process.h"
 
 namespace vantrel {
@@ -25,14 +24,6 @@ std::vector<std::string> SplitAtBlanks(std::string_view text) {
 }  // namespace
 
 std::string JobShellProgram() { return platform::IsNtFamily() ? "cmd" : "command"; }
-
-std::string ShellExecutableFor(std::string_view program) {
-  if (platform::SameNameIgnoringCase(program, "cmd") ||
-      platform::SameNameIgnoringCase(program, "command")) {
-    return platform::OwnFolder() + "/vantrel-cmd";
-  }
-  return std::string(program);
-}
 
 std::string ShellFailureText(int result, std::string_view program, std::string_view parameters) {
   return "Error #" + std::to_string(result) + " executing " + std::string(program) + " " + std::string(parameters);

@@ -20,8 +20,9 @@ int RunShell(const MessageHook& owner, std::string_view program, std::string_vie
 // "Error #N executing PROGRAM PARAMETERS": what the user is told when the shell cannot start.
 std::string ShellFailureText(int result, std::string_view program, std::string_view parameters);
 
-// The executable that stands for a shell program name ("cmd"/"command" map to vantrel-cmd
-// in this program's folder; anything else is used as given).
+// The executable that stands for a shell program name. On Linux "cmd" and "command" map to
+// vantrel-cmd in this program's folder; on Windows, and for any other name, the name is
+// used as given.
 std::string ShellExecutableFor(std::string_view program);
 
 }  // namespace vantrel

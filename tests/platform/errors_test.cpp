@@ -30,5 +30,18 @@ TEST(Errors, AFileNamedAfterTheTextKeepsTheNumber) {
   EXPECT_EQ(InOutError(101).file(), "");
 }
 
+// Win32 has several numbers for one failure the user knows by one text; the numbers the
+// layer already uses pass through unchanged, and an unknown one keeps its number.
+TEST(Errors, WindowsNumbersMapToTheLayersNumbers) {
+  const struct {
+    unsigned long win32;
+    int code;
+  } cases[] = {
+      {2, 2},   {3, 3},   {4, 4},   {5, 5},   {19, 5},  {32, 5},    {33, 5},  {38, 100},
+      {39, 101}, {112, 101}, {123, 3}, {161, 3}, {206, 3}, {267, 3}, {1117, 1117},
+  };
+  for (const auto& c : cases) EXPECT_EQ(InOutError::CodeForWindowsError(c.win32), c.code) << c.win32;
+}
+
 }  // namespace
 }  // namespace vantrel

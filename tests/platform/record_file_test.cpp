@@ -28,7 +28,7 @@ TEST(RecordFile, ReadsAndWritesAtOffsets) {
     file.Close();
   }
   EXPECT_EQ(dir.read("Model.dat"), "z1234567ABCD");
-  EXPECT_FALSE(dir.exists("MODEL.DAT"));
+  EXPECT_EQ(dir.names(), std::vector<std::string>{"Model.dat"});
 }
 
 TEST(RecordFile, ReadingPastTheEndIs100) {

@@ -2,18 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace vantrel::testing {
 
 namespace fs = std::filesystem;
 
+// A name no other test process takes: create_directory is false for one that is there.
+// (mkdtemp would do, but Windows has none.)
 TempDir::TempDir() : previous_(fs::current_path()) {
-  std::string tmpl = (fs::temp_directory_path() / "vantrel-test-XXXXXX").string();
-  if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot create a temporary folder");
-  root_ = tmpl;
+  std::random_device seed;
+  std::mt19937_64 pick(seed());
+  for (int attempt = 0; attempt < 100 && root_.empty(); ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "vantrel-test-%012llx", static_cast<unsigned long long>(pick() >> 16));
+    fs::path candidate = fs::temp_directory_path() / name;
+    if (fs::create_directory(candidate)) root_ = candidate;
+  }
+  if (root_.empty()) throw std::runtime_error("cannot create a temporary folder");
   fs::current_path(root_);
 }
 
@@ -40,6 +51,13 @@ std::string TempDir::read(std::string_view rel) const { return ReadFileBytes(roo
 bool TempDir::exists(std::string_view rel) const { return fs::exists(root_ / fs::path(rel)); }
 
 void TempDir::mkdir(std::string_view rel) const { fs::create_directories(root_ / fs::path(rel)); }
+
+std::vector<std::string> TempDir::names() const {
+  std::vector<std::string> found;
+  for (const fs::directory_entry& entry : fs::directory_iterator(root_)) found.push_back(entry.path().filename().string());
+  std::sort(found.begin(), found.end());
+  return found;
+}
 
 std::string ReadFileBytes(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);

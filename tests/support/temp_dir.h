@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantrel::testing {
 
@@ -22,6 +23,9 @@ class TempDir {
   std::string read(std::string_view rel) const;
   bool exists(std::string_view rel) const;
   void mkdir(std::string_view rel) const;
+  // The names of the folder's entries as stored on disk, sorted: where a file system that
+  // ignores case would find "A.TXT" for "a.txt", this still tells which name it holds.
+  std::vector<std::string> names() const;
 
  private:
   std::filesystem::path root_;

@@ -1,0 +1,43 @@
+#include "platform/folder_lock_backend.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "platform/errors.h"
+#include "platform/fd_io.h"
+#include "platform/folder_lock.h"
+#include "platform/name_index.h"
+#include "platform/names.h"
+
+namespace vantrel::platform::detail {
+
+// The current folder by device and inode, so that two paths to one folder are one folder.
+std::string CurrentFolderIdentity() {
+  struct stat st {};
+  if (::stat(".", &st) != 0) throw InOutError::FromErrno(errno);
+  return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+}
+
+UniqueFd OpenLockFile() {
+  const std::string path = ResolvePath(kFolderLockFile);
+  FolderChange change(path);
+  // Read-only is enough for flock and needs no write permission on a file left by another
+  // user; O_NOFOLLOW keeps a planted link from creating the file outside the game.
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+  if (!fd.valid()) throw InOutError(InOutError::CodeForErrno(errno), kFolderLockFile);
+  change.Added();
+  return fd;
+}
+
+bool TryLock(const UniqueFd& file) {
+  for (;;) {
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno == EWOULDBLOCK) return false;
+    if (errno != EINTR) throw InOutError::FromErrno(errno);
+  }
+}
+
+}  // namespace vantrel::platform::detail

@@ -1,0 +1,39 @@
+#pragma once
+// Internal to the platform layer (Windows): files opened through CreateFileW, and the
+// read/write loops every file class there shares. Paths are UTF-8, as the system writes
+// them ("\" or "/" separated). Not part of the layer's interface.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/unique_handle.h"
+
+namespace vantrel::platform::detail {
+
+// Raises the InOutError of GetLastError's number, naming `file` when given.
+[[noreturn]] void ThrowLastError(std::string_view file = {});
+
+// Opens an existing file for reading; a folder is refused with 5, as Windows does.
+UniqueHandle OpenForReading(std::string_view path);
+// Opens an existing file for reading and writing; never creates or truncates.
+UniqueHandle OpenForUpdate(std::string_view path);
+// Creates or empties a file (opens it at its end with `append`). A hidden or system file
+// is emptied in place, where CREATE_ALWAYS would refuse it. A missing folder is 3.
+UniqueHandle CreateForWriting(std::string_view path, bool append = false);
+
+// Writes every byte at the file position; a write that makes no progress is 101.
+void WriteAll(void* file, const char* data, std::size_t size);
+// The same at `offset`.
+void WriteAllAt(void* file, std::uint64_t offset, const char* data, std::size_t size);
+// Reads until `size` bytes are there or the file ends; returns how many.
+std::size_t ReadFull(void* file, char* buffer, std::size_t size);
+// The same from `offset`.
+std::size_t ReadFullAt(void* file, std::uint64_t offset, char* buffer, std::size_t size);
+// The whole remaining content of a file.
+std::string ReadAll(void* file);
+
+// folder + "\" + name, without doubling the separator and with "" meaning the current folder.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+}  // namespace vantrel::platform::detail

@@ -1,0 +1,132 @@
+#include "platform/process.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "platform/errors.h"
+#include "platform/handle_io.h"
+#include "platform/names.h"
+#include "platform/shell_execute.h"
+#include "platform/win32_text.h"
+
+namespace vantrel::platform {
+namespace detail {
+
+ShellStart ShellOpen(std::string_view program, std::string_view parameters, std::string_view folder) {
+  const std::wstring file = Wide(program);
+  const std::wstring words = Wide(parameters);
+  const std::wstring directory = Wide(folder);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.lpVerb = L"open";
+  info.lpFile = file.c_str();
+  info.lpParameters = words.empty() ? nullptr : words.c_str();
+  info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+  info.nShow = SW_SHOWNORMAL;
+  ShellStart started;
+  if (!::ShellExecuteExW(&info)) {
+    // hInstApp holds ShellExecute's number only on success; on failure the reason is
+    // GetLastError's, and its first numbers are the same as ShellExecute's.
+    const DWORD err = ::GetLastError();
+    started.result = err > 32 || err == 0 ? SE_ERR_NOASSOC : static_cast<int>(err);
+    return started;
+  }
+  started.result = static_cast<int>(reinterpret_cast<INT_PTR>(info.hInstApp));
+  started.process = UniqueHandle(info.hProcess);
+  return started;
+}
+
+std::optional<unsigned long> WaitForExitCode(const UniqueHandle& process, unsigned long milliseconds) {
+  const DWORD waited = ::WaitForSingleObject(process.get(), milliseconds);
+  if (waited == WAIT_TIMEOUT) return std::nullopt;
+  DWORD code = 0;
+  if (waited != WAIT_OBJECT_0 || !::GetExitCodeProcess(process.get(), &code)) ThrowLastError();
+  return code;
+}
+
+// The C runtime's rules: backslashes are literal unless a quote follows them, where each
+// pair stands for one backslash.
+std::string QuoteArgument(std::string_view argument) {
+  if (!argument.empty() && argument.find_first_of(" \t\"") == std::string_view::npos) return std::string(argument);
+  std::string quoted = "\"";
+  std::size_t backslashes = 0;
+  for (char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, '\\');
+  quoted += '"';
+  return quoted;
+}
+
+}  // namespace detail
+
+namespace {
+
+std::string CommandLine(std::string_view program, const std::vector<std::string>& args) {
+  std::string line;
+  for (const std::string& arg : args) line += " " + detail::QuoteArgument(arg);
+  return program.empty() ? line : detail::QuoteArgument(program) + line;
+}
+
+}  // namespace
+
+// The process handle is given up here: the callers of this interface learn a job's end
+// from ShellOpen's kept handle once they take it (the job outcome work on Windows).
+int StartProgram(std::string_view program, const std::vector<std::string>& args) {
+  std::string parameters = CommandLine("", args);
+  if (!parameters.empty()) parameters.erase(0, 1);
+  return detail::ShellOpen(program, parameters, "").result;
+}
+
+// No terminal emulator is needed: a console program gets a console window from Windows.
+std::optional<std::string> FindTerminal() { return std::nullopt; }
+
+int RunProgramAndWait(std::string_view program, const std::vector<std::string>& args, ConsoleOutput output) {
+  const std::string cannotRun = "Cannot run " + std::string(program);
+  std::wstring line = detail::Wide(CommandLine(program, args));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (output == ConsoleOutput::ToErrorStream) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = ::GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+  }
+  PROCESS_INFORMATION started{};
+  if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started)) {
+    throw Error(cannotRun);
+  }
+  const detail::UniqueHandle process(started.hProcess);
+  const detail::UniqueHandle thread(started.hThread);
+  return static_cast<int>(*detail::WaitForExitCode(process, INFINITE));
+}
+
+bool IsNtFamily() { return true; }
+
+std::string OwnPath() {
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) detail::ThrowLastError();
+    if (length < buffer.size()) {
+      buffer.resize(length);
+      return detail::Utf8(buffer);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string OwnFolder() {
+  std::string path = OwnPath();
+  const std::size_t sep = path.find_last_of("\\/");
+  return sep == std::string::npos ? std::string(".") : path.substr(0, sep);
+}
+
+}  // namespace vantrel::platform
