@@ -23,7 +23,11 @@ if ! clang++ "${flags[@]}" "$probe" -o "$out/probe" 2>/dev/null; then
   exit 0
 fi
 
-platform=(src/platform/*.cpp)
+# The platform layer as Linux builds it: its Win32 backend files are for the Windows build.
+platform=()
+for file in src/platform/*.cpp; do
+  [[ $file == *win32* ]] || platform+=("$file")
+done
 parser=(src/cmdshell/percent_expansion.cpp src/cmdshell/line_parser.cpp src/cmdshell/shell_paths.cpp
         src/cmdshell/command_words.cpp src/cmdshell/shell_texts.cpp)
 
