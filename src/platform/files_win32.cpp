@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <optional>
 #include <vector>
 
 #include "platform/errors.h"
+#include "platform/same_bytes.h"
 #include "platform/handle_io.h"
 #include "platform/names.h"
 #include "platform/win32_text.h"
@@ -67,15 +67,9 @@ bool SameContent(std::string_view a, std::string_view b) {
   try {
     UniqueHandle one = detail::OpenForReading(a);
     UniqueHandle other = detail::OpenForReading(b);
-    constexpr std::size_t kChunk = std::size_t{1} << 18;
-    std::vector<char> left(kChunk);
-    std::vector<char> right(kChunk);
-    for (;;) {
-      const std::size_t got = detail::ReadFull(one.get(), left.data(), kChunk);
-      if (detail::ReadFull(other.get(), right.data(), kChunk) != got) return false;
-      if (std::memcmp(left.data(), right.data(), got) != 0) return false;
-      if (got < kChunk) return true;
-    }
+    return detail::SameBytes([&](int side, char* buffer, std::size_t size) {
+      return detail::ReadFull((side == 0 ? one : other).get(), buffer, size);
+    });
   } catch (const InOutError&) {
     return false;
   }
