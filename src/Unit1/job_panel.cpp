@@ -12,8 +12,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <signal.h>
-
 #include "Unit1/error_box.h"
 #include "Unit1/qt_text.h"
 #include "engine/job_log.h"
@@ -154,7 +152,7 @@ void JobPanel::PollStatus() {
   if (status.state == State::Ended) {
     Finish(status.value == 0);
   } else if (status.state == State::NotStarted && sinceStart_.elapsed() > kStartGraceMs &&
-             ::kill(static_cast<pid_t>(terminalPid_), 0) != 0) {
+             !platform::ProcessRunning(terminalPid_)) {
     // The terminal has gone and never started the job.
     Finish(false);
   }

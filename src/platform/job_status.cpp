@@ -39,11 +39,13 @@ std::optional<std::pair<std::string, long>> ReadLine(const std::string& path) {
 
 }  // namespace
 
+bool ProcessRunning(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
+
 JobStatus ReadJobStatus(const std::string& path) {
   const auto line = ReadLine(path);
   if (!line) return {};
   if (line->first == "exit") return {JobStatus::State::Ended, static_cast<int>(line->second)};
-  if (::kill(static_cast<pid_t>(line->second), 0) == 0 || errno == EPERM) {
+  if (ProcessRunning(line->second)) {
     return {JobStatus::State::Running, static_cast<int>(line->second)};
   }
   // It may have said it ended between the read and the test.

@@ -19,6 +19,9 @@ void WriteJobStatus(const std::string& path, const std::string& line);
 void WriteJobRunning(const std::string& path);
 void WriteJobEnded(const std::string& path, int status);
 
+// Whether the process `pid` is still there (the terminal a job was started in, its shell).
+bool ProcessRunning(long pid);
+
 // What the file says; a job whose shell died without saying it ended (its terminal closed
 // under it) reads as ended with status 1.
 JobStatus ReadJobStatus(const std::string& path);
