@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build-windows}"
+mkdir -p "$dir"
+dir=$(cd "$dir" && pwd)  # relative to the top of the repository, or absolute
 scripts/deps-windows.sh
 
 cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
@@ -13,7 +15,7 @@ cmake --build "$dir" -j2
 # A private prefix keeps the tests away from the user's own Wine setup; its first use
 # creates it (about 10 s). Wine's server lingers 3 s after every program when it has to
 # start anew, so one server is kept up for the whole run.
-export WINEPREFIX="$PWD/$dir/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$dir/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
 wineserver -p || true  # 2 when a server for this prefix is up already
 trap 'wineserver -k || true' EXIT
