@@ -8,7 +8,7 @@
 #include <array>
 #include <vector>
 
-#include "Unit1/window_fit.h"
+#include "window/window_fit.h"
 
 namespace vantrel {
 

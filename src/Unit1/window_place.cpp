@@ -10,7 +10,7 @@
 #include "Unit1/form.h"
 #include "Unit1/growing_panel.h"
 #include "Unit1/layout_constants.h"
-#include "Unit1/window_fit.h"
+#include "window/window_fit.h"
 
 namespace vantrel {
 

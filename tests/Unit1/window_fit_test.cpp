@@ -1,7 +1,7 @@
 // Where the window may go on a screen and how the room beyond the reference layout is shared.
 #include <gtest/gtest.h>
 
-#include "Unit1/window_fit.h"
+#include "window/window_fit.h"
 
 namespace vantrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "Unit1/window_fit.h"
+#include "window/window_fit.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,0 +1,28 @@
+#pragma once
+// How a view runs a job script: in the Qt view the job panel (its console in the window), in
+// the Win32 view Windows' own cmd in a console window of its own. Either way one job at a
+// time, its outcome checked and told when it ends, after which the view calls the presenter's
+// AfterJob.
+#include <functional>
+#include <string>
+
+#include "engine/job_plan.h"
+
+namespace vantrel {
+
+class JobRunner {
+ public:
+  virtual ~JobRunner() = default;
+  virtual bool Busy() const = 0;
+  // Runs `program` /C on the plan's script in the current folder. `success` is the outcome
+  // line when the job does all its work.
+  virtual void Start(const std::string& program, const JobPlan& plan, const std::string& success) = 0;
+  // Runs `request` now when no job runs, else once the running job (and those asked for
+  // before) have ended.
+  virtual void WhenIdle(std::function<void()> request) = 0;
+  // Brings the job's notes to the front (the Qt view's console tab); nothing where the job
+  // has a window of its own.
+  virtual void ShowNotes() = 0;
+};
+
+}  // namespace vantrel

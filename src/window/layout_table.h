@@ -1,0 +1,81 @@
+#pragma once
+// The window's reference layout, in pixels at 96 pixels per inch: every control the window
+// shows by its layout name, with its kind, its place, its caption, its hint and its font.
+// Knows no toolkit; the Qt view and the Win32 view both build their controls from it, and a
+// view scales the places for its screen.
+#include <span>
+#include <string_view>
+
+#include "window/window_fit.h"
+
+namespace vantrel {
+
+// The controls, by their layout names ("v" is the activation button). Ours beside the
+// reference layout: AddArchive, the filter lines, the unlisted notes and the notes tabs.
+enum class Control {
+  Label5,
+  path,
+  Button1,
+  AddArchive,
+  Button2,
+  Label1,
+  Label2,
+  Label3,
+  PatchFilter,
+  ListBox1,
+  SlotFilter,
+  ListBox2,
+  ListBox3,
+  UnlistedPatches,
+  UnlistedActive,
+  FMDMavail,
+  Label4,
+  Edit1,
+  CheckBox1,
+  CheckBox2,
+  CheckBox3,
+  CheckBox4,
+  v,
+  Button4,
+  ScrollBox1,
+  Notes,
+};
+
+enum class ControlKind { Label, FolderBox, Button, FilterLine, List, Note, RadioButton, Edit, CheckBox, Picture, Tabs };
+
+// The window's faces by pixel height at 96 dpi: text in the window's face, the working folder
+// label in bold, the lists in the fixed-pitch face so that the codes line up.
+enum class FontRole { Window, Bold, List };
+inline constexpr int kWindowFontPixels = 11;
+inline constexpr int kBoldFontPixels = 13;
+inline constexpr int kListFontPixels = 11;
+inline constexpr int kListItemHeight = 14;
+
+struct ControlSpec {
+  Control id;
+  std::string_view name;
+  ControlKind kind;
+  Box box;
+  std::string_view caption;  // "&" marks the Alt-letter and is not shown
+  std::string_view hint;     // the tooltip; empty for none
+  FontRole font = FontRole::Window;
+};
+
+// The controls in tab order: the way the eye reads the window, the folder, the refreshes, the
+// lists left to right, the combination and its model controls, the two jobs, the notes.
+std::span<const ControlSpec> FormLayout();
+const ControlSpec& SpecOf(Control id);
+
+// The window's outer box at 96 dpi, and its title before the first scan.
+inline constexpr Box kWindowOuterBox{273, 142, 875, 868};
+inline constexpr std::string_view kWindowTitle = "Vantrel";
+
+// The working folders the folder box offers, and the text it shows before the first scan.
+inline constexpr std::string_view kFolderChoices[] = {"Multi", "Simpatch", "Shellpat", "3dpatch"};
+inline constexpr std::string_view kFolderBoxText = "path";
+inline constexpr std::string_view kFilterPlaceholder = "Filter by code or name";
+
+// The activation button's caption, put back by its handler after "Working......".
+inline constexpr const char* kActivateCaption = "&Activate this choice";
+
+}  // namespace vantrel
