@@ -15,7 +15,7 @@
 #include "Unit1/job_panel.h"
 #include "Unit1/layout_constants.h"
 #include "Unit1/patch_readme.h"
-#include "Unit1/preview.h"
+#include "Unit1/qt_picture.h"
 #include "Unit1/qt_text.h"
 #include "Unit1/question_box.h"
 #include "Unit1/working_caption.h"
@@ -28,6 +28,7 @@
 #include "platform/process.h"
 #include "rbext/run_shell.h"
 #include "rbext/text_utils.h"
+#include "window/preview.h"
 
 namespace vantrel {
 
@@ -79,7 +80,7 @@ void TForm1::updedit() {
 void TForm1::ShowPreview(const std::string& folder) {
   const auto picture = PreviewPictureFor(folder);
   if (!picture) return;
-  Image->setPixmap(QPixmap::fromImage(LoadPicture(*picture)));
+  Image->setPixmap(QPixmap::fromImage(ToQImage(LoadPicture(*picture))));
 }
 
 void TForm1::ShowReadme(const std::string& folder) {

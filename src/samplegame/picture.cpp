@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Unit1/jpeg/jpeg_error_jump.h"
+#include "jpeg/jpeg_error_jump.h"
 #include "platform/errors.h"
 #include "samplegame/disk_writes.h"
 

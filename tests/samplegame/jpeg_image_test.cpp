@@ -1,12 +1,12 @@
-// The preview decoder on the sample game's pictures. Qt can decode JPEG itself, so nothing
-// here goes through QImage::load: every image comes from DecodeJpegFile.
+// The preview decoder on the sample game's pictures.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "Unit1/jpeg/jpeg_image.h"
+#include "jpeg/jpeg_image.h"
 #include "platform/errors.h"
 #include "samplegame/sample_game.h"
 #include "temp_dir.h"
@@ -17,12 +17,11 @@ namespace fs = std::filesystem;
 namespace sg = vantrel::samplegame;
 using vantrel::DecodeJpegFile;
 
-void ExpectNear(const QImage& image, int x, int y, sg::Rgb want) {
-  const QRgb got = image.pixel(x, y);
+void ExpectNear(const vantrel::Picture& image, int x, int y, sg::Rgb want) {
+  const std::uint8_t* got = image.rgb.data() + 3 * (static_cast<std::size_t>(y) * image.width + x);
   // Lossy compression moves colours a little; the pattern's two colours lie far apart.
-  EXPECT_TRUE(std::abs(qRed(got) - want.r) <= 12 && std::abs(qGreen(got) - want.g) <= 12 &&
-              std::abs(qBlue(got) - want.b) <= 12)
-      << "at " << x << "," << y << ": " << qRed(got) << " " << qGreen(got) << " " << qBlue(got) << " for "
+  EXPECT_TRUE(std::abs(got[0] - want.r) <= 12 && std::abs(got[1] - want.g) <= 12 && std::abs(got[2] - want.b) <= 12)
+      << "at " << x << "," << y << ": " << int(got[0]) << " " << int(got[1]) << " " << int(got[2]) << " for "
       << int(want.r) << " " << int(want.g) << " " << int(want.b);
 }
 
@@ -39,19 +38,20 @@ TEST_F(JpegImage, DecodesColourAndGrayscalePreviewsToTheirPattern) {
   for (const sg::SamplePicture& picture :
        {sg::kAircraftPreview, sg::kFirstCamelPreview, sg::kSecondCamelPreview, sg::kDefaultPreview}) {
     SCOPED_TRACE(picture.path);
-    const QImage image = DecodeJpegFile(picture.path);
-    ASSERT_EQ(image.format(), QImage::Format_RGB888);
-    ASSERT_EQ(image.size(), QSize(picture.look.width, picture.look.height));
+    const vantrel::Picture image = DecodeJpegFile(picture.path);
+    ASSERT_EQ(image.width, picture.look.width);
+    ASSERT_EQ(image.height, picture.look.height);
+    ASSERT_EQ(image.rgb.size(), 3u * image.width * image.height);
     // The centre of every whole cell: ink and paper alternate in both directions.
     const int cell = picture.look.cell;
-    for (int y = cell / 2; y + cell / 2 <= image.height(); y += cell) {
-      for (int x = cell / 2; x + cell / 2 <= image.width(); x += cell) {
+    for (int y = cell / 2; y + cell / 2 <= image.height; y += cell) {
+      for (int x = cell / 2; x + cell / 2 <= image.width; x += cell) {
         ExpectNear(image, x, y, sg::PicturePixel(picture.look, x, y));
       }
     }
   }
   // Red on cream, found as Windows would find the file.
-  const QImage aircraft = DecodeJpegFile(".\\fe2b FIGHTER\\FE2B.JPG");
+  const vantrel::Picture aircraft = DecodeJpegFile(".\\fe2b FIGHTER\\FE2B.JPG");
   ExpectNear(aircraft, 10, 10, {200, 40, 30});
   ExpectNear(aircraft, 30, 10, {240, 230, 200});
 }
@@ -89,7 +89,9 @@ TEST_F(JpegImage, BrokenFilesRaiseAndAreClosed) {
   EXPECT_NE(DecodeError("missing.jpg").find("File not found"), std::string::npos);
   EXPECT_EQ(OpenFiles(), before);
   // A failure leaves nothing behind that spoils the next picture.
-  EXPECT_EQ(DecodeJpegFile(sg::kDefaultPreview.path).size(), QSize(200, 120));
+  const vantrel::Picture next = DecodeJpegFile(sg::kDefaultPreview.path);
+  EXPECT_EQ(next.width, 200);
+  EXPECT_EQ(next.height, 120);
 }
 
 }  // namespace

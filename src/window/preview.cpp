@@ -1,6 +1,5 @@
-#include "Unit1/preview.h"
+#include "window/preview.h"
 
-#include "Unit1/jpeg/jpeg_image.h"
 #include "engine/support_folder.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -18,7 +17,7 @@ std::optional<std::string> PreviewPictureFor(const std::string& folder) {
   return std::nullopt;
 }
 
-QImage LoadPicture(const std::string& path) {
+Picture LoadPicture(const std::string& path) {
   const std::string extension = LowerName(SplitPath(path).extension);
   if (extension != ".jpg" && extension != ".jpeg") {
     throw Error("Unknown picture file extension (" + extension + ")");

@@ -1,9 +1,9 @@
 #pragma once
 // The preview picture of a patch folder.
-#include <QImage>
-
 #include <optional>
 #include <string>
+
+#include "jpeg/jpeg_image.h"
 
 namespace vantrel {
 
@@ -14,6 +14,6 @@ std::optional<std::string> PreviewPictureFor(const std::string& folder);
 
 // Decodes a picture file with the decoder its extension names. Raises vantrel::Error when
 // the extension is unknown or the file cannot be decoded.
-QImage LoadPicture(const std::string& path);
+Picture LoadPicture(const std::string& path);
 
 }  // namespace vantrel

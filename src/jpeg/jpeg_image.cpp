@@ -1,11 +1,12 @@
-#include "Unit1/jpeg/jpeg_image.h"
+#include "jpeg/jpeg_image.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstddef>
 #include <memory>
 #include <vector>
 
-#include "Unit1/jpeg/jpeg_error_jump.h"
+#include "jpeg/jpeg_error_jump.h"
 #include "platform/errors.h"
 #include "platform/names.h"
 
@@ -37,12 +38,11 @@ bool StartDecoding(Decoding& job, std::FILE* file) {
   return true;
 }
 
-bool ReadRows(Decoding& job, QImage* image, JSAMPLE* grayRow) {
+bool ReadRows(Decoding& job, Picture* picture, JSAMPLE* grayRow) {
   if (setjmp(job.error.jump)) return false;
   const bool gray = job.cinfo.output_components == 1;
   while (job.cinfo.output_scanline < job.cinfo.output_height) {
-    // Rows of an RGB888 image are padded to four bytes: each goes through scanLine().
-    uchar* line = image->scanLine(static_cast<int>(job.cinfo.output_scanline));
+    JSAMPLE* line = picture->rgb.data() + std::size_t{3} * job.cinfo.output_width * job.cinfo.output_scanline;
     JSAMPROW target = gray ? grayRow : line;
     jpeg_read_scanlines(&job.cinfo, &target, 1);
     if (!gray) continue;
@@ -60,7 +60,7 @@ Error DecodeFailure(const std::string& path, const std::string& reason) {
 
 }  // namespace
 
-QImage DecodeJpegFile(const std::string& path) {
+Picture DecodeJpegFile(const std::string& path) {
   FileHandle file(std::fopen(platform::ResolvePath(path).c_str(), "rb"));
   if (!file) {
     throw Error("Cannot open the picture " + path + ": " + InOutError::TextFor(InOutError::CodeForErrno(errno)));
@@ -72,12 +72,17 @@ QImage DecodeJpegFile(const std::string& path) {
   if (job.cinfo.output_components != 1 && job.cinfo.output_components != 3) {
     throw DecodeFailure(path, "unexpected number of colour channels");
   }
-  QImage image(static_cast<int>(job.cinfo.output_width), static_cast<int>(job.cinfo.output_height),
-               QImage::Format_RGB888);
-  if (image.isNull()) throw DecodeFailure(path, "the picture is too large");
+  // libjpeg allows 65500 pixels a side; a picture is held whole, so a huge one is refused.
+  constexpr std::size_t kLargestPicture = std::size_t{1} << 28;
+  const std::size_t bytes = std::size_t{3} * job.cinfo.output_width * job.cinfo.output_height;
+  if (bytes > kLargestPicture) throw DecodeFailure(path, "the picture is too large");
+  Picture picture;
+  picture.width = static_cast<int>(job.cinfo.output_width);
+  picture.height = static_cast<int>(job.cinfo.output_height);
+  picture.rgb.resize(bytes);
   std::vector<JSAMPLE> grayRow(job.cinfo.output_width);
-  if (!ReadRows(job, &image, grayRow.data())) throw DecodeFailure(path, job.error.message);
-  return image;
+  if (!ReadRows(job, &picture, grayRow.data())) throw DecodeFailure(path, job.error.message);
+  return picture;
 }
 
 }  // namespace vantrel
