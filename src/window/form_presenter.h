@@ -1,0 +1,62 @@
+#pragma once
+// The window's decisions, without a toolkit. A view builds the controls of the layout table,
+// forwards their events here and does what the presenter asks through FormView. The handlers
+// keep the system's names and steps; each event runs its handler through the default error
+// handler (a raised error's text goes to the view's ShowMessage and ends the handler) and then
+// brings the unlisted notes up to date.
+#include "engine/session.h"
+#include "window/form_view.h"
+#include "window/job_runner.h"
+
+namespace vantrel {
+
+class FormPresenter {
+ public:
+  FormPresenter(Session& session, FormView& view, JobRunner& jobs);
+  ~FormPresenter();  // the session's message hook goes with the view
+  FormPresenter(const FormPresenter&) = delete;
+  FormPresenter& operator=(const FormPresenter&) = delete;
+
+  // Events from the view.
+  void Activated();                   // the window became active: the first time loads the lists
+  void Clicked(Control control);      // a button, check box or the radio button
+  void Picked(Control list);          // a user's pick in a list, by mouse or keys
+  void Entered(Control list);         // Return in a list, or Delete in Active patches: its job
+  void FolderTextChanged();           // the folder box's text changed, typed or picked
+  void RefreshKey();                  // F5: both patch lists again
+  void JobEnded();                    // the job runner has told a job's outcome
+
+  // The handlers, each raising what the catalogue or the engine raises.
+  void Loadpatches();
+  void refreshpatches();
+  void getslots();
+  void updedit();
+  void slotClicked();
+  void patchClicked();
+  void turnPatchOn();
+  void turnPatchOff();
+  void getactivepatch();
+  void actpatches();
+  void chgFMYesNo();
+  void CheckBox2Click();
+  void CheckBox3Click();
+  void CheckBox4Click();
+  void FMDMavailClick();
+  void pathChange();
+  void AfterJob();
+
+ private:
+  void Handle(void (FormPresenter::*handler)());
+  void ShowUnlisted();
+  void MarkOwnModelFiles();
+  bool PutOffWhileAJobRuns(void (FormPresenter::*handler)());
+  void StartJob(const JobPlan& plan, const std::string& success);
+
+  Session& session_;
+  Catalogue& cat_;
+  FormView& view_;
+  JobRunner& jobs_;
+  bool activatedOnce_ = false;
+};
+
+}  // namespace vantrel
