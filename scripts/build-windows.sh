@@ -7,8 +7,9 @@ dir="${1:-build-windows}"
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)  # relative to the top of the repository, or absolute
 scripts/deps-windows.sh
+jpeg_settings=$(scripts/libjpeg-windows.sh "$dir/libjpeg-turbo")
 
-cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+cmake -S . -B "$dir" -C "$jpeg_settings" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_WERROR=ON
 cmake --build "$dir" -j2
 

@@ -1,6 +1,5 @@
 #include "jpeg/jpeg_image.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstddef>
 #include <memory>
@@ -8,16 +7,11 @@
 
 #include "jpeg/jpeg_error_jump.h"
 #include "platform/errors.h"
-#include "platform/names.h"
+#include "platform/stdio_file.h"
 
 namespace vantrel {
 
 namespace {
-
-struct CloseFile {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, CloseFile>;
 
 // Plain C objects only: the functions that call setjmp must own nothing with a destructor.
 struct Decoding {
@@ -61,9 +55,11 @@ Error DecodeFailure(const std::string& path, const std::string& reason) {
 }  // namespace
 
 Picture DecodeJpegFile(const std::string& path) {
-  FileHandle file(std::fopen(platform::ResolvePath(path).c_str(), "rb"));
-  if (!file) {
-    throw Error("Cannot open the picture " + path + ": " + InOutError::TextFor(InOutError::CodeForErrno(errno)));
+  platform::StdioFile file;
+  try {
+    file = platform::OpenStdioForReading(path);
+  } catch (const InOutError& e) {
+    throw Error("Cannot open the picture " + path + ": " + InOutError::TextFor(e.code()));
   }
   Decoding job{};
   const std::unique_ptr<jpeg_decompress_struct, void (*)(jpeg_decompress_struct*)> release(&job.cinfo,

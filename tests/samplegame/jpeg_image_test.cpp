@@ -7,7 +7,10 @@
 #include <string>
 
 #include "jpeg/jpeg_image.h"
+#include "open_files.h"
 #include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/stdio_file.h"
 #include "samplegame/sample_game.h"
 #include "temp_dir.h"
 
@@ -16,6 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 namespace sg = vantrel::samplegame;
 using vantrel::DecodeJpegFile;
+using vantrel::testing::HeldOpen;
 
 void ExpectNear(const vantrel::Picture& image, int x, int y, sg::Rgb want) {
   const std::uint8_t* got = image.rgb.data() + 3 * (static_cast<std::size_t>(y) * image.width + x);
@@ -56,10 +60,19 @@ TEST_F(JpegImage, DecodesColourAndGrayscalePreviewsToTheirPattern) {
   ExpectNear(aircraft, 30, 10, {240, 230, 200});
 }
 
-int OpenFiles() {
-  int count = 0;
-  for ([[maybe_unused]] const auto& fd : fs::directory_iterator("/proc/self/fd")) ++count;
-  return count;
+// Names are UTF-8 inside the program; on Windows the file has to be opened by its UTF-16
+// name, which no narrow fopen reaches.
+TEST_F(JpegImage, DecodesFilesWithNamesBeyondAscii) {
+  for (const char* name : {"Vorschau \xC3\xBC" "ber M\xC3\xBCnster.jpg",  // Latin-1 range
+                           "\xE9\xA3\x9E\xE6\x9C\xBA.jpg",                // CJK
+                           "\xF0\x9F\x9B\xA9 plane.jpg"}) {                 // a surrogate pair in UTF-16
+    SCOPED_TRACE(name);
+    vantrel::platform::MoveFileTo(sg::kAircraftPreview.path, name);
+    const vantrel::Picture image = DecodeJpegFile(name);
+    EXPECT_EQ(image.width, sg::kAircraftPreview.look.width);
+    ExpectNear(image, 10, 10, sg::kAircraftPreview.look.ink);
+    vantrel::platform::MoveFileTo(name, sg::kAircraftPreview.path);
+  }
 }
 
 std::string DecodeError(const std::string& path) {
@@ -80,18 +93,32 @@ TEST_F(JpegImage, BrokenFilesRaiseAndAreClosed) {
   tmp_.write("game/Simpatch/empty.jpg", "");
   tmp_.mkdir("game/Simpatch/folder.jpg");
 
-  const int before = OpenFiles();
-  EXPECT_NE(DecodeError("half.jpg").find("Premature end of JPEG file"), std::string::npos);
-  EXPECT_NE(DecodeError("noend.jpg").find("Premature end of JPEG file"), std::string::npos);
-  EXPECT_NE(DecodeError("text.jpg").find("Not a JPEG file"), std::string::npos);
-  EXPECT_NE(DecodeError("empty.jpg").find("empty.jpg"), std::string::npos);
-  EXPECT_FALSE(DecodeError("folder.jpg").empty());
-  EXPECT_NE(DecodeError("missing.jpg").find("File not found"), std::string::npos);
-  EXPECT_EQ(OpenFiles(), before);
+  {
+    // The probe sees a file held open, or its saying "closed" below would prove nothing.
+    const vantrel::platform::StdioFile held = vantrel::platform::OpenStdioForReading("half.jpg");
+    ASSERT_TRUE(HeldOpen("half.jpg"));
+  }
+  const struct {
+    const char* name;
+    const char* inMessage;
+  } broken[] = {
+      {"half.jpg", "Premature end of JPEG file"},
+      {"noend.jpg", "Premature end of JPEG file"},
+      {"text.jpg", "Not a JPEG file"},
+      {"empty.jpg", "empty.jpg"},
+  };
+  for (const auto& file : broken) {
+    SCOPED_TRACE(file.name);
+    EXPECT_NE(DecodeError(file.name).find(file.inMessage), std::string::npos);
+    EXPECT_FALSE(HeldOpen(file.name));
+  }
+  EXPECT_EQ(DecodeError("folder.jpg"), "Cannot open the picture folder.jpg: File access denied");
+  EXPECT_EQ(DecodeError("missing.jpg"), "Cannot open the picture missing.jpg: File not found");
   // A failure leaves nothing behind that spoils the next picture.
   const vantrel::Picture next = DecodeJpegFile(sg::kDefaultPreview.path);
   EXPECT_EQ(next.width, 200);
   EXPECT_EQ(next.height, 120);
+  EXPECT_FALSE(HeldOpen(sg::kDefaultPreview.path));
 }
 
 }  // namespace
