@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows programs into DIR (default build-windows), DIR/bin/vantrel-cli.exe
-# among them, and runs the Windows test suite under Wine.
+# build-windows.sh [--package] [DIR]: cross-builds the Windows programs into DIR (default
+# build-windows), DIR/bin/vantrel-cli.exe among them, and runs the Windows test suite under
+# Wine. With --package it then makes the zip and the installer in DIR/package and checks them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-dir="${1:-build-windows}"
+package=false
+operands=()
+for arg in "$@"; do
+  case "$arg" in
+    --package) package=true ;;
+    *) operands+=("$arg") ;;
+  esac
+done
+dir="${operands[0]:-build-windows}"
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)  # relative to the top of the repository, or absolute
 scripts/deps-windows.sh
@@ -22,3 +31,4 @@ wineserver -p || true  # 2 when a server for this prefix is up already
 trap 'wineserver -k || true' EXIT
 wine cmd /c exit 0 >/dev/null 2>&1  # creates the prefix before the first timed test
 ctest --test-dir "$dir" -j2 --output-on-failure
+if "$package"; then scripts/package-windows.sh "$dir"; fi

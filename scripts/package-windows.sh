@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# package-windows.sh DIR: from the Windows build in DIR, makes what a Windows user installs,
+# in DIR/package: vantrel-VERSION-windows-x64.zip (the programs with README.txt and
+# NOTICE.txt, in a folder of the same name) and vantrel-VERSION-setup.exe (the NSIS
+# installer of packaging/windows/vantrel.nsi), and checks both with
+# scripts/check-windows-package.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=$(cd "${1:?usage: package-windows.sh DIR}" && pwd)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
+[ -n "$version" ] || { echo "package-windows.sh: $dir is no configured build" >&2; exit 1; }
+# Windows' own version numbers have four parts.
+IFS=. read -r -a parts <<<"$version"
+while [ "${#parts[@]}" -lt 4 ]; do parts+=(0); done
+version4=$(IFS=.; echo "${parts[*]:0:4}")
+
+name="vantrel-$version-windows-x64"
+out="$dir/package"
+stage="$out/$name"
+rm -rf "$out"
+mkdir -p "$stage"
+# The programs without their debugging information, which is most of a RelWithDebInfo
+# build's bytes. The window's program joins them once the build makes it.
+programs=(vantrel-cli.exe)
+window=()
+if [ -f "$dir/bin/vantrel.exe" ]; then
+  programs+=(vantrel.exe)
+  window=(-DHAVE_WINDOW)
+fi
+for program in "${programs[@]}"; do
+  x86_64-w64-mingw32-strip -o "$stage/$program" "$dir/bin/$program"
+done
+# Text files with CR LF, as Notepad and every Windows editor read them.
+sed 's/$/\r/' README.md >"$stage/README.txt"
+sed 's/$/\r/' packaging/windows/NOTICE.txt >"$stage/NOTICE.txt"
+# The last commit's time on every file, so the same commit gives the same zip.
+stamp=$(git log -1 --format=%ct 2>/dev/null || date +%s)
+find "$stage" -exec touch -d "@$stamp" {} +
+
+(cd "$out" && zip -q -X -r "$name.zip" "$name")
+makensis -V2 -WX -DVERSION="$version" -DVERSION4="$version4" -DSTAGE="$stage" \
+  -DICON="$PWD/src/win32ui/resources/vantrel.ico" -DOUTFILE="$out/vantrel-$version-setup.exe" \
+  "${window[@]}" packaging/windows/vantrel.nsi
+
+scripts/check-windows-package.sh "$dir"
