@@ -50,8 +50,13 @@ fi
 # Only the static library is built: the programs beside it (cjpeg, djpeg, ...) and the
 # TurboJPEG API are not needed. The SIMD parts are assembled with nasm.
 build="$cache/build"
+# Through ccache where there is one, with paths taken from the cache folder on, so that a
+# build into another folder (a fresh clone, another DIR) finds the same objects.
 launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache)
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$cache"
+fi
 cmake -S "$source_dir" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
       -DCMAKE_BUILD_TYPE=Release -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
       -DWITH_SIMD=ON -DREQUIRE_SIMD=ON -DCMAKE_ASM_NASM_COMPILER=nasm -DCMAKE_INSTALL_PREFIX="$prefix" \
