@@ -14,7 +14,11 @@ name="vantrel-$version-windows-x64"
 zip="$out/$name.zip"
 setup="$out/vantrel-$version-setup.exe"
 programs=(vantrel-cli.exe)
-[ -f "$out/$name/vantrel.exe" ] && programs+=(vantrel.exe)
+shown=vantrel-cli.exe  # the program whose icon Add/Remove Programs shows
+if [ -f "$out/$name/vantrel.exe" ]; then
+  programs+=(vantrel.exe)
+  shown=vantrel.exe
+fi
 
 fail() {
   echo "check-windows-package.sh: $*" >&2
@@ -83,6 +87,8 @@ install() {
   [ "$(registered DisplayVersion)" = "$version" ] || fail "Add/Remove Programs gives version '$(registered DisplayVersion)'"
   [ "$(registered UninstallString)" = '"C:\Program Files\Vantrel\uninstall.exe"' ] ||
     fail "the uninstaller is registered as '$(registered UninstallString)'"
+  [ "$(registered DisplayIcon)" = "C:\\Program Files\\Vantrel\\$shown,0" ] ||
+    fail "Add/Remove Programs shows the icon of '$(registered DisplayIcon)'"
   [ "$(registered QuietUninstallString)" = '"C:\Program Files\Vantrel\uninstall.exe" /S' ] ||
     fail "the silent uninstaller is registered as '$(registered QuietUninstallString)'"
   said=$(wine "C:\\Program Files\\Vantrel\\vantrel-cli.exe" --version | tr -d '\r')

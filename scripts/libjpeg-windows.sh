@@ -23,16 +23,14 @@ sudo=""
 # apt-get source needs deb-src entries. The machine's own Debian entries for binaries are
 # copied as source entries into a list of our own, which is left alone once it is there.
 if ! apt-cache showsrc libjpeg-turbo 2>/dev/null | grep -q '^Package:'; then
-  list=/etc/apt/sources.list.d/vantrel-src.sources
+  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+    list=/etc/apt/sources.list.d/vantrel-src.sources
+    entries=$(sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources)
+  else
+    list=/etc/apt/sources.list.d/vantrel-src.list
+    entries=$(sed -n 's/^deb /deb-src /p' /etc/apt/sources.list 2>/dev/null || true)
+  fi
   if [ ! -f "$list" ]; then
-    entries=""
-    [ -f /etc/apt/sources.list.d/debian.sources ] &&
-      entries=$(sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources)
-    if [ -z "$entries" ] && [ -f /etc/apt/sources.list ]; then
-      # One-line entries, turned into the same form.
-      entries=$(sed -n 's/^deb \(\[[^]]*\] \)\{0,1\}\([^ ]*\) \([^ ]*\) \(.*\)$/Types: deb-src\nURIs: \2\nSuites: \3\nComponents: \4\n/p' \
-        /etc/apt/sources.list)
-    fi
     [ -n "$entries" ] || { echo "libjpeg-windows.sh: no Debian apt entries to take source entries from" >&2; exit 1; }
     printf '%s\n' "$entries" | $sudo tee "$list" >/dev/null
   fi

@@ -8,11 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=$(cd "${1:?usage: package-windows.sh DIR}" && pwd)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
-[ -n "$version" ] || { echo "package-windows.sh: $dir is no configured build" >&2; exit 1; }
-# Windows' own version numbers have four parts.
-IFS=. read -r -a parts <<<"$version"
-while [ "${#parts[@]}" -lt 4 ]; do parts+=(0); done
-version4=$(IFS=.; echo "${parts[*]:0:4}")
+version4=$(sed -n 's/^VANTREL_WINDOWS_VERSION:INTERNAL=//p' "$dir/CMakeCache.txt")
+[ -n "$version" ] && [ -n "$version4" ] || { echo "package-windows.sh: $dir is no configured Windows build" >&2; exit 1; }
 
 name="vantrel-$version-windows-x64"
 out="$dir/package"
