@@ -24,14 +24,15 @@ if [ -f "$dir/bin/vantrel.exe" ]; then
   programs+=(vantrel.exe)
   window=(-DHAVE_WINDOW)
 fi
+# The last commit's time on every file and in the stripped programs' headers (strip writes
+# the time of day there otherwise), so the same commit gives the same zip.
+stamp=$(git log -1 --format=%ct 2>/dev/null || date +%s)
 for program in "${programs[@]}"; do
-  x86_64-w64-mingw32-strip -o "$stage/$program" "$dir/bin/$program"
+  SOURCE_DATE_EPOCH=$stamp x86_64-w64-mingw32-strip -o "$stage/$program" "$dir/bin/$program"
 done
 # Text files with CR LF, as Notepad and every Windows editor read them.
 sed 's/$/\r/' README.md >"$stage/README.txt"
 sed 's/$/\r/' packaging/windows/NOTICE.txt >"$stage/NOTICE.txt"
-# The last commit's time on every file, so the same commit gives the same zip.
-stamp=$(git log -1 --format=%ct 2>/dev/null || date +%s)
 find "$stage" -exec touch -d "@$stamp" {} +
 
 (cd "$out" && zip -q -X -r "$name.zip" "$name")
