@@ -1,20 +1,18 @@
-#include "Unit1/working_caption.h"
-
-#include <QAbstractButton>
+#include "window/working_caption.h"
 
 namespace vantrel {
 
-WorkingCaption::WorkingCaption(QAbstractButton* button, const char* working)
-    : button_(button), earlier_(button->text()) {
-  button_->setText(working);
+WorkingCaption::WorkingCaption(FormView& view, Control button, const char* working)
+    : view_(view), button_(button), earlier_(view.Text(button)) {
+  view_.SetText(button_, working);
 }
 
 WorkingCaption::~WorkingCaption() {
-  if (!finished_) button_->setText(earlier_);
+  if (!finished_) view_.SetText(button_, earlier_);
 }
 
 void WorkingCaption::Finish(const char* caption) {
-  button_->setText(caption);
+  view_.SetText(button_, caption);
   finished_ = true;
 }
 
