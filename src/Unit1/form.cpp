@@ -31,6 +31,7 @@ void TForm1::ConnectEvents() {
     if (!button || spec.id == Control::AddArchive) continue;
     connect(button, &QAbstractButton::clicked, this, [this, id = spec.id] { presenter_->Clicked(id); });
   }
+  // Adding from archives is the view's own; what it raises is shown as a handler's error is.
   const auto archiveHandler = [this](std::function<void()> adding) {
     return [this, adding = std::move(adding)] {
       RunHandler([this](const std::string& text) { ShowMessage(text); }, adding);
