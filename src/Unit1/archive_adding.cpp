@@ -1,5 +1,7 @@
 // "Add patch from archive...": an archive picked in a file dialog or dropped on Available
-// patches becomes a patch folder of the working folder, then the new patch is picked.
+// patches becomes a patch folder of the working folder, then the new patch is picked. In the
+// Qt view for now (file dialog, input dialogs, progress): the Windows build has no archive
+// layer yet, so no presenter decision is shared with a second view.
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -118,12 +120,13 @@ void TForm1::AddPatchArchive(const std::string& archivePath) {
   } catch (const Cancelled&) {
     return;  // the user's own stop: nothing was added, and nothing is left of it
   }
-  refreshpatches();
+  // What the user would do next: refresh the list and pick the new patch in it.
+  presenter_->Clicked(Control::Button1);
   const std::vector<std::string>& lines = cat_.ListBox1.Items();
   for (std::size_t row = 0; row < lines.size(); ++row) {
     if (LineName(lines[row]) != *name) continue;
     cat_.ListBox1.Select(static_cast<int>(row));
-    patchClicked();
+    presenter_->Picked(Control::ListBox1);
     return;
   }
 }

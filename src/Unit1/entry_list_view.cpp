@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "Unit1/list_filter.h"
+#include "window/list_filter.h"
 #include "Unit1/qt_text.h"
 
 namespace vantrel {

@@ -1,26 +1,25 @@
 #pragma once
-// The program's one window: three lists (Available patches, Destination slots, Active
-// patches), the chosen combination, the preview, the FM/DM controls and the two big buttons.
-// The controls carry the names of the layout; the handlers carry the names of the system and
-// leave the work to the catalogue and the engine.
+// The program's one window in Qt: a thin view over the presenter. It makes the controls of the
+// layout table, forwards their signals to the presenter's events and does what the presenter
+// asks through FormView. Its own business: where the window goes on the screen, the keys and
+// filter lines of the lists, and adding patches from archives (the Windows build has no
+// archive layer yet, so that stays here for now).
 #include <QWidget>
 
-#include <functional>
+#include <map>
+#include <memory>
 #include <string>
 
-#include "engine/job_plan.h"
 #include "engine/session.h"
 #include "rbext/message_hook.h"
+#include "window/form_presenter.h"
+#include "window/form_view.h"
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
-class QPushButton;
-class QRadioButton;
-class QScrollArea;
 
 namespace vantrel {
 
@@ -28,7 +27,7 @@ class EntryListView;
 class GrowingPanel;
 class JobPanel;
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public FormView {
   Q_OBJECT
 
  public:
@@ -37,64 +36,22 @@ class TForm1 : public QWidget {
 
   // Where error texts and the shell's failure texts go; ShowMessageBox unless replaced.
   void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+  FormPresenter& Presenter() { return *presenter_; }
 
-  // Handlers. Each raises what the catalogue or the engine raises; the events run them
-  // through the default error handler.
-  void Loadpatches();
-  void refreshpatches();
-  void getslots();
-  void updedit();
-  void slotClicked();   // a click in Destination slots: updedit once a patch is picked
-  void patchClicked();  // a click in Available patches: updedit, and its own slots in view
-  void turnPatchOn();
-  void turnPatchOff();
-  void getactivepatch();
-  void actpatches();
-  void chgFMYesNo();
-  void CheckBox2Click();
-  void CheckBox3Click();
-  void CheckBox4Click();
-  void FMDMavailClick();
-  void pathChange();
-  void addArchive();  // "Add patch from archive...": a file dialog, then AddPatchArchive
-  // Unpacks a patch of the archive into the working folder (asking which, when it holds
-  // several, and for another name when its own is taken) and picks the new patch.
-  void AddPatchArchive(const std::string& archivePath);
-
-  // Controls, by their layout names.
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QComboBox* path = nullptr;
-  QPushButton* Button1 = nullptr;
-  QPushButton* Button2 = nullptr;
-  QPushButton* AddArchive = nullptr;  // ours: beside Refresh Patch list
-  EntryListView* ListBox1 = nullptr;
-  EntryListView* ListBox2 = nullptr;
-  EntryListView* ListBox3 = nullptr;
-  QRadioButton* FMDMavail = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  QCheckBox* CheckBox1 = nullptr;
-  QCheckBox* CheckBox2 = nullptr;
-  QCheckBox* CheckBox3 = nullptr;
-  QCheckBox* CheckBox4 = nullptr;
-  QPushButton* v = nullptr;
-  QPushButton* Button4 = nullptr;
-  QScrollArea* ScrollBox1 = nullptr;
-  QLabel* Image = nullptr;
-  // Ours, not the layout's: under Available patches and Active patches, shown only while a
-  // list leaves entries out for its cap.
-  QLabel* UnlistedPatches = nullptr;
-  QLabel* UnlistedActive = nullptr;
-  // Above Available patches and Destination slots: what the list shows, by code or name.
-  QLineEdit* PatchFilter = nullptr;
-  QLineEdit* SlotFilter = nullptr;
-  // The running job's console, its Continue button and its outcome line.
-  JobPanel* Jobs = nullptr;
-  QTabWidget* Notes = nullptr;  // the job's console and the patch's readme
-  QPlainTextEdit* Readme = nullptr;
+  // FormView, over the controls of the layout table.
+  void SetTitle(const std::string& title) override;
+  void SetText(Control control, const std::string& text) override;
+  std::string Text(Control control) const override;
+  void SetEnabled(Control control, bool enabled) override;
+  void SetChecked(Control control, bool checked) override;
+  void SetHint(Control control, const std::string& hint) override;
+  void SetShown(Control control, bool shown) override;
+  void ShowFromStart(Control line) override;
+  void ScrollToTop(Control list, std::size_t row) override;
+  void ShowPicture(const std::optional<std::string>& file) override;
+  void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
+  bool Ask(const std::string& question) override;
+  void ShowMessage(const std::string& text) override;
 
  protected:
   bool event(QEvent* event) override;
@@ -102,27 +59,37 @@ class TForm1 : public QWidget {
 
  private:
   void BuildLayout();
+  QWidget* MakeControl(const ControlSpec& spec);
+  QWidget* Widget(Control control) const;
   void ConnectEvents();
   // The remembered place (else the reference one), fitted to the screen it is on; once the
   // window is up, maximised again when it was left maximised.
   void PlaceWindow();
-  void Handle(void (TForm1::*handler)());
-  void Handle(const std::function<void()>& handler);
-  void ShowMessage(const std::string& text) const;
-  void MarkOwnModelFiles();
-  void ShowPreview(const std::string& folder);
-  void ShowReadme(const std::string& folder);
-  void ShowUnlisted();
-  void StartJob(const JobPlan& plan, const std::string& success);
-  void AfterJob();
-  // A job asked for while another runs is put off, with the entries picked for it.
-  bool PutOffWhileAJobRuns(void (TForm1::*handler)());
+  // "Add patch from archive...": a file dialog, then AddPatchArchive.
+  void addArchive();
+  // Unpacks a patch of the archive into the working folder (asking which, when it holds
+  // several, and for another name when its own is taken) and picks the new patch.
+  void AddPatchArchive(const std::string& archivePath);
 
   Session& session_;
   Catalogue& cat_;
-  GrowingPanel* content_ = nullptr;
   MessageHook messageHook_;
-  bool activatedOnce_ = false;
+  GrowingPanel* content_ = nullptr;
+  std::map<Control, QWidget*> controls_;  // by the layout table's names
+  // The controls the view works with beyond what the table says of them.
+  QComboBox* path = nullptr;
+  EntryListView* ListBox1 = nullptr;
+  EntryListView* ListBox2 = nullptr;
+  EntryListView* ListBox3 = nullptr;
+  QLineEdit* PatchFilter = nullptr;
+  QLineEdit* SlotFilter = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QLabel* Image = nullptr;  // inside ScrollBox1
+  QTabWidget* Notes = nullptr;
+  QPlainTextEdit* Readme = nullptr;
+  JobPanel* Jobs = nullptr;  // the running job's console, its Continue button and outcome
+  bool placedOnce_ = false;
+  std::unique_ptr<FormPresenter> presenter_;  // last: made once the controls are there
 };
 
 }  // namespace vantrel

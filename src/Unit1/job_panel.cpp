@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
 
-#include "Unit1/error_box.h"
 #include "Unit1/qt_text.h"
 #include "engine/job_log.h"
 #include "engine/job_outcome.h"
@@ -23,6 +23,7 @@
 #include "platform/process.h"
 #include "platform/text_file.h"
 #include "rbext/run_shell.h"
+#include "window/run_handler.h"
 
 namespace vantrel {
 
@@ -156,6 +157,10 @@ void JobPanel::PollStatus() {
     // The terminal has gone and never started the job.
     Finish(false);
   }
+}
+
+void JobPanel::ShowNotes() {
+  if (notes) notes->setCurrentWidget(console);
 }
 
 void JobPanel::WhenIdle(std::function<void()> request) {

@@ -17,17 +17,19 @@
 
 #include "engine/job_plan.h"
 #include "rbext/message_hook.h"
+#include "window/job_runner.h"
 
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
 class QTimer;
 class QWidget;
 
 namespace vantrel {
 
-class JobPanel : public QObject {
+class JobPanel : public QObject, public JobRunner {
   Q_OBJECT
 
  public:
@@ -35,13 +37,10 @@ class JobPanel : public QObject {
   JobPanel(QWidget* window, MessageHook show);
   ~JobPanel() override;  // a job still running is ended: its window is going
 
-  bool Busy() const { return running_; }
-  // Runs `program` /C on the plan's script in the current folder. `success` is the outcome
-  // line when the job does all its work.
-  void Start(const std::string& program, const JobPlan& plan, const std::string& success);
-  // Runs `request` now when no job runs, else once the running job (and those asked for
-  // before) have ended.
-  void WhenIdle(std::function<void()> request);
+  bool Busy() const override { return running_; }
+  void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
+  void WhenIdle(std::function<void()> request) override;
+  void ShowNotes() override;  // the console's page of `notes`
 
   QPlainTextEdit* console = nullptr;
   QPushButton* continueButton = nullptr;
@@ -49,6 +48,7 @@ class JobPanel : public QObject {
   QCheckBox* inTerminal = nullptr;  // shown only when there is a terminal emulator
   QPushButton* openLog = nullptr;
   QLabel* outcome = nullptr;
+  QTabWidget* notes = nullptr;  // the tabs the window put the console in
 
  signals:
   // The job has ended and its outcome is shown: the lists want a refresh.

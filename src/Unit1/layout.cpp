@@ -1,12 +1,12 @@
-// The controls of TForm1 at the positions, sizes and texts of the reference layout.
+// The controls of TForm1, made from the layout table: its places, captions, hints and fonts.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -22,6 +22,7 @@
 #include "Unit1/job_panel.h"
 #include "Unit1/layout_constants.h"
 #include "Unit1/qt_text.h"
+#include "window/list_controls.h"
 
 namespace vantrel {
 
@@ -42,20 +43,7 @@ const QStringList kWindowFaces = {"MS Sans Serif", "Microsoft Sans Serif", "Libe
                                   "DejaVu Sans Condensed"};
 const QStringList kListFaces = {"Courier New", "Liberation Mono", "Cousine", "DejaVu Sans Mono"};
 
-template <typename Control>
-Control* Place(QWidget* parent, const char* name, int left, int top, int width, int height) {
-  auto* control = new Control(parent);
-  control->setObjectName(name);
-  control->setGeometry(left, top, width, height);
-  return control;
-}
-
-template <typename Control>
-Control* PlaceText(QWidget* parent, const char* name, QRect geometry, const char* text) {
-  auto* control = Place<Control>(parent, name, geometry.x(), geometry.y(), geometry.width(), geometry.height());
-  control->setText(text);
-  return control;
-}
+QRect ToRect(const Box& box) { return {box.left, box.top, box.width, box.height}; }
 
 // Labels size themselves to their text: a wider stand-in face grows them to the right
 // instead of cutting the text.
@@ -74,9 +62,13 @@ class MarkingRadioButton : public QRadioButton {
 // A filter line over a list: Return or Down goes on into the list, Escape empties the line.
 class FilterLine : public QLineEdit {
  public:
-  FilterLine(QWidget* parent, EntryListView* list) : QLineEdit(parent), list_(list) {
-    setPlaceholderText("Filter by code or name");
+  explicit FilterLine(QWidget* parent) : QLineEdit(parent) {
+    setPlaceholderText(ToQt(kFilterPlaceholder));
     setClearButtonEnabled(true);
+  }
+  // The list comes after its filter line in tab order, so it is made later.
+  void Filter(EntryListView* list) {
+    list_ = list;
     connect(this, &QLineEdit::textChanged, this, [list](const QString& text) { list->SetFilter(FromQt(text)); });
   }
 
@@ -97,14 +89,74 @@ class FilterLine : public QLineEdit {
   }
 
  private:
-  EntryListView* list_;
+  EntryListView* list_ = nullptr;
 };
+
+bool TakesFocus(ControlKind kind) { return kind != ControlKind::Label && kind != ControlKind::Note; }
 
 }  // namespace
 
+QWidget* TForm1::MakeControl(const ControlSpec& spec) {
+  const QString caption = ToQt(spec.caption);
+  switch (spec.kind) {
+    case ControlKind::Label:
+    case ControlKind::Note:
+      return new QLabel(caption, content_);
+    case ControlKind::FolderBox: {
+      path = new QComboBox(content_);
+      path->setEditable(true);
+      path->setInsertPolicy(QComboBox::NoInsert);
+      path->setCompleter(nullptr);  // completing "M" to "Multi" would change folder at the first key
+      for (std::string_view folder : kFolderChoices) path->addItem(ToQt(folder));
+      path->setEditText(ToQt(kFolderBoxText));  // adding items made the first one current
+      return path;
+    }
+    case ControlKind::Button:
+      return new QPushButton(caption, content_);
+    case ControlKind::FilterLine:
+      return new FilterLine(content_);
+    case ControlKind::List:
+      return new EntryListView(EntryListOf(cat_, spec.id), kListItemHeight, content_);
+    case ControlKind::RadioButton: {
+      auto* button = new MarkingRadioButton(caption, content_);
+      button->setAutoExclusive(false);  // else the program could not clear it
+      return button;
+    }
+    case ControlKind::Edit:
+      Edit1 = new QLineEdit(caption, content_);
+      return Edit1;
+    case ControlKind::CheckBox:
+      return new QCheckBox(caption, content_);
+    case ControlKind::Picture: {
+      auto* scroller = new QScrollArea(content_);
+      scroller->setWidgetResizable(false);
+      Image = new QLabel;
+      Image->setObjectName("Image");
+      Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      scroller->setWidget(Image);
+      Image->setGeometry(0, 0, spec.box.width - 4, spec.box.height - 4);
+      return scroller;
+    }
+    case ControlKind::Tabs: {
+      // Beside the preview: the running job's console, and the picked patch's readme.
+      Notes = new QTabWidget(content_);
+      Notes->addTab(Jobs->console, "&Job");
+      Readme = new QPlainTextEdit;
+      Readme->setObjectName("Readme");
+      Readme->setReadOnly(true);
+      Readme->setTabChangesFocus(true);
+      Readme->setPlaceholderText("The picked patch has no readme.");
+      Notes->addTab(Readme, "&Readme");
+      Jobs->notes = Notes;
+      return Notes;
+    }
+  }
+  throw std::logic_error("a control kind the Qt view cannot make");
+}
+
 void TForm1::BuildLayout() {
-  setWindowTitle("Vantrel");
-  setFont(PixelFont(kWindowFaces, 11, QFont::SansSerif));
+  setWindowTitle(ToQt(kWindowTitle));
+  setFont(PixelFont(kWindowFaces, kWindowFontPixels, QFont::SansSerif));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, colours.color(QPalette::Button));
   setPalette(colours);
@@ -118,103 +170,42 @@ void TForm1::BuildLayout() {
   scroller->setFocusPolicy(Qt::NoFocus);  // the focus starts in the folder box, as before
   content_ = new GrowingPanel;
   content_->setObjectName("WindowContent");
-
-  QFont bold = PixelFont(kWindowFaces, 13, QFont::SansSerif);
-  bold.setBold(true);
-  Label5 = PlaceText<QLabel>(content_, "Label5", {24, 16, 106, 16}, "working folder :");
-  Label5->setFont(bold);
-
-  path = Place<QComboBox>(content_, "path", 136, 16, 185, 21);
-  path->setEditable(true);
-  path->setInsertPolicy(QComboBox::NoInsert);
-  path->setCompleter(nullptr);  // completing "M" to "Multi" would change folder at the first key
-  path->addItems({"Multi", "Simpatch", "Shellpat", "3dpatch"});
-  path->setEditText("path");  // adding items made the first one current
-
-  Button1 = PlaceText<QPushButton>(content_, "Button1", {64, 48, 169, 33}, "Refresh &Patch list");
-  Button2 = PlaceText<QPushButton>(content_, "Button2", {616, 48, 153, 33}, "Refresh ac&tive patch list");
-  // Beside Refresh Patch list, in the row the reference layout leaves empty there.
-  AddArchive = PlaceText<QPushButton>(content_, "AddArchive", {248, 48, 161, 33}, "Add patch from arc&hive…");
-  AddArchive->setToolTip("Unpack a downloaded .zip, .7z, .rar or .tar.gz patch into the working folder (Ctrl+O)");
-  Label1 = PlaceText<QLabel>(content_, "Label1", {96, 88, 84, 13}, "Available patches");
-  Label2 = PlaceText<QLabel>(content_, "Label2", {352, 88, 77, 13}, "Destination slots");
-  Label3 = PlaceText<QLabel>(content_, "Label3", {648, 88, 71, 13}, "Active patches");
-
-  const QFont listFont = PixelFont(kListFaces, 11, QFont::TypeWriter);
-  const auto placeList = [&](EntryList& list, const char* name, QRect geometry) {
-    auto* view = new EntryListView(list, kListItemHeight, content_);
-    view->setObjectName(name);
-    view->setGeometry(geometry);
-    view->setFont(listFont);
-    return view;
-  };
-  // The two long lists give the top of their reference place to their filter lines.
-  ListBox1 = placeList(cat_.ListBox1, "ListBox1", {48, 132, 201, 245});
-  ListBox2 = placeList(cat_.ListBox2, "ListBox2", {304, 132, 217, 245});
-  ListBox3 = placeList(cat_.ListBox3, "ListBox3", {608, 112, 177, 265});
-  const auto placeFilter = [&](EntryListView* list, const char* name) {
-    auto* filter = new FilterLine(content_, list);
-    filter->setObjectName(name);
-    filter->setGeometry(list->x(), 108, list->width(), 21);
-    return filter;
-  };
-  PatchFilter = placeFilter(ListBox1, "PatchFilter");
-  SlotFilter = placeFilter(ListBox2, "SlotFilter");
-
-  FMDMavail = PlaceText<MarkingRadioButton>(content_, "FMDMavail", {40, 392, 217, 17},
-                                            "Flight Model / Damage Model available");
-  FMDMavail->setAutoExclusive(false);  // else the program could not clear it
-  Label4 = PlaceText<QLabel>(content_, "Label4", {304, 392, 166, 13}, "Selected patch => slot combination");
-  Edit1 = PlaceText<QLineEdit>(content_, "Edit1", {304, 408, 241, 21}, "none");
-
-  CheckBox1 = PlaceText<QCheckBox>(content_, "CheckBox1", {304, 440, 241, 17}, "Enable FM/DM changing");
-  CheckBox1->setToolTip("only works if fmparam*.dat available");
-  CheckBox2 = PlaceText<QCheckBox>(content_, "CheckBox2", {304, 464, 177, 17}, "fmparamS.dat / acspecS.dat");
-  CheckBox3 = PlaceText<QCheckBox>(content_, "CheckBox3", {304, 488, 177, 17}, "fmparam2.dat / acspecs2.dat");
-  CheckBox4 = PlaceText<QCheckBox>(content_, "CheckBox4", {304, 512, 169, 17}, "fmparam3.dat / acspecs3.dat");
-  for (QCheckBox* variant : {CheckBox2, CheckBox3, CheckBox4}) variant->setEnabled(false);
-
-  v = PlaceText<QPushButton>(content_, "v", {336, 536, 169, 49}, kActivateCaption);
-  Button4 = PlaceText<QPushButton>(content_, "Button4", {632, 536, 145, 49}, "&Deactivate Selected");
-
-  for (QLabel* label : {Label1, Label2, Label3, Label4, Label5}) GrowToText(label);
-
-  // In the gap between a list and the controls below it, where the reference layout has
-  // nothing; wider than the list, so that the longest note fits in any stand-in face.
-  UnlistedPatches = Place<QLabel>(content_, "UnlistedPatches", 48, 378, 240, 13);
-  UnlistedActive = Place<QLabel>(content_, "UnlistedActive", 608, 378, 240, 13);
-  for (QLabel* note : {UnlistedPatches, UnlistedActive}) note->hide();
-
-  ScrollBox1 = Place<QScrollArea>(content_, "ScrollBox1", 40, 592, 309, 169);
-  ScrollBox1->setWidgetResizable(false);
-  Image = new QLabel;
-  Image->setObjectName("Image");
-  Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ScrollBox1->setWidget(Image);
-  Image->setGeometry(0, 0, 305, 165);
-
+  // The job panel's own controls keep their places under the notes.
   Jobs = new JobPanel(content_, [this](const std::string& text) { ShowMessage(text); });
-  // Beside the preview, where the reference layout has nothing: the running job's console,
-  // and the picked patch's readme.
-  Notes = Place<QTabWidget>(content_, "Notes", 368, 592, 490, 140);
-  Notes->addTab(Jobs->console, "&Job");
-  Readme = new QPlainTextEdit;
-  Readme->setObjectName("Readme");
-  Readme->setReadOnly(true);
-  Readme->setPlaceholderText("The picked patch has no readme.");
-  Notes->addTab(Readme, "&Readme");
 
-  // Tab goes the way the eye reads the window: the folder, the refreshes, the lists left to
-  // right, the combination and its model controls, the two jobs, then the notes below.
+  QFont bold = PixelFont(kWindowFaces, kBoldFontPixels, QFont::SansSerif);
+  bold.setBold(true);
+  const QFont listFont = PixelFont(kListFaces, kListFontPixels, QFont::TypeWriter);
   QWidget* previous = nullptr;
-  for (QWidget* next : std::initializer_list<QWidget*>{
-           path, Button1, AddArchive, Button2, PatchFilter, ListBox1, SlotFilter, ListBox2, ListBox3, FMDMavail, Edit1, CheckBox1, CheckBox2, CheckBox3,
-           CheckBox4, v, Button4, ScrollBox1, Notes, Jobs->console, Readme, Jobs->continueButton,
-           Jobs->continueOnItsOwn, Jobs->inTerminal, Jobs->openLog}) {
-    if (previous) setTabOrder(previous, next);
+  // The table is in tab order: the way the eye reads the window.
+  for (const ControlSpec& spec : FormLayout()) {
+    QWidget* control = MakeControl(spec);
+    control->setObjectName(ToQt(spec.name));
+    control->setGeometry(ToRect(spec.box));
+    if (!spec.hint.empty()) control->setToolTip(ToQt(spec.hint));
+    if (spec.font == FontRole::Bold) control->setFont(bold);
+    if (spec.font == FontRole::List) control->setFont(listFont);
+    if (auto* label = qobject_cast<QLabel*>(control); label && spec.kind == ControlKind::Label) GrowToText(label);
+    controls_[spec.id] = control;
+    if (!TakesFocus(spec.kind)) continue;
+    if (previous) setTabOrder(previous, control);
+    previous = control;
+  }
+  ListBox1 = static_cast<EntryListView*>(controls_.at(Control::ListBox1));
+  ListBox2 = static_cast<EntryListView*>(controls_.at(Control::ListBox2));
+  ListBox3 = static_cast<EntryListView*>(controls_.at(Control::ListBox3));
+  for (Control filter : {Control::PatchFilter, Control::SlotFilter}) {
+    static_cast<FilterLine*>(controls_.at(filter))
+        ->Filter(static_cast<EntryListView*>(controls_.at(FilteredList(filter))));
+  }
+  PatchFilter = static_cast<QLineEdit*>(controls_.at(Control::PatchFilter));
+  SlotFilter = static_cast<QLineEdit*>(controls_.at(Control::SlotFilter));
+  // Then the notes' pages and the job panel's buttons.
+  for (QWidget* next : std::initializer_list<QWidget*>{Jobs->console, Readme, Jobs->continueButton,
+                                                       Jobs->continueOnItsOwn, Jobs->inTerminal, Jobs->openLog}) {
+    setTabOrder(previous, next);
     previous = next;
   }
-  Readme->setTabChangesFocus(true);
 
   content_->TakeReference(kWindowOuterSize);
   scroller->setWidget(content_);

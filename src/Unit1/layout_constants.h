@@ -1,5 +1,5 @@
 #pragma once
-// The window's reference layout, in pixels at 96 pixels per inch.
+// The window's reference place, from the layout table, as Qt takes it.
 #include <QPoint>
 #include <QSize>
 
@@ -7,7 +7,7 @@
 
 namespace vantrel {
 
-inline constexpr QPoint kWindowPosition{273, 142};
-inline constexpr QSize kWindowOuterSize{875, 868};
+inline constexpr QPoint kWindowPosition{kWindowOuterBox.left, kWindowOuterBox.top};
+inline constexpr QSize kWindowOuterSize{kWindowOuterBox.width, kWindowOuterBox.height};
 
 }  // namespace vantrel

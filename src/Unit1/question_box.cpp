@@ -5,7 +5,6 @@
 
 #include "Unit1/error_box.h"
 #include "Unit1/qt_text.h"
-#include "engine/activation_guards.h"
 
 namespace vantrel {
 
@@ -14,10 +13,6 @@ bool AskUser(const std::string& text) {
                   QApplication::activeWindow());
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
-}
-
-bool UserAllowsActivation(const Session& s) {
-  return ActivationAllowed(s.cat, s.askUser ? s.askUser : QuestionHook(AskUser));
 }
 
 }  // namespace vantrel

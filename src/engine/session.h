@@ -22,7 +22,6 @@ struct Session {
   std::uint8_t targetIndex = 0;
   std::string shellProgram = "command";
   MessageHook showMessage;  // the "owner window" of RunShell's failure box
-  QuestionHook askUser;     // the window's questions before a job; none: its own Yes/No box
 };
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 #include "jpeg/jpeg_error_jump.h"
 #include "platform/errors.h"
 #include "samplegame/disk_writes.h"
+#include "samplegame/sample_game.h"
 
 namespace vantrel::samplegame {
 
@@ -76,5 +77,7 @@ void WriteJpeg(const std::filesystem::path& file, const PictureSpec& look) {
   if (!done) throw Error("cannot compress " + file.string() + ": " + job.error.message);
   WriteBytes(file, bytes);
 }
+
+void LaySampleGame(const std::string& dir) { LaySampleGame(dir, WriteJpeg); }
 
 }  // namespace vantrel::samplegame

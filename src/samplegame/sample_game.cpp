@@ -48,9 +48,7 @@ void LayModelFiles(const fs::path& folder, ModelCopy copy) {
   for (const ModelFile& file : kModelFiles) WriteModelFile(folder / file.name, copy, file);
 }
 
-void LayPicture(const fs::path& work, const SamplePicture& picture) { WriteJpeg(work / picture.path, picture.look); }
-
-void LaySupportFolder(const fs::path& work) {
+void LaySupportFolder(const fs::path& work, const PictureWriter& writePicture) {
   const fs::path support = work / kSupportFolder;
   MakeFolder(support);
   LayModelFiles(support, ModelCopy::Stock);
@@ -59,28 +57,29 @@ void LaySupportFolder(const fs::path& work) {
     const std::string name = std::string(index) + "damage.dat";
     WriteBytes(support / name, RepeatToSize("stock damage table " + name + "\n", 512));
   }
-  LayPicture(work, kDefaultPreview);
+  writePicture(work / kDefaultPreview.path, kDefaultPreview.look);
 }
 
-void LayPatchFolders(const fs::path& work) {
+void LayPatchFolders(const fs::path& work, const PictureWriter& writePicture) {
   const fs::path aircraft = work / kAircraftPatch;
   LayPatchFiles(aircraft, {"031F9000.dml", "031F9000.dts", "031Ftex1.bmp", "win01F.bmp", "win11F.bmp", "str01F.bmp",
                            "planep1F.bmp", "1Fdamage.dat"});
   WriteModelFile(aircraft / "fmparam3.dat", ModelCopy::Patch, kModelFiles[2]);
-  LayPicture(work, kAircraftPreview);
+  writePicture(work / kAircraftPreview.path, kAircraftPreview.look);
 
   LayPatchFiles(work / kObjectPatch, {"060E9000.dml", "060E9000.dts", "060Etex1.bmp", "notes.txt"});
   LayPatchFiles(work / kVolumePatch, {"00999000.dml"});
   LayArchives(work / kVolumePatch, kVolumePatch, {"RB.VOL", "3DSpring.vol"});
 
   LayPatchFiles(work / kTwoPicturePatch, {"03119000.dml", "03119000.dts", "0311tex1.bmp"});
-  LayPicture(work, kFirstCamelPreview);
-  LayPicture(work, kSecondCamelPreview);
+  for (const SamplePicture& picture : {kFirstCamelPreview, kSecondCamelPreview}) {
+    writePicture(work / picture.path, picture.look);
+  }
 }
 
 }  // namespace
 
-void LaySampleGame(const std::string& dir) {
+void LaySampleGame(const std::string& dir, const PictureWriter& writePicture) {
   const fs::path game(dir);
   ClaimGameFolder(game);
   LayArchives(game, "game", {"rb.vol", "rbshell.vol", "rbtest.vol", "lowres.vol"});
@@ -91,8 +90,8 @@ void LaySampleGame(const std::string& dir) {
   const fs::path work = game / kWorkingFolder;
   MakeFolder(work);
   LayModelFiles(work, ModelCopy::Working);
-  LaySupportFolder(work);
-  LayPatchFolders(work);
+  LaySupportFolder(work, writePicture);
+  LayPatchFolders(work, writePicture);
 }
 
 }  // namespace vantrel::samplegame

@@ -2,7 +2,7 @@
 // How a view runs a job script: in the Qt view the job panel (its console in the window), in
 // the Win32 view Windows' own cmd in a console window of its own. Either way one job at a
 // time, its outcome checked and told when it ends, after which the view calls the presenter's
-// AfterJob.
+// JobEnded.
 #include <functional>
 #include <string>
 

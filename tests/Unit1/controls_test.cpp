@@ -71,29 +71,6 @@ TEST_F(WindowTest, TypedFolderNameChangesTheFolderAtItsLastLetter) {
   EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(WindowTest, AFolderBoxTextThatIsNoPlainNameKeepsTheWorkingFolder) {
-  QLineEdit* typed = Find<QComboBox>("path")->lineEdit();
-  typed->selectAll();
-  QTest::keyClick(typed, Qt::Key_Backspace);
-  ASSERT_TRUE(typed->text().isEmpty());
-  EXPECT_EQ(std::filesystem::current_path(), Work()) << "the parent folder must not become the working folder";
-  // Each names a folder that is there: the game's folder, its parent, or a sibling by a path.
-  for (const char* text : {".", "..", "Simpatch\\..", "Multi\\..\\Multi", "../Multi"}) {
-    typed->setText(text);
-    EXPECT_EQ(std::filesystem::current_path(), Work()) << text;
-  }
-  EXPECT_TRUE(messages_.empty());
-}
-
-TEST_F(WindowTest, ActivatingRightAfterARefreshShowsTheListErrorAndWritesNothing) {
-  ClickButton("Button1");
-  ClickButton("v");
-  EXPECT_EQ(messages_, std::vector<std::string>{"List index out of bounds (-1)\nPick a patch in Available patches first."});
-  for (const auto& entry : std::filesystem::directory_iterator(Work())) {
-    EXPECT_NE(entry.path().extension(), ".bat") << entry.path();
-  }
-}
-
 // A button's "Working......" would claim a job still running when its handler has ended.
 TEST_F(WindowTest, AJobThatFailsPutsItsButtonsCaptionBack) {
   temp_.write("game/Simpatch/0601_Big Tank.aop", "Active");

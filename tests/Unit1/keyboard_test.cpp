@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "Unit1/type_ahead.h"
+#include "window/type_ahead.h"
 #include "window_fixture.h"
 
 namespace vantrel::testing {

@@ -86,15 +86,6 @@ TEST_F(SelectionTest, VolumePatchTakesNoSlot) {
   EXPECT_TRUE(slotList->isEnabled());
 }
 
-TEST_F(SelectionTest, ModelChangingNeedsTheWorkingFoldersModelFile) {
-  std::filesystem::remove(Work() / "fmparam3.dat");
-  ClickEntry("ListBox1", "031F FE2b Fighter");
-  auto* enable = Find<QCheckBox>("CheckBox1");
-  EXPECT_FALSE(enable->isEnabled());
-  EXPECT_EQ(enable->toolTip(), "FMparam3.dat UNavailable, FM modification NOT possible");
-  EXPECT_TRUE(OwnModelMarked());  // the patch still brings its own
-}
-
 TEST_F(SelectionTest, PreviewThatCannotBeDecodedKeepsThePreviousPicture) {
   ClickEntry("ListBox1", "0311 Camel Views");
   const qint64 shown = Preview().cacheKey();
@@ -107,12 +98,10 @@ TEST_F(SelectionTest, PreviewThatCannotBeDecodedKeepsThePreviousPicture) {
   EXPECT_FALSE(OwnModelMarked());  // the handler ended before marking it
 }
 
-TEST_F(SelectionTest, SlotClickWithNoPatchesOnlyPicksTheSlot) {
-  ClickEntry("ListBox1", "031F FE2b Fighter");
-  const std::string combination = Edit1();
-
-  // Picked from the combo box by a key: the box names Simpatch, the next is Shellpat,
-  // which holds no patches.
+// A folder picked from the box by a key reaches the presenter as a typed one does: the box
+// names Simpatch, the next is Shellpat.
+TEST_F(SelectionTest, AFolderPickedFromTheBoxByAKeyBecomesTheWorkingFolder) {
+  ClickEntry("ListBox1", "031F FE2b Fighter");  // as in use, after a pick elsewhere in the window
   auto* path = Find<QComboBox>("path");
   ASSERT_EQ(path->currentText(), "Simpatch");
   QTest::keyClick(path, Qt::Key_Down);
@@ -121,16 +110,7 @@ TEST_F(SelectionTest, SlotClickWithNoPatchesOnlyPicksTheSlot) {
   EXPECT_EQ(FromQt(form_->windowTitle()), "Vantrel :  Shellpat");
   EXPECT_TRUE(Shown("ListBox1").empty());
   EXPECT_EQ(Shown("ListBox2").size(), 774u);
-  ASSERT_TRUE(messages_.empty());
-
-  // With no patch to pick, a click in Destination slots picks the slot and nothing else.
-  ClickEntry("ListBox2", SlotLine("0305"));
-  EXPECT_TRUE(messages_.empty()) << messages_.front();
-  EXPECT_EQ(Highlighted("ListBox2"), SlotLine("0305"));
-  EXPECT_EQ(Edit1(), combination);
-  EXPECT_TRUE(OwnModelMarked());
-  // Shellpat has no model file: had updedit gone on, the box would say so.
-  EXPECT_EQ(Find<QCheckBox>("CheckBox1")->toolTip(), "FMparam3.dat available, FM modification possible");
+  EXPECT_TRUE(messages_.empty());
 }
 
 }  // namespace

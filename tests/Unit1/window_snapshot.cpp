@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < cat.ListBox2.Count(); ++i) {
     if (cat.ListBox2.At(i).starts_with("0305 ")) cat.ListBox2.Select(i);
   }
-  form.updedit();
+  form.Presenter().updedit();
   QApplication::processEvents();
   if (!form.grab().save(QString::fromStdString(output), "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", output.c_str());

@@ -95,4 +95,13 @@ std::string CrLf(std::initializer_list<std::string_view> lines) {
   return text;
 }
 
+std::map<std::string, std::string> VisibleFiles(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file() && !name.starts_with(".")) files[name] = ReadFileBytes(entry.path());
+  }
+  return files;
+}
+
 }  // namespace vantrel::testing

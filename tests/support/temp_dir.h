@@ -3,6 +3,7 @@
 // while the object lives, removed with everything in it afterwards.
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,9 @@ class TempDir {
 // Reads a whole file; fails the test when it cannot be read.
 std::string ReadFileBytes(const std::filesystem::path& file);
 void WriteFileBytes(const std::filesystem::path& file, std::string_view bytes);
+// The plain files of `folder` by name, with their bytes: to see that nothing was written
+// there. Hidden ones are left out: they are a writer's temporaries.
+std::map<std::string, std::string> VisibleFiles(const std::filesystem::path& folder);
 
 // Makes a file immutable for as long as the object lives. Root ignores permission bits but
 // not this attribute, so it is how tests make a write fail for root too. Where the file

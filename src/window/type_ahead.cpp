@@ -1,4 +1,4 @@
-#include "Unit1/type_ahead.h"
+#include "window/type_ahead.h"
 
 #include "platform/names.h"
 

@@ -1,4 +1,4 @@
-#include "Unit1/list_filter.h"
+#include "window/list_filter.h"
 
 #include "platform/names.h"
 

@@ -1,4 +1,4 @@
-#include "Unit1/patch_readme.h"
+#include "window/patch_readme.h"
 
 #include "platform/names.h"
 #include "platform/search.h"

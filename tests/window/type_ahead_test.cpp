@@ -1,7 +1,7 @@
 // Type-ahead: what counts as one search, and which entry it finds.
 #include <gtest/gtest.h>
 
-#include "Unit1/type_ahead.h"
+#include "window/type_ahead.h"
 
 namespace vantrel {
 namespace {

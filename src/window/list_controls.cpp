@@ -1,0 +1,31 @@
+#include "window/list_controls.h"
+
+#include <stdexcept>
+
+namespace vantrel {
+
+EntryList& EntryListOf(Catalogue& cat, Control list) {
+  switch (list) {
+    case Control::ListBox1:
+      return cat.ListBox1;
+    case Control::ListBox2:
+      return cat.ListBox2;
+    case Control::ListBox3:
+      return cat.ListBox3;
+    default:
+      throw std::logic_error("a control that shows no entry list");
+  }
+}
+
+Control FilteredList(Control filter) {
+  switch (filter) {
+    case Control::PatchFilter:
+      return Control::ListBox1;
+    case Control::SlotFilter:
+      return Control::ListBox2;
+    default:
+      throw std::logic_error("a control that filters no list");
+  }
+}
+
+}  // namespace vantrel

@@ -1,0 +1,54 @@
+#include "fake_view.h"
+
+#include "platform/errors.h"
+
+namespace vantrel::testing {
+
+RecordingView::RecordingView() {
+  for (const ControlSpec& spec : FormLayout()) {
+    texts[spec.id].push_back(std::string(spec.caption));
+    enabled[spec.id] = true;
+    checked[spec.id] = false;
+    shown[spec.id] = true;
+    hints[spec.id] = std::string(spec.hint);
+  }
+  texts[Control::path] = {std::string(kFolderBoxText)};
+  title = kWindowTitle;
+}
+
+void RecordingView::ShowPicture(const std::optional<std::string>& file) {
+  if (file && undecodable.contains(*file)) throw Error("Not a JPEG file: " + *file);
+  pictures.push_back(file);
+}
+
+void RecordingView::ShowReadme(const std::optional<std::string>& text, bool toFront) {
+  readme = text;
+  readmeToFront.push_back(toFront);
+}
+
+bool RecordingView::Ask(const std::string& question) {
+  questions.push_back(question);
+  return answer;
+}
+
+void FakeJobs::Start(const std::string& program, const JobPlan& plan, const std::string& success) {
+  started.push_back({program, plan, success});
+  busy_ = true;
+}
+
+void FakeJobs::WhenIdle(std::function<void()> request) {
+  if (!busy_) return request();
+  waiting_.push_back(std::move(request));
+}
+
+void FakeJobs::End() {
+  busy_ = false;
+  if (ended) ended();
+  while (!busy_ && !waiting_.empty()) {
+    std::function<void()> request = std::move(waiting_.front());
+    waiting_.pop_front();
+    request();
+  }
+}
+
+}  // namespace vantrel::testing

@@ -1,0 +1,82 @@
+#pragma once
+// A view and a job runner that record what the presenter asks of them, for the presenter's
+// tests. The view starts as the layout table has it; the runner runs no job, it only keeps one
+// "running" until the test ends it.
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "window/form_view.h"
+#include "window/job_runner.h"
+
+namespace vantrel::testing {
+
+class RecordingView : public FormView {
+ public:
+  RecordingView();
+
+  void SetTitle(const std::string& text) override { title = text; }
+  void SetText(Control control, const std::string& text) override { texts[control].push_back(text); }
+  std::string Text(Control control) const override { return texts.at(control).back(); }
+  void SetEnabled(Control control, bool on) override { enabled[control] = on; }
+  void SetChecked(Control control, bool on) override { checked[control] = on; }
+  void SetHint(Control control, const std::string& hint) override { hints[control] = hint; }
+  void SetShown(Control control, bool on) override { shown[control] = on; }
+  void ShowFromStart(Control line) override { fromStart.push_back(line); }
+  void ScrollToTop(Control list, std::size_t row) override { scrolls.emplace_back(list, row); }
+  // Raises as the real views do for a file in `undecodable`.
+  void ShowPicture(const std::optional<std::string>& file) override;
+  void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
+  bool Ask(const std::string& question) override;
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+
+  // The folder box's text as the user leaves it.
+  void Type(Control control, const std::string& text) { texts[control].push_back(text); }
+
+  std::string title;
+  std::map<Control, std::vector<std::string>> texts;  // each text set, the last one shown
+  std::map<Control, bool> enabled, checked, shown;
+  std::map<Control, std::string> hints;
+  std::vector<Control> fromStart;
+  std::vector<std::pair<Control, std::size_t>> scrolls;
+  std::vector<std::optional<std::string>> pictures;  // each picture shown, none for cleared
+  std::set<std::string> undecodable;
+  std::optional<std::string> readme;
+  std::vector<bool> readmeToFront;
+  std::vector<std::string> questions;
+  bool answer = true;
+  std::vector<std::string> messages;
+};
+
+struct StartedJob {
+  std::string program;
+  JobPlan plan;
+  std::string success;
+};
+
+class FakeJobs : public JobRunner {
+ public:
+  bool Busy() const override { return busy_; }
+  void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
+  void WhenIdle(std::function<void()> request) override;
+  void ShowNotes() override { ++notesShown; }
+
+  // The running job ends: `ended` is told (the view's call of the presenter's JobEnded), then
+  // the requests put off run in turn until one starts a job again.
+  void End();
+
+  std::vector<StartedJob> started;
+  int notesShown = 0;
+  std::function<void()> ended;
+
+ private:
+  bool busy_ = false;
+  std::deque<std::function<void()>> waiting_;
+};
+
+}  // namespace vantrel::testing

@@ -1,0 +1,189 @@
+// The two big buttons and the keys that do what they do: the questions before an activation,
+// the job handed to the runner with its outcome line, the captions, the jobs put off while
+// one runs and the lists after a job.
+#include <filesystem>
+#include <map>
+
+#include "presenter_fixture.h"
+#include "rbext/run_shell.h"
+
+namespace vantrel::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class JobsPresenterTest : public PresenterTest {
+ protected:
+  void SetUp() override {
+    temp_.write("game/Simpatch/0305_Camel Views.aop", "Active\r\n");
+    temp_.write("game/Simpatch/0601_Big Tank.aop", "Active\r\n");
+    PresenterTest::SetUp();
+  }
+  std::map<std::string, std::string> WorkingFiles() const { return VisibleFiles(Work()); }
+  void Choose(const char* patchLine, std::string_view slot) {
+    Pick(Control::ListBox1, patchLine);
+    Pick(Control::ListBox2, SlotLine(slot));
+  }
+};
+
+struct AskedCase {
+  const char* what;
+  const char* patchLine;
+  const char* slot;
+  std::string question;
+};
+void PrintTo(const AskedCase& c, std::ostream* os) { *os << c.what; }
+
+class AskedQuestionTest : public JobsPresenterTest, public ::testing::WithParamInterface<AskedCase> {};
+
+TEST_P(AskedQuestionTest, NoWritesNothingAndYesWritesTheJob) {
+  const AskedCase& c = GetParam();
+  Choose(c.patchLine, c.slot);
+  const auto before = WorkingFiles();
+  view_.answer = false;
+  presenter_->Clicked(Control::v);
+  EXPECT_EQ(view_.questions, Texts{c.question});
+  EXPECT_EQ(WorkingFiles(), before) << "no script, no model record changed";
+  EXPECT_TRUE(jobs_.started.empty());
+  EXPECT_EQ(view_.Text(Control::v), kActivateCaption);
+
+  view_.answer = true;
+  view_.questions.clear();
+  presenter_->Clicked(Control::v);
+  EXPECT_EQ(view_.questions, Texts{c.question});
+  EXPECT_TRUE(std::filesystem::exists(Work() / (std::string(c.slot) + ".bat")));
+  EXPECT_EQ(jobs_.started.size(), 1u);
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presenter, AskedQuestionTest,
+    ::testing::Values(AskedCase{"OccupiedSlot", "031F FE2b Fighter", "0305",
+                                "Slot 0305 holds Camel Views. Replace it?"},
+                      AskedCase{"VehiclePatchAircraftSlot", "060E Big Tank", "0306",
+                                "Big Tank is not an aircraft patch; slot 0306 Albatros D.3 is an aircraft slot. "
+                                "Install it there?"}),
+    [](const ::testing::TestParamInfo<AskedCase>& info) { return std::string(info.param.what); });
+
+TEST_F(JobsPresenterTest, AnActivationHandsItsJobToTheRunnerWithItsOutcomeLine) {
+  const struct {
+    const char* patch;
+    const char* slot;
+    const char* script;
+    std::string success;
+  } kJobs[] = {
+      {"060E Big Tank", "0612", "0612.bat", "Big Tank is active in " + SlotLine("0612")},
+      {"0099 SpringMaps", "0612", "0099.bat", "SpringMaps is active"},  // a volume patch takes no slot
+  };
+  for (const auto& job : kJobs) {
+    SCOPED_TRACE(job.script);
+    jobs_.started.clear();
+    view_.texts[Control::v].clear();
+    view_.SetText(Control::v, kActivateCaption);
+    const int notes = jobs_.notesShown;
+    Choose(job.patch, job.slot);
+    presenter_->Clicked(Control::v);
+    ASSERT_EQ(jobs_.started.size(), 1u);
+    EXPECT_EQ(jobs_.started[0].program, ShellExecutableFor(session_.shellProgram));
+    EXPECT_EQ(jobs_.started[0].plan.script, job.script);
+    EXPECT_EQ(jobs_.started[0].success, job.success);
+    EXPECT_EQ(jobs_.notesShown, notes + 1) << "the job's notes are brought to the front";
+    EXPECT_EQ(view_.texts[Control::v], (Texts{kActivateCaption, "Working......", kActivateCaption}));
+    jobs_.End();
+  }
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+TEST_F(JobsPresenterTest, ADeactivationHandsItsJobOverAndLowersTheButtonsS) {
+  Pick(Control::ListBox3, "0601_Big Tank");
+  presenter_->Clicked(Control::Button4);
+  ASSERT_EQ(jobs_.started.size(), 1u);
+  EXPECT_EQ(jobs_.started[0].plan.script, "0601.bat");
+  EXPECT_EQ(jobs_.started[0].success, "0601_Big Tank is removed");
+  EXPECT_EQ(view_.texts[Control::Button4], (Texts{"&Deactivate Selected", "Deactivating..", "Deactivate selected"}));
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+TEST_F(JobsPresenterTest, ActivatingRightAfterARefreshShowsTheListErrorAndWritesNothing) {
+  presenter_->Clicked(Control::Button1);
+  presenter_->Clicked(Control::v);
+  EXPECT_EQ(view_.messages, Texts{"List index out of bounds (-1)\nPick a patch in Available patches first."});
+  EXPECT_TRUE(Scripts().empty());
+  EXPECT_TRUE(jobs_.started.empty());
+}
+
+// A button's "Working......" would claim a job still running when its handler has ended.
+TEST_F(JobsPresenterTest, AJobThatFailsPutsItsButtonsCaptionBack) {
+  temp_.mkdir("game/Simpatch/0601.bat");  // a folder where both job scripts go: denied even for root
+  Choose("060E Big Tank", "0601");
+  Pick(Control::ListBox3, "0601_Big Tank");
+  const struct {
+    Control button;
+    const char* working;
+  } kJobs[] = {{Control::v, "Working......"}, {Control::Button4, "Deactivating.."}};
+  for (const auto& job : kJobs) {
+    SCOPED_TRACE(SpecOf(job.button).name);
+    view_.messages.clear();
+    const std::string caption = view_.Text(job.button);
+    presenter_->Clicked(job.button);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_TRUE(view_.messages[0].starts_with("File access denied")) << view_.messages[0];
+    const Texts& texts = view_.texts[job.button];
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(texts[texts.size() - 2], job.working);
+    EXPECT_EQ(texts.back(), caption);
+  }
+  EXPECT_TRUE(jobs_.started.empty());
+}
+
+TEST_F(JobsPresenterTest, AJobAskedForWhileOneRunsWaitsWithTheEntriesPickedForIt) {
+  Choose("060E Big Tank", "0612");
+  presenter_->Clicked(Control::v);
+  ASSERT_TRUE(jobs_.Busy());
+  Pick(Control::ListBox2, SlotLine("0613"));
+  presenter_->Clicked(Control::v);
+  EXPECT_FALSE(std::filesystem::exists(Work() / "0613.bat")) << "written while the first job ran";
+  EXPECT_EQ(jobs_.started.size(), 1u);
+  // Picks made after the request do not change the job it asked for.
+  Pick(Control::ListBox1, "031F FE2b Fighter");
+  Pick(Control::ListBox2, SlotLine("0620"));
+
+  jobs_.End();
+  ASSERT_EQ(jobs_.started.size(), 2u);
+  EXPECT_EQ(jobs_.started[1].plan.script, "0613.bat");
+  EXPECT_EQ(jobs_.started[1].success, "Big Tank is active in " + SlotLine("0613"));
+  EXPECT_FALSE(std::filesystem::exists(Work() / "0620.bat"));
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+TEST_F(JobsPresenterTest, AnEndedJobRefreshesAvailablePatches) {
+  Choose("060E Big Tank", "0612");
+  presenter_->Clicked(Control::v);
+  temp_.write("game/Simpatch/New Plane/03209000.dml", "shape\n");  // as a job might leave it
+  jobs_.End();
+  EXPECT_EQ(session_.cat.ListBox1.Count(), 5);
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+// Each key runs the job its button would, on what is picked.
+TEST_F(JobsPresenterTest, EnterInAListRunsItsJob) {
+  const struct {
+    Control list;
+    const char* script;
+  } kCases[] = {{Control::ListBox1, "0612.bat"}, {Control::ListBox2, "0612.bat"}, {Control::ListBox3, "0601.bat"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(SpecOf(c.list).name);
+    Choose("060E Big Tank", "0612");
+    Pick(Control::ListBox3, "0601_Big Tank");
+    presenter_->Entered(c.list);
+    EXPECT_EQ(Scripts(), Texts{c.script});
+    jobs_.End();
+    std::filesystem::remove(Work() / c.script);
+    temp_.write("game/Simpatch/0601_Big Tank.aop", "Active\r\n");  // as before the job
+    presenter_->Clicked(Control::Button2);
+  }
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+}  // namespace
+}  // namespace vantrel::testing

@@ -1,0 +1,83 @@
+// The layout table and the rules beside it that both views apply: which list a control
+// shows and a filter filters, what a filter keeps, and the default error handler.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+
+#include "platform/errors.h"
+#include "window/layout_table.h"
+#include "window/list_controls.h"
+#include "window/list_filter.h"
+#include "window/run_handler.h"
+
+namespace vantrel {
+namespace {
+
+TEST(LayoutTable, EveryControlIsThereOnceByItsOwnNameAndInsideTheWindow) {
+  std::set<Control> ids;
+  std::set<std::string_view> names;
+  for (const ControlSpec& spec : FormLayout()) {
+    EXPECT_TRUE(ids.insert(spec.id).second) << spec.name;
+    EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
+    EXPECT_EQ(&SpecOf(spec.id), &spec) << spec.name;
+    EXPECT_GT(spec.box.width, 0) << spec.name;
+    EXPECT_LE(spec.box.left + spec.box.width, kWindowOuterBox.width) << spec.name;
+    EXPECT_LE(spec.box.top + spec.box.height, kWindowOuterBox.height) << spec.name;
+  }
+  EXPECT_EQ(ids.size(), static_cast<std::size_t>(Control::Notes) + 1) << "a control missing from the table";
+  EXPECT_EQ(SpecOf(Control::v).caption, kActivateCaption);
+}
+
+TEST(LayoutTable, EachFilterLineSitsOverTheListItFiltersAndComesBeforeIt) {
+  for (Control filter : {Control::PatchFilter, Control::SlotFilter}) {
+    const ControlSpec& line = SpecOf(filter);
+    const ControlSpec& list = SpecOf(FilteredList(filter));
+    EXPECT_EQ(line.kind, ControlKind::FilterLine);
+    EXPECT_EQ(list.kind, ControlKind::List);
+    EXPECT_EQ(line.box.left, list.box.left) << line.name;
+    EXPECT_EQ(line.box.width, list.box.width) << line.name;
+    EXPECT_LE(line.box.top + line.box.height, list.box.top) << line.name;
+    EXPECT_LT(&line, &list) << "a filter line comes before its list in tab order";
+  }
+  EXPECT_THROW(FilteredList(Control::ListBox1), std::logic_error);
+}
+
+TEST(LayoutTable, EachListShowsItsOwnEntryList) {
+  Catalogue cat;
+  EXPECT_EQ(&EntryListOf(cat, Control::ListBox1), &cat.ListBox1);
+  EXPECT_EQ(&EntryListOf(cat, Control::ListBox2), &cat.ListBox2);
+  EXPECT_EQ(&EntryListOf(cat, Control::ListBox3), &cat.ListBox3);
+  EXPECT_THROW(EntryListOf(cat, Control::Edit1), std::logic_error);
+}
+
+TEST(ListFilter, KeepsAnEntryWithTheFilterTextAnywhereInAnyCase) {
+  const struct {
+    const char* entry;
+    const char* filter;
+    bool kept;
+  } kCases[] = {
+      {"031F FE2b Fighter", "fe2B", true},
+      {"031F FE2b Fighter", "031", true},
+      {"031F FE2b Fighter", "ghter", true},
+      {"031F FE2b Fighter", "", true},
+      {"031F FE2b Fighter", "zeppelin", false},
+      {"0305 Halberstadt", "0305 Halberstadt D.2", false},  // longer than the entry
+      {"", "a", false},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(MatchesFilter(c.entry, c.filter), c.kept) << c.entry << " / " << c.filter;
+}
+
+TEST(RunHandler, ARaisedErrorEndsTheHandlerAndItsTextIsShown) {
+  std::vector<std::string> shown;
+  RunHandler([&](const std::string& text) { shown.push_back(text); }, [] { throw ListIndexError(-1); });
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], "List index out of bounds (-1)");
+  bool after = false;
+  RunHandler([&](const std::string& text) { shown.push_back(text); }, [&] { after = true; });
+  EXPECT_TRUE(after);
+  EXPECT_EQ(shown.size(), 1u) << "a handler that ends normally shows nothing";
+}
+
+}  // namespace
+}  // namespace vantrel

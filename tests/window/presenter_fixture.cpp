@@ -1,0 +1,60 @@
+#include "presenter_fixture.h"
+
+#include <algorithm>
+
+#include "samplegame/sample_game.h"
+#include "window/list_controls.h"
+
+namespace vantrel::testing {
+
+namespace {
+
+// The presenter only chooses the picture file; the view decodes it. So the previews need not
+// be JPEG files here, and the tests build where libjpeg is missing.
+void WriteStandInPicture(const std::filesystem::path& file, const samplegame::PictureSpec& look) {
+  WriteFileBytes(file, "stand-in picture " + std::to_string(look.width) + "x" + std::to_string(look.height) + "\n");
+}
+
+}  // namespace
+
+PresenterTest::PresenterTest() {
+  samplegame::LaySampleGame(Game().string(), WriteStandInPicture);
+  std::filesystem::current_path(Work());
+  jobs_.ended = [this] { presenter_->JobEnded(); };
+}
+
+void PresenterTest::SetUp() {
+  presenter_ = std::make_unique<FormPresenter>(session_, view_, jobs_);
+  presenter_->Activated();
+}
+
+void PresenterTest::Reopen() {
+  presenter_.reset();
+  SetUp();
+}
+
+void PresenterTest::Pick(Control list, std::string_view text) {
+  EntryList& entries = EntryListOf(session_.cat, list);
+  const std::optional<int> row = entries.FindIgnoringCase(text);
+  ASSERT_TRUE(row) << "no entry " << text;
+  entries.Select(*row);
+  presenter_->Picked(list);
+}
+
+std::string PresenterTest::SlotLine(std::string_view code) const {
+  for (const std::string& line : session_.cat.ListBox2.Items()) {
+    if (line.starts_with(std::string(code) + " ")) return line;
+  }
+  return "";
+}
+
+std::vector<std::string> PresenterTest::Scripts() const {
+  std::vector<std::string> scripts;
+  for (const auto& entry : std::filesystem::directory_iterator(Work())) {
+    if (entry.path().extension() == ".bat") scripts.push_back(entry.path().filename().string());
+  }
+  std::sort(scripts.begin(), scripts.end());
+  return scripts;
+}
+
+}  // namespace vantrel::testing
