@@ -30,8 +30,9 @@ NativeKind NativeKindOf(ControlKind kind) {
     case ControlKind::Picture:
       return {kPreviewClass, WS_HSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::Tabs:
-      // Its pages are its children, reached by Tab through it.
-      return {WC_TABCONTROLW, WS_TABSTOP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+      // Its pages are its children. Not a control parent: Windows would step Tab through
+      // its pages and never stop at the tabs themselves.
+      return {WC_TABCONTROLW, WS_TABSTOP | WS_CLIPCHILDREN, 0};
   }
   return {WC_STATICW, 0, 0};
 }

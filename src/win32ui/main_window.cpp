@@ -57,8 +57,7 @@ MainWindow::MainWindow(HINSTANCE instance, Catalogue& cat)
   RegisterWindowClass(instance_, &MainWindow::Procedure);
   RegisterPreviewClass(instance_);
   const Box outer = kWindowOuterBox;
-  // WS_EX_CONTROLPARENT: Tab and the Alt letters reach the controls inside the notes' tabs.
-  ::CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindowClass, Wide(kWindowTitle).c_str(),
+  ::CreateWindowExW(0, kMainWindowClass, Wide(kWindowTitle).c_str(),
                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, outer.left, outer.top, outer.width, outer.height, nullptr,
                     nullptr, instance_, this);
   if (!window_) throw Error("The window cannot be made.");
@@ -218,7 +217,8 @@ void MainWindow::Command(WORD id, WORD code) {
     case ControlKind::Button:
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
-      if (code == BN_CLICKED) Raise([control](FormEvents& events) { events.Clicked(control); });
+      // Windows' BM_CLICK clicks a disabled button too; only an enabled one is the user's.
+      if (code == BN_CLICKED && ::IsWindowEnabled(ControlWindow(control))) Raise([control](FormEvents& events) { events.Clicked(control); });
       return;
     case ControlKind::List:
       if (code == LBN_SELCHANGE && ListOf(control).TakePick()) {

@@ -50,13 +50,21 @@ HWND MakeControl(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
 }
 
 // The field of a drop-down box is as high as its font makes it: it is made as high as the
-// layout's place instead.
-void FitFieldHeight(HWND box, int height) {
+// layout's place instead. Windows and Wine take the item height they are given differently
+// (Wine adds two pixels), so the height set is corrected by what it gave.
+int FieldHeight(HWND box) {
   RECT field{};
   ::GetWindowRect(box, &field);
-  const auto item = static_cast<int>(::SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-  const int wanted = item + height - (field.bottom - field.top);
-  if (wanted > 0) ::SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+  return field.bottom - field.top;
+}
+
+void FitFieldHeight(HWND box, int height) {
+  auto item = static_cast<int>(::SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  for (int tries = 0; tries < 2 && FieldHeight(box) != height; ++tries) {
+    item += height - FieldHeight(box);
+    if (item <= 0) return;
+    ::SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+  }
 }
 
 }  // namespace
@@ -111,7 +119,6 @@ void MainWindow::ApplyFonts() {
       ::SendMessageW(ControlWindow(spec.id), LB_SETITEMHEIGHT, 0, Scaled(kListItemHeight, dpi));
     }
   }
-  FitFieldHeight(ControlWindow(Control::path), Scaled(SpecOf(Control::path).box.height, dpi));
   notes_->SetFont(fonts_->Of(FontRole::Window));
   ::SendMessageW(hints_->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Of(FontRole::Window)), FALSE);
   hints_->SetWidth(Scaled(kHintWidth, dpi));
@@ -146,6 +153,7 @@ void MainWindow::LayOut() {
     ::SetWindowPos(ControlWindow(spec.id), nullptr, box.left, box.top, box.width, box.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  FitFieldHeight(ControlWindow(Control::path), Scaled(SpecOf(Control::path).box.height, dpi));
   notes_->ShowPage();
 }
 
