@@ -1,0 +1,24 @@
+#pragma once
+// Which native control stands for each kind of the layout table, with the styles that make it
+// behave as the window's control of that kind.
+#include <windows.h>
+
+#include "window/layout_table.h"
+
+namespace vantrel::win32ui {
+
+struct NativeKind {
+  const wchar_t* className;
+  DWORD style;    // besides WS_CHILD | WS_VISIBLE
+  DWORD exStyle;
+};
+
+NativeKind NativeKindOf(ControlKind kind);
+
+// The child window id of a control: the window tells its controls' messages apart by it.
+inline int ChildIdOf(Control control) { return 100 + static_cast<int>(control); }
+
+// Whether the Tab key stops at the control (labels and notes are read, not used).
+bool TakesFocus(ControlKind kind);
+
+}  // namespace vantrel::win32ui

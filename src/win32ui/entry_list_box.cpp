@@ -1,0 +1,86 @@
+#include "win32ui/entry_list_box.h"
+
+#include <algorithm>
+
+#include "Unit1/list_filter.h"
+#include "platform/win32_text.h"
+
+namespace vantrel::win32ui {
+
+using platform::detail::Wide;
+
+EntryListBox::EntryListBox(HWND box, EntryList& list) : box_(box), list_(list) {
+  list_.SetListener([this] { ShowList(); });
+  Refill();
+  ShowList();
+}
+
+EntryListBox::~EntryListBox() { list_.SetListener(nullptr); }
+
+std::optional<int> EntryListBox::EntryAt(int shown) const {
+  if (shown < 0 || static_cast<std::size_t>(shown) >= shown_.size()) return std::nullopt;
+  return shown_[static_cast<std::size_t>(shown)];
+}
+
+bool EntryListBox::TakePick() {
+  const auto entry = EntryAt(static_cast<int>(::SendMessageW(box_, LB_GETCURSEL, 0, 0)));
+  if (!entry) return false;
+  list_.Select(*entry);
+  return true;
+}
+
+// Unlike the control's own search, a key typed again is not a step to the next entry: codes
+// such as "0001" repeat digits.
+bool EntryListBox::TypeAhead(char key, long long now) {
+  const std::string& typed = typeAhead_.Add(key, now);
+  const std::optional<std::size_t> found = FirstStartingWith(list_.Items(), typed, [this](std::size_t row) {
+    return MatchesFilter(list_.Items()[row], filter_);
+  });
+  if (!found || list_.Selected() == static_cast<int>(*found)) return false;
+  list_.Select(static_cast<int>(*found));
+  return true;
+}
+
+void EntryListBox::SetFilter(std::string filter) {
+  filter_ = std::move(filter);
+  Refill();
+  ShowList();
+}
+
+void EntryListBox::ScrollToTop(std::size_t row) {
+  const auto first = std::lower_bound(shown_.begin(), shown_.end(), static_cast<int>(row));
+  if (first == shown_.end()) return;
+  ::SendMessageW(box_, LB_SETTOPINDEX, static_cast<WPARAM>(first - shown_.begin()), 0);
+}
+
+// The entry list reports selection changes through the same notification; only a change of
+// texts refills the control (a refill would lose its scroll position).
+void EntryListBox::ShowList() {
+  if (list_.Items() != texts_) Refill();
+  const auto selected = list_.Selected();
+  const auto at = selected ? std::find(shown_.begin(), shown_.end(), *selected) : shown_.end();
+  const WPARAM row = at == shown_.end() ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(at - shown_.begin());
+  ::SendMessageW(box_, LB_SETCURSEL, row, 0);
+}
+
+void EntryListBox::Refill() {
+  // Converted before the control is touched: a text that cannot be shown leaves it as it was.
+  std::vector<std::wstring> rows;
+  std::vector<int> shown;
+  const std::vector<std::string>& texts = list_.Items();
+  for (std::size_t row = 0; row < texts.size(); ++row) {
+    if (!MatchesFilter(texts[row], filter_)) continue;
+    rows.push_back(Wide(texts[row]));
+    shown.push_back(static_cast<int>(row));
+  }
+  texts_ = texts;
+  shown_ = std::move(shown);
+  ::SendMessageW(box_, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(box_, LB_RESETCONTENT, 0, 0);
+  ::SendMessageW(box_, LB_INITSTORAGE, rows.size(), 0);
+  for (const std::wstring& row : rows) ::SendMessageW(box_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+  ::SendMessageW(box_, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(box_, nullptr, TRUE);
+}
+
+}  // namespace vantrel::win32ui

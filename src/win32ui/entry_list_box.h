@@ -1,0 +1,52 @@
+#pragma once
+// A LISTBOX over an EntryList: the entry list holds the texts and the selection, the control
+// only shows them, or those a filter leaves in view. A user's pick selects in the entry list
+// (the window then raises the pick); a selection made by the program is shown and raises
+// nothing, as LB_SETCURSEL sends no notification.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Unit1/type_ahead.h"
+#include "catalogue/entry_list.h"
+
+namespace vantrel::win32ui {
+
+class EntryListBox {
+ public:
+  EntryListBox(HWND box, EntryList& list);
+  ~EntryListBox();
+  EntryListBox(const EntryListBox&) = delete;
+  EntryListBox& operator=(const EntryListBox&) = delete;
+
+  HWND Handle() const { return box_; }
+
+  // After LBN_SELCHANGE: selects the entry the user picked; true when that changed the
+  // entry list's selection or picked again what was picked.
+  bool TakePick();
+  // A printable key typed at the time `now` (milliseconds) goes to the type-ahead search; true
+  // when it picked an entry.
+  bool TypeAhead(char key, long long now);
+  // Shows only the entries `filter` is part of (all of them for ""). The entry list keeps
+  // them all, and its selection: what is picked stays picked while it is out of view.
+  void SetFilter(std::string filter);
+  // Scrolls so that the entry `row` of the entry list, or the first shown one after it, is on top.
+  void ScrollToTop(std::size_t row);
+  // The entry list's row shown at the control's row `shown`.
+  std::optional<int> EntryAt(int shown) const;
+
+ private:
+  void ShowList();
+  void Refill();
+
+  HWND box_;
+  EntryList& list_;
+  std::vector<std::string> texts_;  // the entry list's texts when last shown
+  std::vector<int> shown_;          // the entry list's row of each of the control's rows
+  std::string filter_;
+  vantrel::TypeAhead typeAhead_;
+};
+
+}  // namespace vantrel::win32ui

@@ -1,0 +1,55 @@
+// Start-up on Windows: the process-wide state, then the window, its view, the job runner and
+// the presenter, and the message loop until the window is closed. The working folder is the
+// folder the program was started in; the window's first activation performs the first scan.
+#include <windows.h>
+
+#include <exception>
+
+#include "engine/session.h"
+#include "platform/game_tree.h"
+#include "rbext/run_shell.h"
+#include "win32ui/message_boxes.h"
+#include "win32ui/message_loop.h"
+#include "win32ui/win32_form_view.h"
+#include "win32ui/win32_job_runner.h"
+#include "window/form_presenter.h"
+
+namespace {
+
+// Often enough that a job's end shows at once, seldom enough to cost nothing.
+constexpr UINT kJobPollMilliseconds = 250;
+
+int Run(HINSTANCE instance, int show) {
+  using namespace vantrel;
+  using namespace vantrel::win32ui;
+  platform::ConfineWritesToGameTree(true);
+  Session session;  // its catalogue builds the slot name table
+  session.shellProgram = JobShellProgram();
+
+  MainWindow window(instance, session.cat);
+  Win32FormView view(window, LoadPreviewPicture);
+  // The job runner plugs in here: it tells the outcome line and the job's end to the window,
+  // and the window's timer polls it.
+  Win32JobRunner jobs([&window](const std::string& line) { window.ShowJobOutcome(line); },
+                      [&window] { window.JobEnded(); });
+  window.EveryTick(kJobPollMilliseconds, [&jobs] { jobs.Poll(); });
+
+  FormPresenter presenter(session, view, jobs);
+  EventsTo<FormPresenter> events(presenter);
+  window.Forward(events);
+  window.OnDestroyed([] { ::PostQuitMessage(0); });
+  window.Show(show);
+  return RunMessageLoop(window);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  try {
+    return Run(instance, show);
+  } catch (const std::exception& e) {
+    // Started from Explorer, nobody reads an error stream.
+    vantrel::win32ui::ShowMessageBox(nullptr, e.what());
+    return 1;
+  }
+}

@@ -1,0 +1,293 @@
+#include "win32ui/main_window.h"
+
+#include <commctrl.h>
+
+#include <exception>
+
+#include "platform/errors.h"
+#include "platform/win32_text.h"
+#include "win32ui/control_kinds.h"
+#include "win32ui/message_boxes.h"
+#include "win32ui/window_text.h"
+
+namespace vantrel::win32ui {
+
+using platform::detail::Utf8;
+using platform::detail::Wide;
+
+namespace {
+
+// Posted at the first activation: the lists load once the activation itself is through, so
+// that a message box the loading shows does not come up in the middle of it.
+constexpr UINT kFirstActivation = WM_APP + 1;
+constexpr UINT_PTR kTickTimer = 1;
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW kind{};
+  if (::GetClassInfoExW(instance, kMainWindowClass, &kind)) return;
+  kind.cbSize = sizeof(kind);
+  kind.lpfnWndProc = procedure;
+  kind.hInstance = instance;
+  kind.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));  // the program's icon, when it has one
+  kind.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  kind.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  kind.lpszClassName = kMainWindowClass;
+  if (!::RegisterClassExW(&kind)) throw Error("The window's class cannot be registered.");
+}
+
+HACCEL WindowKeys() {
+  ACCEL keys[] = {
+      {FVIRTKEY, VK_F5, kRefreshKey},
+      {FVIRTKEY | FCONTROL, 'Q', kCloseKey},
+      {FVIRTKEY | FCONTROL, 'O', kAddArchiveKey},
+      {FVIRTKEY | FCONTROL, 'F', kFilterKey},
+  };
+  return ::CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+}
+
+bool Pressed(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
+bool AnyModifier() { return Pressed(VK_CONTROL) || Pressed(VK_MENU) || Pressed(VK_SHIFT); }
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, Catalogue& cat)
+    : instance_(instance), cat_(cat), messageHook_([this](const std::string& text) { ShowMessageBox(window_, text); }) {
+  const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&classes);
+  RegisterWindowClass(instance_, &MainWindow::Procedure);
+  RegisterPreviewClass(instance_);
+  const Box outer = kWindowOuterBox;
+  ::CreateWindowExW(0, kMainWindowClass, Wide(kWindowTitle).c_str(),
+                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, outer.left, outer.top, outer.width, outer.height, nullptr,
+                    nullptr, instance_, this);
+  if (!window_) throw Error("The window cannot be made.");
+  keys_ = WindowKeys();
+  CreateControls();
+  ApplyFonts();
+  FitToScreen();
+  LayOut();
+}
+
+MainWindow::~MainWindow() {
+  if (window_) ::DestroyWindow(window_);
+  if (keys_) ::DestroyAcceleratorTable(keys_);
+}
+
+void MainWindow::EveryTick(UINT milliseconds, std::function<void()> tick) {
+  tick_ = std::move(tick);
+  ::SetTimer(window_, kTickTimer, milliseconds, nullptr);
+}
+
+void MainWindow::Show(int how) {
+  ::ShowWindow(window_, how);
+  ::UpdateWindow(window_);
+}
+
+bool MainWindow::TakesMessage(MSG& message) {
+  if (keys_ && ::TranslateAcceleratorW(window_, keys_, &message)) return true;
+  return ::IsDialogMessageW(window_, &message) != FALSE;
+}
+
+EntryListBox& MainWindow::ListOf(Control list) {
+  switch (list) {
+    case Control::ListBox2:
+      return *lists_[1];
+    case Control::ListBox3:
+      return *lists_[2];
+    default:
+      return *lists_[0];
+  }
+}
+
+void MainWindow::SetFolderTextQuietly(const std::string& text) {
+  ++quiet_;
+  ::SetWindowTextW(ControlWindow(Control::path), Wide(text).c_str());
+  --quiet_;
+}
+
+void MainWindow::JobEnded() {
+  Raise([](FormEvents& events) { events.JobEnded(); });
+}
+
+void MainWindow::ShowMessage(const std::string& text) const {
+  if (messageHook_) messageHook_(text);
+}
+
+// Nothing raised may pass through Windows' own code on its way back: an error of the window's
+// own work ends the event and its text is shown, as the presenter's handlers do.
+void MainWindow::Raise(const std::function<void(FormEvents&)>& event) {
+  if (!events_) return;
+  try {
+    event(*events_);
+  } catch (const std::exception& e) {
+    ShowMessage(e.what());
+  }
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
+  try {
+    return self->Handle(message, wParam, lParam);
+  } catch (const std::exception& e) {
+    self->ShowMessage(e.what());
+    return 0;
+  }
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      Command(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_NOTIFY:
+      if (const auto* note = reinterpret_cast<const NMHDR*>(lParam); note->code == TCN_SELCHANGE && notes_) {
+        notes_->ShowPage();
+      }
+      return 0;
+    case WM_SIZE:
+      LayOut();
+      return 0;
+    case WM_GETMINMAXINFO:
+      LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
+    case WM_DPICHANGED:
+      DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (const HWND focus = ::GetFocus(); focus && ::IsChild(window_, focus)) focus_ = focus;
+        return 0;
+      }
+      // The focus comes back to where it was, at first to the folder box.
+      ::SetFocus(focus_ && ::IsWindow(focus_) ? focus_ : ControlWindow(Control::path));
+      if (!activatedOnce_) {
+        activatedOnce_ = true;
+        ::PostMessageW(window_, kFirstActivation, 0, 0);
+      }
+      return 0;
+    case kFirstActivation:
+      Raise([](FormEvents& events) { events.Activated(); });
+      return 0;
+    case WM_TIMER:
+      if (wParam == kTickTimer && tick_) tick_();
+      return 0;
+    case WM_CLOSE:
+      ::DestroyWindow(window_);
+      return 0;
+    case WM_DESTROY:
+      if (destroyed_) destroyed_();
+      return 0;
+    case WM_NCDESTROY: {
+      const HWND gone = window_;
+      ::SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      return ::DefWindowProcW(gone, message, wParam, lParam);
+    }
+  }
+  return ::DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainWindow::Command(WORD id, WORD code) {
+  switch (id) {
+    case kRefreshKey:
+      return Raise([](FormEvents& events) { events.RefreshKey(); });
+    case kCloseKey:
+      ::PostMessageW(window_, WM_CLOSE, 0, 0);
+      return;
+    case kAddArchiveKey:
+      return Raise([](FormEvents& events) { events.Clicked(Control::AddArchive); });
+    case kFilterKey: {
+      const HWND focus = ::GetFocus();
+      const bool slots = focus == ControlWindow(Control::ListBox2) || focus == ControlWindow(Control::SlotFilter);
+      const HWND filter = ControlWindow(slots ? Control::SlotFilter : Control::PatchFilter);
+      ::SetFocus(filter);
+      ::SendMessageW(filter, EM_SETSEL, 0, -1);
+      return;
+    }
+  }
+  if (id < ChildIdOf(Control::Label5) || id > ChildIdOf(Control::Notes)) return;
+  const Control control = static_cast<Control>(id - ChildIdOf(Control::Label5));
+  switch (SpecOf(control).kind) {
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      // Windows' BM_CLICK clicks a disabled button too; only an enabled one is the user's.
+      if (code == BN_CLICKED && ::IsWindowEnabled(ControlWindow(control))) Raise([control](FormEvents& events) { events.Clicked(control); });
+      return;
+    case ControlKind::List:
+      if (code == LBN_SELCHANGE && ListOf(control).TakePick()) {
+        Raise([control](FormEvents& events) { events.Picked(control); });
+      }
+      return;
+    case ControlKind::FolderBox:
+      if (code == CBN_SELCHANGE) {
+        // The box puts the picked item into its text only after telling: put it there first,
+        // so that the text read for the change is the new one.
+        const HWND box = ControlWindow(control);
+        const auto item = ::SendMessageW(box, CB_GETCURSEL, 0, 0);
+        if (item == CB_ERR) return;
+        std::wstring text(static_cast<std::size_t>(::SendMessageW(box, CB_GETLBTEXTLEN, item, 0)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(::SendMessageW(box, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text.data()))));
+        SetFolderTextQuietly(Utf8(text));
+      }
+      if ((code == CBN_SELCHANGE || code == CBN_EDITCHANGE) && quiet_ == 0) {
+        Raise([](FormEvents& events) { events.FolderTextChanged(); });
+      }
+      return;
+    case ControlKind::FilterLine:
+      if (code == EN_CHANGE) {
+        ListOf(control == Control::SlotFilter ? Control::ListBox2 : Control::ListBox1).SetFilter(WindowText(ControlWindow(control)));
+      }
+      return;
+    default:
+      return;
+  }
+}
+
+LRESULT CALLBACK MainWindow::ListKeys(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self) {
+  auto* window = reinterpret_cast<MainWindow*>(self);
+  try {
+    return window->HandleListKey(static_cast<Control>(id), message, wParam, lParam);
+  } catch (const std::exception& e) {
+    window->ShowMessage(e.what());
+    return 0;
+  }
+}
+
+// Return in a list, and Delete in Active patches, run the list's job; a printable key goes to
+// the type-ahead search, whose find is the user's pick.
+LRESULT MainWindow::HandleListKey(Control list, UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND box = ControlWindow(list);
+  switch (message) {
+    case WM_GETDLGCODE: {
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const LRESULT code = ::DefSubclassProc(box, message, wParam, lParam);
+      return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? code | DLGC_WANTMESSAGE : code;
+    }
+    case WM_KEYDOWN:
+      if (!AnyModifier() && (wParam == VK_RETURN || (wParam == VK_DELETE && list == Control::ListBox3))) {
+        Raise([list](FormEvents& events) { events.Entered(list); });
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      if (wParam == L'\r') return 0;  // taken at WM_KEYDOWN
+      if (wParam > L' ' && wParam < 0x7f && !Pressed(VK_CONTROL) && !Pressed(VK_MENU)) {
+        if (ListOf(list).TypeAhead(static_cast<char>(wParam), static_cast<long long>(::GetTickCount64()))) {
+          Raise([list](FormEvents& events) { events.Picked(list); });
+        }
+        return 0;
+      }
+      break;
+  }
+  return ::DefSubclassProc(box, message, wParam, lParam);
+}
+
+}  // namespace vantrel::win32ui

@@ -1,0 +1,195 @@
+// The window's controls: made from the layout table, given their fonts, placed at the
+// table's places scaled to the window's DPI and grown with the window as the Qt one grows.
+#include "win32ui/main_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/errors.h"
+#include "platform/win32_text.h"
+#include "win32ui/control_kinds.h"
+#include "win32ui/dpi.h"
+#include "win32ui/filter_line.h"
+
+namespace vantrel::win32ui {
+
+using platform::detail::Wide;
+
+namespace {
+
+// A drop-down box is given the height of its field and of its list together; the list has
+// room for the four folders and a few more.
+constexpr int kFolderListRows = 8;
+constexpr int kHintWidth = 320;
+
+EntryList& EntryListOf(Catalogue& cat, Control list) {
+  switch (list) {
+    case Control::ListBox2:
+      return cat.ListBox2;
+    case Control::ListBox3:
+      return cat.ListBox3;
+    default:
+      return cat.ListBox1;
+  }
+}
+
+std::size_t ListColumn(Control list) {
+  return list == Control::ListBox1 ? 0 : list == Control::ListBox2 ? 1 : 2;
+}
+
+HWND MakeControl(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
+  const NativeKind kind = NativeKindOf(spec.kind);
+  const Box& box = spec.box;
+  const HWND control = ::CreateWindowExW(kind.exStyle, kind.className, Wide(spec.caption).c_str(),
+                                         WS_CHILD | WS_VISIBLE | kind.style, box.left, box.top, box.width, box.height,
+                                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildIdOf(spec.id))),
+                                         instance, nullptr);
+  if (!control) throw Error("The window's control " + std::string(spec.name) + " cannot be made.");
+  return control;
+}
+
+// The field of a drop-down box is as high as its font makes it: it is made as high as the
+// layout's place instead. Windows and Wine take the item height they are given differently
+// (Wine adds two pixels), so the height set is corrected by what it gave.
+int FieldHeight(HWND box) {
+  RECT field{};
+  ::GetWindowRect(box, &field);
+  return field.bottom - field.top;
+}
+
+void FitFieldHeight(HWND box, int height) {
+  auto item = static_cast<int>(::SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  for (int tries = 0; tries < 2 && FieldHeight(box) != height; ++tries) {
+    item += height - FieldHeight(box);
+    if (item <= 0) return;
+    ::SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+  }
+}
+
+}  // namespace
+
+// Made in the table's order, which is the Tab order: Windows steps through a window's
+// controls in the order they were made.
+void MainWindow::CreateControls() {
+  hints_ = std::make_unique<Hints>(window_);
+  for (const ControlSpec& spec : FormLayout()) {
+    const HWND control = MakeControl(window_, instance_, spec);
+    controls_[static_cast<std::size_t>(spec.id)] = control;
+    hints_->Add(control, std::string(spec.hint));
+    switch (spec.kind) {
+      case ControlKind::FolderBox:
+        for (const std::string_view folder : kFolderChoices) {
+          ::SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(folder).c_str()));
+        }
+        SetFolderTextQuietly(std::string(kFolderBoxText));
+        break;
+      case ControlKind::List:
+        lists_[ListColumn(spec.id)] = std::make_unique<EntryListBox>(control, EntryListOf(cat_, spec.id));
+        ::SetWindowSubclass(control, &MainWindow::ListKeys, static_cast<UINT_PTR>(spec.id),
+                            reinterpret_cast<DWORD_PTR>(this));
+        break;
+      case ControlKind::Note:
+        ::ShowWindow(control, SW_HIDE);  // shown only while a list leaves entries out for its cap
+        break;
+      case ControlKind::Picture:
+        preview_ = std::make_unique<PreviewPane>(control);
+        break;
+      case ControlKind::Tabs:
+        notes_ = std::make_unique<NotesTabs>(control);
+        break;
+      default:
+        break;
+    }
+  }
+  MakeFilterLine(ControlWindow(Control::PatchFilter), ControlWindow(Control::ListBox1));
+  MakeFilterLine(ControlWindow(Control::SlotFilter), ControlWindow(Control::ListBox2));
+  // The model file variants wait for "Enable FM/DM changing".
+  for (const Control variant : {Control::CheckBox2, Control::CheckBox3, Control::CheckBox4}) {
+    ::EnableWindow(ControlWindow(variant), FALSE);
+  }
+}
+
+void MainWindow::ApplyFonts() {
+  const UINT dpi = fonts_ ? fonts_->Dpi() : WindowDpi(window_);
+  if (!fonts_) fonts_ = std::make_unique<WindowFonts>(dpi);
+  for (const ControlSpec& spec : FormLayout()) {
+    ::SendMessageW(ControlWindow(spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Of(spec.font)), TRUE);
+    if (spec.kind == ControlKind::List) {
+      ::SendMessageW(ControlWindow(spec.id), LB_SETITEMHEIGHT, 0, Scaled(kListItemHeight, dpi));
+    }
+  }
+  notes_->SetFont(fonts_->Of(FontRole::Window));
+  ::SendMessageW(hints_->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Of(FontRole::Window)), FALSE);
+  hints_->SetWidth(Scaled(kHintWidth, dpi));
+}
+
+// The client area the layout's outer size leaves at this DPI, with this window's frame.
+SIZE MainWindow::ReferenceClientSize() const {
+  RECT outer{};
+  RECT client{};
+  ::GetWindowRect(window_, &outer);
+  ::GetClientRect(window_, &client);
+  const UINT dpi = Dpi();
+  return {Scaled(kWindowOuterBox.width, dpi) - ((outer.right - outer.left) - client.right),
+          Scaled(kWindowOuterBox.height, dpi) - ((outer.bottom - outer.top) - client.bottom)};
+}
+
+void MainWindow::LayOut() {
+  if (!fonts_ || !notes_) return;  // while the window is being made
+  RECT client{};
+  ::GetClientRect(window_, &client);
+  if (client.right == 0 && client.bottom == 0) return;  // minimised: the places stay
+  const UINT dpi = Dpi();
+  const SIZE reference = ReferenceClientSize();
+  std::array<int, kListColumns> listWidths{};
+  for (const Control list : {Control::ListBox1, Control::ListBox2, Control::ListBox3}) {
+    listWidths[ListColumn(list)] = Scaled(SpecOf(list).box.width, dpi);
+  }
+  const Growth growth = ShareOut(client.right - reference.cx, client.bottom - reference.cy, listWidths);
+  for (const ControlSpec& spec : FormLayout()) {
+    Box box = Grown(Scaled(spec.box, dpi), AnchorOf(spec.name), growth);
+    if (spec.kind == ControlKind::FolderBox) box.height *= kFolderListRows;
+    ::SetWindowPos(ControlWindow(spec.id), nullptr, box.left, box.top, box.width, box.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  FitFieldHeight(ControlWindow(Control::path), Scaled(SpecOf(Control::path).box.height, dpi));
+  notes_->ShowPage();
+}
+
+// The layout's place, scaled, fitted to the free area of the screen it is on.
+void MainWindow::FitToScreen() {
+  const UINT dpi = Dpi();
+  const Box wanted{kWindowOuterBox.left, kWindowOuterBox.top, Scaled(kWindowOuterBox.width, dpi),
+                   Scaled(kWindowOuterBox.height, dpi)};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  const RECT wantedRect = ToRect(wanted);
+  if (!::GetMonitorInfoW(::MonitorFromRect(&wantedRect, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+  const Box placed = vantrel::PlaceOnScreen(wanted, ToBox(monitor.rcWork), wanted.width, wanted.height);
+  ::SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// No smaller than the layout, unless the screen is.
+void MainWindow::LimitSize(MINMAXINFO& limits) const {
+  if (!fonts_) return;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+  const UINT dpi = Dpi();
+  limits.ptMinTrackSize.x = std::min<LONG>(Scaled(kWindowOuterBox.width, dpi), monitor.rcWork.right - monitor.rcWork.left);
+  limits.ptMinTrackSize.y = std::min<LONG>(Scaled(kWindowOuterBox.height, dpi), monitor.rcWork.bottom - monitor.rcWork.top);
+}
+
+// Moved to a monitor of another DPI: new fonts, the place Windows suggests, the controls
+// placed anew. The old fonts go once no control uses them.
+void MainWindow::DpiChanged(UINT dpi, const RECT& suggested) {
+  std::unique_ptr<WindowFonts> old = std::move(fonts_);
+  fonts_ = std::make_unique<WindowFonts>(dpi);
+  ApplyFonts();
+  ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut();
+}
+
+}  // namespace vantrel::win32ui

@@ -1,0 +1,17 @@
+#include "win32ui/message_boxes.h"
+
+#include "platform/win32_text.h"
+
+namespace vantrel::win32ui {
+
+using platform::detail::Wide;
+
+bool AskYesNo(HWND owner, const std::string& question) {
+  return ::MessageBoxW(owner, Wide(question).c_str(), kBoxTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+void ShowMessageBox(HWND owner, const std::string& text) {
+  ::MessageBoxW(owner, Wide(text).c_str(), kBoxTitle, MB_OK | MB_ICONERROR);
+}
+
+}  // namespace vantrel::win32ui

@@ -1,0 +1,93 @@
+#include "win32ui/notes_tabs.h"
+
+#include <commctrl.h>
+
+#include "platform/errors.h"
+#include "platform/win32_text.h"
+
+namespace vantrel::win32ui {
+
+using platform::detail::Wide;
+
+namespace {
+
+HWND MakePage(HWND tabs, const wchar_t* className, DWORD style, DWORD exStyle) {
+  const HWND page = ::CreateWindowExW(exStyle, className, L"", WS_CHILD | style, 0, 0, 0, 0, tabs, nullptr,
+                                      reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(tabs, GWLP_HINSTANCE)), nullptr);
+  if (!page) throw Error("The window's notes cannot be made.");
+  return page;
+}
+
+void AddTab(HWND tabs, int at, const wchar_t* caption) {
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<wchar_t*>(caption);
+  ::SendMessageW(tabs, TCM_INSERTITEMW, at, reinterpret_cast<LPARAM>(&item));
+}
+
+// A read-only text takes no Tab key, so that Tab goes on to the next control.
+LRESULT CALLBACK TabGoesOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+  return message == WM_GETDLGCODE ? result & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS) : result;
+}
+
+}  // namespace
+
+NotesTabs::NotesTabs(HWND tabs)
+    : tabs_(tabs),
+      outcome_(MakePage(tabs, WC_STATICW, SS_LEFT | SS_NOPREFIX, 0)),
+      readme_(MakePage(tabs, WC_EDITW, ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP,
+                   WS_EX_CLIENTEDGE)) {
+  AddTab(tabs_, kJob, L"Job");
+  AddTab(tabs_, kReadme, L"Readme");
+  ::SetWindowSubclass(readme_, TabGoesOn, 1, 0);
+  ShowJobOutcome("Jobs run in a console window of their own; their outcome shows here.");
+  ShowPage();
+}
+
+NotesTabs::Page NotesTabs::Shown() const {
+  return ::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0) == kReadme ? kReadme : kJob;
+}
+
+void NotesTabs::ShowReadme(const std::optional<std::string>& text, bool toFront) {
+  ::SetWindowTextW(readme_, Wide(WithWindowsLineEnds(text.value_or("The picked patch has no readme."))).c_str());
+  if (toFront) Select(kReadme);
+}
+
+void NotesTabs::ShowJobOutcome(const std::string& line) { ::SetWindowTextW(outcome_, Wide(line).c_str()); }
+
+// TCM_SETCURSEL sends no TCN_SELCHANGE: the page is shown here.
+void NotesTabs::Select(Page page) {
+  ::SendMessageW(tabs_, TCM_SETCURSEL, page, 0);
+  ShowPage();
+}
+
+void NotesTabs::ShowPage() {
+  RECT inside{};
+  ::GetClientRect(tabs_, &inside);
+  ::SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&inside));
+  const Page shown = Shown();
+  for (const auto& [page, window] : {std::pair{kJob, outcome_}, std::pair{kReadme, readme_}}) {
+    ::SetWindowPos(window, HWND_TOP, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top,
+                   SWP_NOACTIVATE | (page == shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+  }
+}
+
+void NotesTabs::SetFont(HFONT font) {
+  for (const HWND window : {tabs_, outcome_, readme_}) {
+    ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  ShowPage();
+}
+
+std::string WithWindowsLineEnds(const std::string& text) {
+  std::string lines;
+  lines.reserve(text.size() + text.size() / 16);
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] == '\n' && (at == 0 || text[at - 1] != '\r')) lines += '\r';
+    lines += text[at];
+  }
+  return lines;
+}
+
+}  // namespace vantrel::win32ui

@@ -1,0 +1,39 @@
+#pragma once
+// Beside the preview: a tab control with the job's page (its outcome line; the job itself runs
+// in a console window of its own) and the picked patch's readme, read-only.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace vantrel::win32ui {
+
+class NotesTabs {
+ public:
+  enum Page { kJob = 0, kReadme = 1 };
+
+  // Takes over `tabs`, a child made of WC_TABCONTROLW, and makes its pages.
+  explicit NotesTabs(HWND tabs);
+
+  HWND Handle() const { return tabs_; }
+  HWND Readme() const { return readme_; }
+  HWND Outcome() const { return outcome_; }
+  Page Shown() const;
+
+  void ShowReadme(const std::optional<std::string>& text, bool toFront);
+  void ShowJobOutcome(const std::string& line);
+  void Select(Page page);
+  // After TCN_SELCHANGE, and whenever the tab control moved or changed its size or font.
+  void ShowPage();
+  void SetFont(HFONT font);
+
+ private:
+  HWND tabs_;
+  HWND outcome_;
+  HWND readme_;
+};
+
+// The readme's lines with the line ends an edit control shows, "\r\n".
+std::string WithWindowsLineEnds(const std::string& text);
+
+}  // namespace vantrel::win32ui

@@ -1,0 +1,13 @@
+#include "win32ui/window_text.h"
+
+#include "platform/win32_text.h"
+
+namespace vantrel::win32ui {
+
+std::string WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return platform::detail::Utf8(text);
+}
+
+}  // namespace vantrel::win32ui

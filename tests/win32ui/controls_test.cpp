@@ -1,0 +1,222 @@
+// The window's controls: each the native control its kind names, at its place scaled to the
+// window's DPI, with the table's caption, font, hint and Tab order.
+#include "window_fixture.h"
+
+#include <commctrl.h>
+
+#include "win32ui/window_text.h"
+
+namespace vantrel::win32ui::testing {
+namespace {
+
+// The layout's pixels at `dpi`, rounded half up, worked out apart from the window's own code.
+int At(int pixels, int dpi) { return (pixels * dpi + 48) / 96; }
+Box At(const Box& box, int dpi) { return {At(box.left, dpi), At(box.top, dpi), At(box.width, dpi), At(box.height, dpi)}; }
+
+const std::map<ControlKind, std::wstring> kClassOfKind = {
+    {ControlKind::Label, L"Static"},     {ControlKind::FolderBox, L"ComboBox"},  {ControlKind::Button, L"Button"},
+    {ControlKind::FilterLine, L"Edit"},  {ControlKind::List, L"ListBox"},        {ControlKind::Note, L"Static"},
+    {ControlKind::RadioButton, L"Button"}, {ControlKind::Edit, L"Edit"},         {ControlKind::CheckBox, L"Button"},
+    {ControlKind::Picture, L"VantrelPreview"}, {ControlKind::Tabs, L"SysTabControl32"},
+};
+
+LOGFONTW FontOf(HWND control) {
+  LOGFONTW font{};
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font;
+}
+
+// The place a control must have: the folder box's is its field, the rest their whole box.
+void ExpectAt(const Box& place, const Box& expected, ControlKind kind, std::string_view name) {
+  EXPECT_EQ(place.left, expected.left) << name;
+  EXPECT_EQ(place.top, expected.top) << name;
+  EXPECT_EQ(place.width, expected.width) << name;
+  EXPECT_EQ(place.height, expected.height) << name << (kind == ControlKind::FolderBox ? " (its field)" : "");
+}
+
+using Controls = WindowTest;
+
+TEST_F(Controls, EachIsTheNativeControlItsKindNames) {
+  for (const ControlSpec& spec : FormLayout()) {
+    ASSERT_TRUE(::IsWindow(Of(spec.id))) << spec.name;
+    EXPECT_EQ(ClassOf(Of(spec.id)), kClassOfKind.at(spec.kind)) << spec.name;
+    EXPECT_EQ(::GetParent(Of(spec.id)), window.Handle()) << spec.name;
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(Of(spec.id), GWL_STYLE));
+    switch (spec.kind) {
+      case ControlKind::List:
+        EXPECT_EQ(style & (LBS_NOTIFY | LBS_SORT), DWORD{LBS_NOTIFY}) << spec.name << ": the entry list sorts";
+        break;
+      case ControlKind::FolderBox:
+        EXPECT_EQ(style & 3, DWORD{CBS_DROPDOWN}) << "an editable text with the choices";
+        break;
+      case ControlKind::RadioButton:
+        EXPECT_EQ(style & BS_TYPEMASK, DWORD{BS_AUTORADIOBUTTON});
+        break;
+      case ControlKind::CheckBox:
+        EXPECT_EQ(style & BS_TYPEMASK, DWORD{BS_AUTOCHECKBOX}) << spec.name;
+        break;
+      case ControlKind::Button:
+        EXPECT_EQ(style & BS_TYPEMASK, DWORD{BS_PUSHBUTTON}) << spec.name;
+        break;
+      default:
+        break;
+    }
+  }
+  EXPECT_EQ(ClassOf(window.Notes().Readme()), L"Edit");
+  EXPECT_TRUE(::GetWindowLongPtrW(window.Notes().Readme(), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(::GetWindowLongPtrW(window.Notes().Readme(), GWL_STYLE) & ES_MULTILINE);
+}
+
+// The window is made at the layout's outer size; a screen smaller than that (Wine's null
+// driver has 1024 × 768) leaves the controls where they are, and clips the window.
+TEST_F(Controls, SitAtTheirPlacesAtTheWindowsDpi) {
+  const int dpi = static_cast<int>(window.Dpi());
+  for (const ControlSpec& spec : FormLayout()) ExpectAt(PlaceOf(spec.id), At(spec.box, dpi), spec.kind, spec.name);
+}
+
+TEST_F(Controls, MoveScaledToAMonitorOfAnotherDpiWithNewFonts) {
+  RECT suggested{100, 50, 100 + At(875, 144), 50 + At(868, 144)};
+  ::SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(window.Dpi(), 144u);
+  RECT outer{};
+  ::GetWindowRect(window.Handle(), &outer);
+  EXPECT_EQ(outer.left, 100);
+  EXPECT_EQ(outer.top, 50);
+  for (const ControlSpec& spec : FormLayout()) ExpectAt(PlaceOf(spec.id), At(spec.box, 144), spec.kind, spec.name);
+  EXPECT_EQ(FontOf(Of(Control::Button1)).lfHeight, -17);  // 11 px at 1.5 times
+  EXPECT_EQ(FontOf(Of(Control::Label5)).lfHeight, -20);   // 13 px
+  EXPECT_EQ(FontOf(Of(Control::ListBox1)).lfHeight, -17);
+  EXPECT_EQ(::SendMessageW(Of(Control::ListBox2), LB_GETITEMHEIGHT, 0, 0), 21);
+}
+
+TEST_F(Controls, HaveTheLayoutsFacesAtTheirPixelHeights) {
+  ASSERT_EQ(window.Dpi(), 96u) << "Wine's screen is at 96 dpi unless told otherwise";
+  const LOGFONTW bold = FontOf(Of(Control::Label5));
+  EXPECT_EQ(bold.lfHeight, -13);
+  EXPECT_GE(bold.lfWeight, FW_BOLD);
+  for (const Control list : {Control::ListBox1, Control::ListBox2, Control::ListBox3}) {
+    const LOGFONTW font = FontOf(Of(list));
+    EXPECT_EQ(font.lfHeight, -11);
+    EXPECT_EQ(font.lfPitchAndFamily & 3, FIXED_PITCH) << "the codes line up";
+    EXPECT_EQ(std::wstring(font.lfFaceName), L"Courier New");
+    EXPECT_EQ(::SendMessageW(Of(list), LB_GETITEMHEIGHT, 0, 0), 14);
+  }
+  for (const Control control : {Control::Button1, Control::Edit1, Control::CheckBox1, Control::Label1}) {
+    EXPECT_EQ(FontOf(Of(control)).lfHeight, -11);
+    EXPECT_LT(FontOf(Of(control)).lfWeight, FW_BOLD);
+  }
+}
+
+// The lists share out the room beyond the layout in proportion to their widths; the
+// controls beside and below them follow (window_fit's rules, tested on their own).
+TEST_F(Controls, TheListsGrowWithTheWindow) {
+  RECT outer{};
+  RECT client{};
+  ::GetWindowRect(window.Handle(), &outer);
+  ::GetClientRect(window.Handle(), &client);
+  const SIZE frame{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+  const int widthWanted = 875 + 150;  // as much as Wine's smallest screen lets the window have
+  ::SetWindowPos(window.Handle(), nullptr, 0, 0, widthWanted, 868 + 100, SWP_NOZORDER | SWP_NOMOVE);
+  ::GetClientRect(window.Handle(), &client);
+  const int extraWidth = client.right - (875 - frame.cx);
+  const int extraHeight = client.bottom - (868 - frame.cy);
+  ASSERT_GT(extraWidth, 100);
+  const Growth growth = ShareOut(extraWidth, extraHeight, {201, 217, 177});
+  for (const ControlSpec& spec : FormLayout()) {
+    ExpectAt(PlaceOf(spec.id), Grown(spec.box, AnchorOf(spec.name), growth), spec.kind, spec.name);
+  }
+  EXPECT_EQ(PlaceOf(Control::ListBox1).width + PlaceOf(Control::ListBox2).width + PlaceOf(Control::ListBox3).width,
+            201 + 217 + 177 + extraWidth);
+}
+
+TEST_F(Controls, ShowTheTablesCaptionsAndStartingTexts) {
+  EXPECT_EQ(WindowText(window.Handle()), "Vantrel");
+  for (const ControlSpec& spec : FormLayout()) {
+    if (spec.caption.empty() || spec.kind == ControlKind::FolderBox) continue;
+    EXPECT_EQ(WindowText(Of(spec.id)), spec.caption) << spec.name;
+  }
+  EXPECT_EQ(WindowText(Of(Control::v)), "&Activate this choice");
+  EXPECT_EQ(WindowText(Of(Control::AddArchive)), "Add patch from arc&hive\u2026") << "UTF-8 in, UTF-16 in the control";
+  EXPECT_EQ(WindowText(Of(Control::Edit1)), "none");
+  EXPECT_EQ(WindowText(Of(Control::path)), "path");
+  const HWND folders = Of(Control::path);
+  ASSERT_EQ(::SendMessageW(folders, CB_GETCOUNT, 0, 0), 4);
+  const wchar_t* const choices[] = {L"Multi", L"Simpatch", L"Shellpat", L"3dpatch"};
+  for (int i = 0; i < 4; ++i) {
+    wchar_t item[32] = {};
+    ::SendMessageW(folders, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+    EXPECT_EQ(std::wstring(item), choices[i]);
+  }
+  for (const Control filter : {Control::PatchFilter, Control::SlotFilter}) {
+    wchar_t cue[64] = {};
+    EXPECT_TRUE(::SendMessageW(Of(filter), EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 64));
+    EXPECT_EQ(std::wstring(cue), L"Filter by code or name");
+  }
+  const wchar_t* const tabs[] = {L"Job", L"Readme"};
+  ASSERT_EQ(::SendMessageW(Of(Control::Notes), TCM_GETITEMCOUNT, 0, 0), 2);
+  for (int i = 0; i < 2; ++i) {
+    wchar_t caption[32] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption;
+    item.cchTextMax = 32;
+    ::SendMessageW(Of(Control::Notes), TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(std::wstring(caption), tabs[i]);
+  }
+}
+
+TEST_F(Controls, StartAsTheLayoutHasThem) {
+  for (const Control variant : {Control::CheckBox2, Control::CheckBox3, Control::CheckBox4}) {
+    EXPECT_FALSE(::IsWindowEnabled(Of(variant))) << RecordingEvents::Name(variant) << " waits for FM/DM changing";
+  }
+  EXPECT_TRUE(::IsWindowEnabled(Of(Control::CheckBox1)));
+  EXPECT_FALSE(::IsWindowVisible(Of(Control::UnlistedPatches)));
+  EXPECT_FALSE(::IsWindowVisible(Of(Control::UnlistedActive)));
+  EXPECT_TRUE(::IsWindowVisible(Of(Control::ListBox3)));
+  EXPECT_EQ(window.Notes().Shown(), NotesTabs::kJob);
+}
+
+TEST_F(Controls, HintsAreTheTablesTooltips) {
+  EXPECT_EQ(window.Tips().Of(Of(Control::CheckBox1)), "only works if fmparam*.dat available");
+  EXPECT_EQ(window.Tips().Of(Of(Control::AddArchive)), std::string(SpecOf(Control::AddArchive).hint));
+  EXPECT_EQ(window.Tips().Of(Of(Control::Button1)), "");
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = window.Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(Of(Control::CheckBox1));
+  ASSERT_TRUE(::SendMessageW(window.Tips().Handle(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+  EXPECT_TRUE(tool.uFlags & TTF_SUBCLASS) << "the tooltip sees the mouse over the control itself";
+}
+
+// Tab goes the way the table lists the controls, past those that take no focus (labels,
+// notes) and those disabled (the model variants until FM/DM changing).
+TEST_F(Controls, TabGoesInTheTablesOrder) {
+  const std::vector<Control> order = {Control::path,     Control::Button1,  Control::AddArchive, Control::Button2,
+                                      Control::PatchFilter, Control::ListBox1, Control::SlotFilter, Control::ListBox2,
+                                      Control::ListBox3, Control::FMDMavail, Control::Edit1,      Control::CheckBox1,
+                                      Control::v,        Control::Button4,  Control::ScrollBox1, Control::Notes};
+  HWND at = Of(order.front());
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    at = ::GetNextDlgTabItem(window.Handle(), at, FALSE);
+    EXPECT_EQ(at, Of(order[i])) << "after " << RecordingEvents::Name(order[i - 1]);
+  }
+}
+
+// An Alt letter clicks the button whose caption marks it.
+TEST_F(Controls, AltLettersClickTheirButtons) {
+  const std::pair<wchar_t, Control> letters[] = {
+      {L'p', Control::Button1}, {L'h', Control::AddArchive}, {L't', Control::Button2},
+      {L'a', Control::v},       {L'd', Control::Button4},
+  };
+  for (const auto& [letter, button] : letters) {
+    events.seen.clear();
+    MSG key{Of(Control::ListBox1), WM_SYSCHAR, letter, LPARAM{1} << 29, 0, {}};
+    ::SetFocus(Of(Control::ListBox1));
+    if (!window.TakesMessage(key)) ::DispatchMessageW(&key);
+    Pump();
+    EXPECT_EQ(events.seen, std::vector<std::string>{"Clicked " + RecordingEvents::Name(button)}) << char(letter);
+  }
+}
+
+}  // namespace
+}  // namespace vantrel::win32ui::testing

@@ -1,0 +1,70 @@
+#pragma once
+// One window per test, shown (under Wine's null driver it is drawn nowhere), its events
+// recorded by name, the texts of its error messages recorded instead of shown.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "win32ui/form_events.h"
+#include "win32ui/main_window.h"
+#include "win32ui/win32_form_view.h"
+
+namespace vantrel::win32ui::testing {
+
+// Each event as "Clicked v", "Picked ListBox1", ...; FolderTextChanged with the folder box's
+// text at the time, as the presenter would read it.
+class RecordingEvents : public FormEvents {
+ public:
+  std::vector<std::string> seen;
+  std::function<std::string()> folderText;
+  std::function<void()> onClick;  // run inside Clicked, after recording it
+
+  void Activated() override { seen.push_back("Activated"); }
+  void Clicked(Control control) override {
+    seen.push_back("Clicked " + Name(control));
+    if (onClick) onClick();
+  }
+  void Picked(Control list) override { seen.push_back("Picked " + Name(list)); }
+  void Entered(Control list) override { seen.push_back("Entered " + Name(list)); }
+  void FolderTextChanged() override { seen.push_back("FolderTextChanged " + (folderText ? folderText() : "")); }
+  void RefreshKey() override { seen.push_back("RefreshKey"); }
+  void JobEnded() override { seen.push_back("JobEnded"); }
+
+  static std::string Name(Control control) { return std::string(SpecOf(control).name); }
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest();
+
+  HWND Of(Control control) const { return window.ControlWindow(control); }
+  // The control's place in the window's client area.
+  Box PlaceOf(Control control) const;
+  // Runs the messages waiting, through the window's keys as the program's loop does.
+  void Pump();
+  // A key pressed on `target` (down, its character, up), through the message loop's path.
+  void Press(HWND target, UINT key);
+  // What the view's ShowPicture decodes: the pictures by file name; others raise.
+  std::map<std::string, Picture> pictures;
+
+  Catalogue cat;
+  MainWindow window;
+  Win32FormView view;
+  RecordingEvents events;
+  std::vector<std::string> startEvents;  // what showing the window forwarded
+  std::vector<std::string> messages;
+};
+
+// A picture of `width` × `height` whose pixel (x, y) is (x, y, x + y) modulo 256.
+Picture GradientPicture(int width, int height);
+
+std::wstring ClassOf(HWND window);
+
+}  // namespace vantrel::win32ui::testing
