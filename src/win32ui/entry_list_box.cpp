@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Unit1/list_filter.h"
+#include "window/list_filter.h"
 #include "platform/win32_text.h"
 
 namespace vantrel::win32ui {

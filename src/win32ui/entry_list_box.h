@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Unit1/type_ahead.h"
+#include "window/type_ahead.h"
 #include "catalogue/entry_list.h"
 
 namespace vantrel::win32ui {

@@ -1,5 +1,5 @@
 #pragma once
-// How the view decodes a preview file: the shared decoder where the build has it.
+// How the view decodes a preview file: the shared decoder, or a test's stand-in.
 #include <functional>
 #include <string>
 
@@ -9,8 +9,7 @@ namespace vantrel::win32ui {
 
 using PictureLoader = std::function<Picture(const std::string& path)>;
 
-// Raises vantrel::Error when the file cannot be decoded; an empty picture where this build
-// has no decoder.
+// Raises vantrel::Error when the file cannot be decoded.
 Picture LoadPreviewPicture(const std::string& path);
 
 }  // namespace vantrel::win32ui
