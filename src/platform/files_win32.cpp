@@ -9,6 +9,7 @@
 #include "platform/same_bytes.h"
 #include "platform/handle_io.h"
 #include "platform/names.h"
+#include "platform/whole_copy.h"
 #include "platform/win32_text.h"
 
 namespace vantrel::platform {
@@ -88,15 +89,14 @@ void ChangeDirectory(std::string_view path) {
   if (!::SetCurrentDirectoryW(Wide(path).c_str())) detail::ThrowLastError();
 }
 
-// CopyFileW keeps the modification time by itself. It writes the target in place, so a
-// copy cut short leaves a partial target, where the POSIX side puts the copy in place whole.
+// The copy reaches the target whole, its modification time kept (whole_copy.h).
 void CopyFileKeepTime(std::string_view source, std::string_view target) {
   const std::string from(source);
   std::string to(target);
   if (DirectoryExists(to)) to = detail::JoinPath(to, SplitLastComponent(from).name);
   const auto sourceIdentity = IdentityOf(from);
   if (sourceIdentity && sourceIdentity == IdentityOf(to)) throw Error("The file cannot be copied onto itself.");
-  if (!::CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE)) detail::ThrowLastError();
+  detail::CopyWhole(from, to);
 }
 
 void DeleteFileAt(std::string_view path) {
