@@ -10,6 +10,7 @@
 #include "platform/handle_io.h"
 #include "platform/names.h"
 #include "platform/whole_copy.h"
+#include "platform/write_target.h"
 #include "platform/win32_text.h"
 
 namespace vantrel::platform {
@@ -96,16 +97,19 @@ void CopyFileKeepTime(std::string_view source, std::string_view target) {
   if (DirectoryExists(to)) to = detail::JoinPath(to, SplitLastComponent(from).name);
   const auto sourceIdentity = IdentityOf(from);
   if (sourceIdentity && sourceIdentity == IdentityOf(to)) throw Error("The file cannot be copied onto itself.");
-  detail::CopyWhole(from, to);
+  detail::CopyWhole(from, detail::WriteTarget(to, target));
 }
 
 void DeleteFileAt(std::string_view path) {
+  detail::CheckEntryInGameTree(std::string(path), path);
   if (!::DeleteFileW(Wide(path).c_str())) detail::ThrowLastError();
 }
 
 // A rename across volumes becomes a copy and a delete, as on POSIX.
 void MoveFileTo(std::string_view source, std::string_view target) {
-  if (!::MoveFileExW(Wide(source).c_str(), Wide(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
+  detail::CheckEntryInGameTree(std::string(source), source);
+  const std::string to = detail::WriteTarget(std::string(target), target);
+  if (!::MoveFileExW(Wide(source).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
     detail::ThrowLastError();
   }
 }
