@@ -22,7 +22,10 @@ struct PictureSpec {
 // luminance of ink or paper in all three channels.
 Rgb PicturePixel(const PictureSpec& look, int x, int y);
 
-// Compresses the pattern with libjpeg and writes it to `file`. Raises vantrel::Error.
+// Whether this build has libjpeg to write pictures with.
+bool CanWriteJpeg();
+// Compresses the pattern with libjpeg and writes it to `file`. Raises vantrel::Error, and
+// always does in a build without libjpeg.
 void WriteJpeg(const std::filesystem::path& file, const PictureSpec& look);
 
 }  // namespace vantrel::samplegame

@@ -48,7 +48,10 @@ void LayModelFiles(const fs::path& folder, ModelCopy copy) {
   for (const ModelFile& file : kModelFiles) WriteModelFile(folder / file.name, copy, file);
 }
 
-void LayPicture(const fs::path& work, const SamplePicture& picture) { WriteJpeg(work / picture.path, picture.look); }
+// A build without libjpeg lays the game without its previews: everything else is the same.
+void LayPicture(const fs::path& work, const SamplePicture& picture) {
+  if (CanWriteJpeg()) WriteJpeg(work / picture.path, picture.look);
+}
 
 void LaySupportFolder(const fs::path& work) {
   const fs::path support = work / kSupportFolder;
