@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 dir="${1:-build-windows}"
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)  # relative to the top of the repository, or absolute
-scripts/deps-windows.sh
+scripts/deps.sh
 
 cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_WERROR=ON

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Vantrel twice (plain with GCC, and with clang and the address and undefined-behaviour
 # sanitizers) and runs the whole test suite in both builds; warnings are errors in both. The
-# plain build is also installed and packed, and the package checked.
+# plain build is also installed and packed, and the package checked. Then the Windows build,
+# cross-built with mingw-w64, runs its whole test suite under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -26,3 +27,6 @@ cmake --build build-asan -j"$jobs"
 # Qt and fontconfig keep caches alive until exit; leaks are not what this run looks for.
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+# The Windows programs and their test suite under Wine, with Windows' own cmd running the jobs.
+scripts/build-windows.sh build-windows

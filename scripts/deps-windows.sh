@@ -1,9 +1,0 @@
-#!/usr/bin/env bash
-# Installs what cross-building Vantrel for Windows and testing it under Wine needs on Debian 12.
-set -euo pipefail
-# The posix flavour of mingw-w64 is the one whose libstdc++ has std::thread and std::mutex;
-# googletest brings the source in /usr/src/googletest that the Windows build compiles with the
-# cross compiler; wine64 runs the 64-bit test programs, and wine provides the wine command
-# that ctest calls.
-packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64)
-exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"
