@@ -8,6 +8,10 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
+# A run after another on the same machine compiles again only what changed; paths are taken
+# relative to the checkout, so a fresh clone elsewhere finds the same cache. CMake reads the
+# launchers from the environment for each of the three builds.
+export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$PWD"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
