@@ -15,7 +15,7 @@ done
 dir="${operands[0]:-build-windows}"
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)  # relative to the top of the repository, or absolute
-scripts/deps-windows.sh
+scripts/deps.sh
 jpeg_settings=$(scripts/libjpeg-windows.sh "$dir/libjpeg-turbo")
 
 cmake -S . -B "$dir" -C "$jpeg_settings" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \

@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Installs what building and testing Vantrel needs on Debian 12.
+# Installs what building and testing Vantrel needs on Debian 12, for Linux and for the Windows
+# cross build tested under Wine.
 set -euo pipefail
-# clang is the sanitizer build's compiler and builds the fuzz targets; dpkg-dev computes the
+# ccache keeps the test script's compiles between runs; clang is the sanitizer build's compiler
+# and builds the fuzz targets; dpkg-dev computes the
 # .deb's dependencies; desktop-file-utils and appstream validate the installed menu entry and
 # metainfo; libarchive reads patch archives, and its bsdtar is the archive benchmark's yardstick.
-packages=(cmake g++ clang make qt6-base-dev libjpeg-dev libgtest-dev libgl-dev xvfb xauth
-          dpkg-dev desktop-file-utils appstream libarchive-dev libarchive-tools)
+# The Windows build: the posix flavour of mingw-w64 is the one whose libstdc++ has std::thread
+# and std::mutex; googletest brings the source in /usr/src/googletest that the Windows build
+# compiles with the cross compiler; wine64 runs the 64-bit test programs, and wine provides
+# the wine command that ctest calls. Debian packages no libjpeg for mingw: dpkg-dev unpacks
+# the source of libjpeg-turbo that apt-get source fetches, and nasm assembles its SIMD parts.
+# The Windows package step needs zip and unzip for the zip and nsis for the installer.
+packages=(cmake ccache g++ clang make qt6-base-dev libjpeg-dev libgtest-dev libgl-dev xvfb xauth
+          dpkg-dev desktop-file-utils appstream libarchive-dev libarchive-tools
+          g++-mingw-w64-x86-64-posix googletest wine wine64 nasm zip unzip nsis)
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"

@@ -15,13 +15,11 @@
 
 #include "Unit1/qt_text.h"
 #include "engine/job_log.h"
-#include "engine/job_outcome.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/job_status.h"
 #include "platform/names.h"
 #include "platform/process.h"
-#include "platform/text_file.h"
 #include "rbext/run_shell.h"
 #include "window/run_handler.h"
 
@@ -38,12 +36,6 @@ constexpr const char* kInTerminalKey = "job/inTerminal";
 // has gone may take to start the job (one that hands it to its server returns at once).
 constexpr int kPollMs = 100;
 constexpr qint64 kStartGraceMs = 5000;
-
-std::string ScriptText(const std::string& script) {
-  std::string text;
-  for (const std::string& line : platform::ReadTextLines(script)) text += line + "\r\n";
-  return text;
-}
 
 }  // namespace
 
@@ -99,12 +91,9 @@ JobPanel::~JobPanel() {
 }
 
 void JobPanel::Start(const std::string& program, const JobPlan& plan, const std::string& success) {
-  plan_ = plan;
-  success_ = success;
-  scriptText_ = ScriptText(plan.script);  // read now: the job deletes its script
-  output_.clear();
+  record_.Begin(plan, success);  // the script is read now: the job deletes it
   console->clear();
-  outcome->setText(ToQt("Running " + plan.script + " ..."));
+  outcome->setText(ToQt(record_.RunningLine()));
   running_ = true;
   if (inTerminal->isChecked() && terminal_) {
     StartInTerminal(program);
@@ -124,22 +113,23 @@ void JobPanel::StartInPanel(const std::string& program) {
   connect(process_, &QProcess::errorOccurred, this, [this, program](QProcess::ProcessError error) {
     if (error != QProcess::FailedToStart) return;
     // As when the shell is started through the system: the job is not run, the window goes on.
-    RunHandler(show_, [&] { throw Error(ShellFailureText(2, program, "/C " + plan_.script)); });
+    RunHandler(show_, [&] { throw Error(ShellFailureText(2, program, "/C " + record_.Plan().script)); });
     Finish(false);
   });
-  process_->start(ToQt(program), {"/C", ToQt(plan_.script)});
+  process_->start(ToQt(program), {"/C", ToQt(record_.Plan().script)});
 }
 
 void JobPanel::StartInTerminal(const std::string& program) {
   if (!statusFolder_) statusFolder_ = std::make_unique<QTemporaryDir>();
   const QString status = statusFolder_->filePath("job.status");
   QFile::remove(status);
-  output_ = "(the job's console was a terminal window)\n";
+  record_.AddConsole("(the job's console was a terminal window)\n");
   console->setPlainText(ToQt("The job runs in a terminal window of its own."));
-  const QStringList args = {"-e", ToQt(program), "--status-file", status, "/C", ToQt(plan_.script)};
+  const std::string& script = record_.Plan().script;
+  const QStringList args = {"-e", ToQt(program), "--status-file", status, "/C", ToQt(script)};
   if (!statusFolder_->isValid() ||
       !QProcess::startDetached(ToQt(*terminal_), args, QDir::currentPath(), &terminalPid_)) {
-    RunHandler(show_, [&] { throw Error(ShellFailureText(2, *terminal_, "-e " + program + " /C " + plan_.script)); });
+    RunHandler(show_, [&] { throw Error(ShellFailureText(2, *terminal_, "-e " + program + " /C " + script)); });
     Finish(false);
     return;
   }
@@ -163,29 +153,18 @@ void JobPanel::ShowNotes() {
   if (notes) notes->setCurrentWidget(console);
 }
 
-void JobPanel::WhenIdle(std::function<void()> request) {
-  waiting_.push_back(std::move(request));
-  if (!Busy()) StartNextWaiting();
-}
-
-void JobPanel::StartNextWaiting() {
-  while (!Busy() && !waiting_.empty()) {
-    std::function<void()> request = std::move(waiting_.front());
-    waiting_.pop_front();
-    request();
-  }
-}
+void JobPanel::WhenIdle(std::function<void()> request) { waiting_.Add(std::move(request)); }
 
 void JobPanel::Take() {
   const QByteArray bytes = process_->readAllStandardOutput();
   const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  output_ += text;
+  record_.AddConsole(text);
   // One insertion per chunk keeps the window responsive under a fast console.
   QTextCursor end = console->textCursor();
   end.movePosition(QTextCursor::End);
   end.insertText(ToQt(text));
   console->verticalScrollBar()->setValue(console->verticalScrollBar()->maximum());
-  if (!output_.ends_with(kPausePrompt)) return;
+  if (!record_.Console().ends_with(kPausePrompt)) return;
   if (continueOnItsOwn->isChecked()) {
     Continue();
   } else {
@@ -206,14 +185,9 @@ void JobPanel::Finish(bool succeeded) {
   if (process_) process_->deleteLater();
   process_ = nullptr;
   continueButton->setEnabled(false);
-  RunHandler(show_, [&] {
-    const JobOutcome result = CheckJobOutcome(plan_, succeeded);
-    const std::string line = result.Complete() ? success_ : OutcomeText(plan_, result);
-    outcome->setText(ToQt(line));
-    AppendToJobLog(plan_.script, scriptText_, output_, line);
-  });
+  RunHandler(show_, [&] { outcome->setText(ToQt(record_.Finish(succeeded))); });
   emit JobEnded();
-  StartNextWaiting();
+  waiting_.RunWaiting();
 }
 
 }  // namespace vantrel

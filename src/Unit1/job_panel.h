@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,6 +16,8 @@
 
 #include "engine/job_plan.h"
 #include "rbext/message_hook.h"
+#include "window/idle_requests.h"
+#include "window/job_record.h"
 #include "window/job_runner.h"
 
 class QCheckBox;
@@ -61,7 +62,6 @@ class JobPanel : public QObject, public JobRunner {
   void Take();
   void Continue();
   void Finish(bool succeeded);
-  void StartNextWaiting();
 
   MessageHook show_;
   bool running_ = false;
@@ -71,11 +71,8 @@ class JobPanel : public QObject, public JobRunner {
   QTimer* poll_ = nullptr;
   qint64 terminalPid_ = 0;
   QElapsedTimer sinceStart_;
-  JobPlan plan_;
-  std::string success_;
-  std::string scriptText_;
-  std::string output_;
-  std::deque<std::function<void()>> waiting_;
+  JobRecord record_;
+  IdleRequests waiting_{[this] { return Busy(); }};
 };
 
 }  // namespace vantrel

@@ -11,7 +11,7 @@
 #include "engine/job_outcome.h"
 #include "platform/errors.h"
 #include "platform/names.h"
-#include "platform/process.h"
+#include "platform/running_program.h"
 #include "rbext/run_shell.h"
 
 namespace vantrel::cli {
@@ -85,9 +85,14 @@ void RunAndList(Session& s, const std::optional<JobPlan>& plan, bool run, std::o
   std::string failure;
   if (plan && run) {
     out.flush();
-    const int status = platform::RunProgramAndWait(ShellExecutableFor(s.shellProgram), {"/C", plan->script},
-                                                   platform::ConsoleOutput::ToErrorStream);
-    failure = OutcomeText(*plan, CheckJobOutcome(*plan, status == 0));
+    platform::RunningProgram job(ShellExecutableFor(s.shellProgram), {"/C", plan->script},
+                                 platform::ProgramConsole::ThisTerminal, platform::ConsoleOutput::ToErrorStream);
+    if (job.Started()) {
+      failure = OutcomeText(*plan, CheckJobOutcome(*plan, job.Wait() == 0));
+    } else {
+      // Nothing of the job ran: its script is left for the user to run.
+      failure = ShellFailureText(job.StartResult(), s.shellProgram, "/C " + plan->script);
+    }
   }
   ListActivePatches(s.cat);
   PrintEntries(s.cat.ListBox3.Items(), out);

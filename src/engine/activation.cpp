@@ -10,6 +10,7 @@
 #include "engine/file_errors.h"
 #include "engine/job.h"
 #include "engine/object_bodies.h"
+#include "engine/script_file.h"
 #include "engine/script_text.h"
 #include "engine/volume_bodies.h"
 #include "platform/errors.h"
@@ -34,7 +35,7 @@ using Body = std::function<void(Job&)>;
 // starts the shell on it; after an error it is closed too, holding what was written.
 JobPlan WriteJobScript(Session& s, const std::string& name, const Body& body, Trailer trailer) {
   return NamingFile(name, [&] {
-    platform::TextFileWriter scriptFile(name);
+    ScriptFile scriptFile(name);
     Job job(s, scriptFile);
     job.plan.script = name;
     body(job);
@@ -72,6 +73,7 @@ JobPlan WriteActivationScript(Session& s) {
   const std::uint8_t patchType = HexValue(patchIndex);
   const std::uint8_t slotType = TypeIndexOf(slotCode);
 
+  RefuseNamesScriptsCannotHold(PatchFolder(s.cat));
   if (patchType >= kFirstNonObjectIndex) {
     const bool volume = patchType == kVolumeIndex;
     if (volume) RefuseMarkerThatCannotBe(VolumeMarkerName(PatchFolder(s.cat)), PatchFolder(s.cat));
@@ -109,6 +111,8 @@ std::optional<JobPlan> WriteDeactivationScript(Session& s) {
   const std::uint8_t typeIndex = TypeIndexOf(code);
 
   if (typeIndex >= kFirstNonObjectIndex) {
+    // The volume removal names its marker, the entry itself.
+    if (typeIndex == kVolumeIndex) RefuseEntryScriptsCannotHold(s.cat.ListBox3.SelectedText());
     return WriteJobScript(
         s, kVolumeScript,
         [&](Job& job) {

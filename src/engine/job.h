@@ -6,14 +6,14 @@
 
 #include "engine/job_plan.h"
 #include "engine/patch_folder_files.h"
+#include "engine/script_file.h"
 #include "engine/script_text.h"
 #include "engine/session.h"
-#include "platform/text_file.h"
 
 namespace vantrel {
 
 struct Job {
-  Job(Session& session, platform::TextFileWriter& script) : s(session), scriptFile(script), patchFiles(session.cat) {}
+  Job(Session& session, ScriptFile& script) : s(session), scriptFile(script), patchFiles(session.cat) {}
 
   // Writes `line`, a copy of `source` to `target`, and notes the copy in the plan.
   void WriteCopy(const std::string& line, std::string_view source, std::string_view target) {
@@ -26,7 +26,7 @@ struct Job {
   }
 
   Session& s;
-  platform::TextFileWriter& scriptFile;
+  ScriptFile& scriptFile;
   PatchFolderFiles patchFiles;
   JobPlan plan;
 };

@@ -95,7 +95,7 @@ std::vector<std::string> ArchivesReplacedBy(std::string_view patchFolder) {
 }
 
 void InstallVolumePatch(Job& job) {
-  platform::TextFileWriter& scriptFile = job.scriptFile;
+  ScriptFile& scriptFile = job.scriptFile;
   const std::string& folder = job.patchFiles.Folder();
   for (const RecognisedArchive& archive : Recognised(job.patchFiles.Find("*.vol"))) {
     const std::string source = folder + "\\" + archive.name;
@@ -113,7 +113,7 @@ void InstallVolumePatch(Job& job) {
 }
 
 void RemoveVolumePatch(Job& job) {
-  platform::TextFileWriter& scriptFile = job.scriptFile;
+  ScriptFile& scriptFile = job.scriptFile;
   const std::string entry = job.s.cat.ListBox3.SelectedText();
   const std::string folderAndTail(LineName(entry));
   const std::size_t tail = folderAndTail.find(kVolumeMarkerTail);

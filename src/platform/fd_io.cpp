@@ -13,9 +13,19 @@ namespace vantrel::platform::detail {
 
 void ThrowForErrno(int error) { throw InOutError::FromErrno(error); }
 
+int CodeForErrnoAt(int error, const std::string& posixPath) {
+  if (error != ENOENT) return InOutError::CodeForErrno(error);
+  const std::string folder = SplitResolvedPath(posixPath).folder;
+  struct stat st {};
+  const bool folderThere = ::stat(folder.empty() ? "." : folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  return folderThere ? 2 : 3;
+}
+
+void ThrowForErrnoAt(int error, const std::string& posixPath) { throw InOutError(CodeForErrnoAt(error, posixPath)); }
+
 UniqueFd OpenForReading(const std::string& posixPath) {
   UniqueFd fd(::open(posixPath.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!fd.valid()) throw InOutError::FromErrno(errno);
+  if (!fd.valid()) ThrowForErrnoAt(errno, posixPath);
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) throw InOutError::FromErrno(errno);
   if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);

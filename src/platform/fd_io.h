@@ -25,6 +25,11 @@ UniqueFd CreateForWriting(const std::string& posixPath, bool append = false);
 
 // Raises the InOutError of an errno value.
 [[noreturn]] void ThrowForErrno(int error);
+// The same for a failure at `posixPath`. POSIX says ENOENT both for a missing file and for a
+// missing folder on its way; Windows tells them apart, 2 "file not found" and 3 "path not
+// found", and so does this: ENOENT is 3 when the folder that would hold the entry is missing.
+int CodeForErrnoAt(int error, const std::string& posixPath);
+[[noreturn]] void ThrowForErrnoAt(int error, const std::string& posixPath);
 
 // The one loop every read and write goes through: `step(done)` reads or writes the bytes
 // from `done` on (read, write, pread or pwrite) and returns what that call returns. Steps

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/errors.h"
+#include "platform/fd_io.h"
 #include "platform/names.h"
 #include "platform/write_target.h"
 
@@ -14,7 +15,8 @@ namespace vantrel::platform {
 
 std::uint64_t FileLength(std::string_view path) {
   struct stat st {};
-  if (::stat(ResolvePath(path).c_str(), &st) != 0) throw InOutError::FromErrno(errno);
+  const std::string resolved = ResolvePath(path);
+  if (::stat(resolved.c_str(), &st) != 0) detail::ThrowForErrnoAt(errno, resolved);
   if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);
   return static_cast<std::uint64_t>(st.st_size);
 }

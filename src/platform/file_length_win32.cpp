@@ -4,6 +4,7 @@
 
 #include "platform/errors.h"
 #include "platform/handle_io.h"
+#include "platform/write_target.h"
 
 namespace vantrel::platform {
 
@@ -16,7 +17,7 @@ std::uint64_t FileLength(std::string_view path) {
 }
 
 void SetFileLength(std::string_view path, std::uint64_t length) {
-  detail::UniqueHandle file = detail::OpenForUpdate(path);
+  detail::UniqueHandle file = detail::OpenForUpdate(detail::WriteTarget(std::string(path), path));
   LARGE_INTEGER end{};
   end.QuadPart = static_cast<LONGLONG>(length);
   if (!::SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) || !::SetEndOfFile(file.get())) {

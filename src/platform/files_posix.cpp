@@ -158,7 +158,7 @@ void CopyFileKeepTime(std::string_view source, std::string_view target) {
 void DeleteFileAt(std::string_view path) {
   std::string resolved = ResolvePath(path);
   struct stat st {};
-  if (::lstat(resolved.c_str(), &st) != 0) throw InOutError::FromErrno(errno);
+  if (::lstat(resolved.c_str(), &st) != 0) detail::ThrowForErrnoAt(errno, resolved);
   if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);
   detail::CheckEntryInGameTree(resolved, path);
   detail::FolderChange change(resolved);
@@ -170,7 +170,7 @@ void MoveFileTo(std::string_view source, std::string_view target) {
   const std::string from = ResolvePath(source);
   std::string to = ResolvePath(target);
   struct stat fromStat {};
-  if (::lstat(from.c_str(), &fromStat) != 0) throw InOutError::FromErrno(errno);
+  if (::lstat(from.c_str(), &fromStat) != 0) detail::ThrowForErrnoAt(errno, from);
   detail::CheckEntryInGameTree(from, source);
   struct stat toStat {};
   if (::lstat(to.c_str(), &toStat) == 0 && SameFile(fromStat, toStat)) {

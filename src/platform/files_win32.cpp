@@ -9,6 +9,8 @@
 #include "platform/same_bytes.h"
 #include "platform/handle_io.h"
 #include "platform/names.h"
+#include "platform/whole_copy.h"
+#include "platform/write_target.h"
 #include "platform/win32_text.h"
 
 namespace vantrel::platform {
@@ -88,24 +90,26 @@ void ChangeDirectory(std::string_view path) {
   if (!::SetCurrentDirectoryW(Wide(path).c_str())) detail::ThrowLastError();
 }
 
-// CopyFileW keeps the modification time by itself. It writes the target in place, so a
-// copy cut short leaves a partial target, where the POSIX side puts the copy in place whole.
+// The copy reaches the target whole, its modification time kept (whole_copy.h).
 void CopyFileKeepTime(std::string_view source, std::string_view target) {
   const std::string from(source);
   std::string to(target);
   if (DirectoryExists(to)) to = detail::JoinPath(to, SplitLastComponent(from).name);
   const auto sourceIdentity = IdentityOf(from);
   if (sourceIdentity && sourceIdentity == IdentityOf(to)) throw Error("The file cannot be copied onto itself.");
-  if (!::CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE)) detail::ThrowLastError();
+  detail::CopyWhole(from, detail::WriteTarget(to, target));
 }
 
 void DeleteFileAt(std::string_view path) {
+  detail::CheckEntryInGameTree(std::string(path), path);
   if (!::DeleteFileW(Wide(path).c_str())) detail::ThrowLastError();
 }
 
 // A rename across volumes becomes a copy and a delete, as on POSIX.
 void MoveFileTo(std::string_view source, std::string_view target) {
-  if (!::MoveFileExW(Wide(source).c_str(), Wide(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
+  detail::CheckEntryInGameTree(std::string(source), source);
+  const std::string to = detail::WriteTarget(std::string(target), target);
+  if (!::MoveFileExW(Wide(source).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
     detail::ThrowLastError();
   }
 }

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,14 +14,10 @@
 #include "platform/errors.h"
 #include "platform/fd_io.h"
 #include "platform/names.h"
-
-extern char** environ;
+#include "platform/program_start.h"
 
 namespace vantrel::platform {
-namespace {
-
-// What ShellExecute returns on success: any number above 32.
-constexpr int kStarted = 42;
+namespace detail {
 
 int ShellCodeForErrno(int err) {
   switch (err) {
@@ -37,10 +32,7 @@ int ShellCodeForErrno(int err) {
   }
 }
 
-struct Located {
-  std::string path;
-  int failure = 0;  // a ShellExecute number, 0 when the program was found
-};
+namespace {
 
 bool IsExecutableFile(const struct stat& st) {
   // Root passes access(X_OK) for any file with one execute bit, so read the bits directly.
@@ -63,6 +55,8 @@ Located LocateWithFolder(std::string_view program) {
   if (!IsExecutableFile(st)) return {path, 5};
   return {path, 0};
 }
+
+}  // namespace
 
 Located LocateOnPath(std::string_view program) {
   const char* searchPath = std::getenv("PATH");
@@ -88,17 +82,30 @@ Located LocateProgram(std::string_view program) {
   return LocateOnPath(program);
 }
 
-bool IsSet(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
-}
-
 std::vector<char*> ArgumentVector(std::vector<std::string>& words) {
   std::vector<char*> argv;
   argv.reserve(words.size() + 1);
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   return argv;
+}
+
+}  // namespace detail
+
+namespace {
+
+using detail::ArgumentVector;
+using detail::Located;
+using detail::LocateOnPath;
+using detail::LocateProgram;
+using detail::ShellCodeForErrno;
+
+// What ShellExecute returns on success: any number above 32.
+constexpr int kStarted = 42;
+
+bool IsSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
 }
 
 void ReportErrno(int reportFd) {
@@ -187,29 +194,6 @@ int StartProgram(std::string_view program, const std::vector<std::string>& args)
   words.push_back(located.path);
   words.insert(words.end(), args.begin(), args.end());
   return StartDetached(std::move(words));
-}
-
-int RunProgramAndWait(std::string_view program, const std::vector<std::string>& args, ConsoleOutput output) {
-  const std::string cannotRun = "Cannot run " + std::string(program);
-  Located located = LocateProgram(program);
-  if (located.failure != 0) throw Error(cannotRun);
-  std::vector<std::string> words{located.path};
-  words.insert(words.end(), args.begin(), args.end());
-  std::vector<char*> argv = ArgumentVector(words);
-
-  posix_spawn_file_actions_t actions;
-  ::posix_spawn_file_actions_init(&actions);
-  if (output == ConsoleOutput::ToErrorStream) ::posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
-  pid_t pid = 0;
-  const int spawned = ::posix_spawn(&pid, located.path.c_str(), &actions, nullptr, argv.data(), environ);
-  ::posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) throw Error(cannotRun);
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR) throw Error(cannotRun);
-  }
-  if (WIFEXITED(status)) return WEXITSTATUS(status);
-  return 128 + WTERMSIG(status);  // the shell's way of telling a program killed by a signal
 }
 
 bool IsNtFamily() { return false; }

@@ -6,11 +6,17 @@
 #include "platform/errors.h"
 #include "platform/handle_io.h"
 #include "platform/names.h"
+#include "platform/running_program.h"
 #include "platform/shell_execute.h"
 #include "platform/win32_text.h"
 
 namespace vantrel::platform {
 namespace detail {
+
+int ShellNumberForError(unsigned long err) {
+  if (err == ERROR_BAD_EXE_FORMAT) return ERROR_BAD_FORMAT;
+  return err > 32 || err == 0 ? SE_ERR_NOASSOC : static_cast<int>(err);
+}
 
 ShellStart ShellOpen(std::string_view program, std::string_view parameters, std::string_view folder) {
   const std::wstring file = Wide(program);
@@ -28,8 +34,7 @@ ShellStart ShellOpen(std::string_view program, std::string_view parameters, std:
   if (!::ShellExecuteExW(&info)) {
     // hInstApp holds ShellExecute's number only on success; on failure the reason is
     // GetLastError's, and its first numbers are the same as ShellExecute's.
-    const DWORD err = ::GetLastError();
-    started.result = err > 32 || err == 0 ? SE_ERR_NOASSOC : static_cast<int>(err);
+    started.result = ShellNumberForError(::GetLastError());
     return started;
   }
   started.result = static_cast<int>(reinterpret_cast<INT_PTR>(info.hInstApp));
@@ -65,48 +70,20 @@ std::string QuoteArgument(std::string_view argument) {
   return quoted;
 }
 
-}  // namespace detail
-
-namespace {
-
 std::string CommandLine(std::string_view program, const std::vector<std::string>& args) {
   std::string line;
-  for (const std::string& arg : args) line += " " + detail::QuoteArgument(arg);
-  return program.empty() ? line : detail::QuoteArgument(program) + line;
+  for (const std::string& arg : args) line += " " + QuoteArgument(arg);
+  return program.empty() ? line.substr(line.empty() ? 0 : 1) : QuoteArgument(program) + line;
 }
 
-}  // namespace
+}  // namespace detail
 
-// The process handle is given up here: the callers of this interface learn a job's end
-// from ShellOpen's kept handle once they take it (the job outcome work on Windows).
 int StartProgram(std::string_view program, const std::vector<std::string>& args) {
-  std::string parameters = CommandLine("", args);
-  if (!parameters.empty()) parameters.erase(0, 1);
-  return detail::ShellOpen(program, parameters, "").result;
+  return RunningProgram(program, args).StartResult();
 }
 
 // No terminal emulator is needed: a console program gets a console window from Windows.
 std::optional<std::string> FindTerminal() { return std::nullopt; }
-
-int RunProgramAndWait(std::string_view program, const std::vector<std::string>& args, ConsoleOutput output) {
-  const std::string cannotRun = "Cannot run " + std::string(program);
-  std::wstring line = detail::Wide(CommandLine(program, args));
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  if (output == ConsoleOutput::ToErrorStream) {
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = ::GetStdHandle(STD_ERROR_HANDLE);
-    startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
-  }
-  PROCESS_INFORMATION started{};
-  if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started)) {
-    throw Error(cannotRun);
-  }
-  const detail::UniqueHandle process(started.hProcess);
-  const detail::UniqueHandle thread(started.hThread);
-  return static_cast<int>(*detail::WaitForExitCode(process, INFINITE));
-}
 
 bool IsNtFamily() { return true; }
 

@@ -19,7 +19,7 @@ RecordFile::RecordFile(std::string_view path, Mode mode) {
   std::string resolved = ResolvePath(path);
   if (mode == Mode::ReadWrite) resolved = detail::WriteTarget(resolved, path);
   detail::UniqueFd fd(::open(resolved.c_str(), flags));
-  if (!fd.valid()) throw InOutError::FromErrno(errno);
+  if (!fd.valid()) detail::ThrowForErrnoAt(errno, resolved);
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) throw InOutError::FromErrno(errno);
   if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);

@@ -6,9 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
-#include <charconv>
 #include <mutex>
 #include <set>
 #include <utility>
@@ -18,28 +16,10 @@
 #include "platform/files.h"
 #include "platform/name_index.h"
 #include "platform/folder_tree.h"
+#include "platform/temporary_names.h"
 
 namespace vantrel::platform::detail {
 namespace {
-
-constexpr std::string_view kPrefix = ".vantrel-";
-constexpr std::string_view kSuffix = ".tmp";
-
-// The process that wrote a temporary of ours, or 0 for a name of another form.
-pid_t WriterOf(std::string_view name) {
-  if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return 0;
-  name.remove_prefix(kPrefix.size());
-  name.remove_suffix(kSuffix.size());
-  const std::size_t dash = name.find('-');
-  if (dash == std::string_view::npos || dash == 0 || dash + 1 == name.size()) return 0;
-  pid_t pid = 0;
-  const auto [end, error] = std::from_chars(name.data(), name.data() + dash, pid);
-  if (error != std::errc() || end != name.data() + dash || pid <= 0) return 0;
-  for (char c : name.substr(dash + 1)) {
-    if (c < '0' || c > '9') return 0;
-  }
-  return pid;
-}
 
 bool Gone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
@@ -104,7 +84,7 @@ void RemoveStrayTemporaries(const std::string& folder) {
   DirHandle dir = OpenDir(folder);
   if (!dir) return;
   while (const dirent* entry = ::readdir(dir.get())) {
-    const pid_t writer = WriterOf(entry->d_name);
+    const auto writer = static_cast<pid_t>(WriterOf(entry->d_name));
     if (writer == 0 || !Gone(writer)) continue;
     const std::string path = JoinPath(folder, entry->d_name);
     FolderChange change(path);
@@ -113,12 +93,8 @@ void RemoveStrayTemporaries(const std::string& folder) {
 }
 
 std::string TemporaryName(const std::string& folder) {
-  static std::atomic<unsigned> counter{0};
-  return JoinPath(folder, std::string(kPrefix) + std::to_string(::getpid()) + "-" + std::to_string(counter++) +
-                              std::string(kSuffix));
+  return JoinPath(folder, TemporaryLeaf(static_cast<unsigned long>(::getpid())));
 }
-
-bool IsOurTemporary(std::string_view name) { return WriterOf(name) != 0; }
 
 ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
   const std::string folder = SplitResolvedPath(target_).folder;

@@ -5,13 +5,12 @@
 #include <string>
 
 #include "platform/fd_io.h"
+#include "platform/temporary_names.h"
 
 namespace vantrel::platform::detail {
 
-// Hidden temporaries of this form are ours: ".vantrel-PID-N.tmp", files and folders alike.
-// One left by a process that is gone is removed the first time this process writes into
-// its folder.
-bool IsOurTemporary(std::string_view name);
+// A temporary of ours (temporary_names.h) left by a process that is gone is removed the
+// first time this process writes into its folder.
 // A new temporary's path in `folder`, unique within this process.
 std::string TemporaryName(const std::string& folder);
 // The sweep of `folder`'s dead temporaries, once per folder and process.

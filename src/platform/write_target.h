@@ -6,9 +6,10 @@
 
 namespace vantrel::platform::detail {
 
-// The file a write through `posixPath` reaches: the path itself, or, when it names a
-// symbolic link, the place the link leads to (links followed to their end), so that a
-// copy onto a link inside the game changes the linked file and keeps the link.
+// The file a write through `posixPath` (on Windows the path as written) reaches: the path
+// itself, or, when it names a symbolic link (a reparse point on Windows), the place the link
+// leads to (links followed to their end), so that a copy onto a link inside the game
+// changes the linked file and keeps the link.
 // With confinement on, raises Error naming `written` when that place is outside the game tree.
 std::string WriteTarget(const std::string& posixPath, std::string_view written);
 

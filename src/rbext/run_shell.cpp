@@ -29,10 +29,25 @@ std::string ShellFailureText(int result, std::string_view program, std::string_v
   return "Error #" + std::to_string(result) + " executing " + std::string(program) + " " + std::string(parameters);
 }
 
-int RunShell(const MessageHook& owner, std::string_view program, std::string_view parameters) {
-  const int result = platform::StartProgram(ShellExecutableFor(program), SplitAtBlanks(parameters));
+namespace {
+
+int Told(const MessageHook& owner, int result, std::string_view program, std::string_view parameters) {
   if (result <= kLastFailureResult && owner) owner(ShellFailureText(result, program, parameters));
   return result;
+}
+
+}  // namespace
+
+int RunShell(const MessageHook& owner, std::string_view program, std::string_view parameters) {
+  return Told(owner, platform::StartProgram(ShellExecutableFor(program), SplitAtBlanks(parameters)), program,
+              parameters);
+}
+
+platform::RunningProgram StartShellJob(const MessageHook& owner, std::string_view program,
+                                       std::string_view parameters) {
+  platform::RunningProgram job(ShellExecutableFor(program), SplitAtBlanks(parameters));
+  Told(owner, job.StartResult(), program, parameters);
+  return job;
 }
 
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/running_program.h"
 #include "rbext/message_hook.h"
 
 namespace vantrel {
@@ -16,6 +17,12 @@ std::string JobShellProgram();
 // A result of 32 or less is a failure: `owner` is shown
 // "Error #N executing PROGRAM PARAMETERS". Returns the result.
 int RunShell(const MessageHook& owner, std::string_view program, std::string_view parameters);
+
+// The same, the started shell kept, for a caller that waits for its outcome: it runs in a
+// console window of its own (platform::ProgramConsole::OwnWindow). A shell that did not
+// start has been told to `owner` and is not Started().
+platform::RunningProgram StartShellJob(const MessageHook& owner, std::string_view program,
+                                       std::string_view parameters);
 
 // "Error #N executing PROGRAM PARAMETERS": what the user is told when the shell cannot start.
 std::string ShellFailureText(int result, std::string_view program, std::string_view parameters);

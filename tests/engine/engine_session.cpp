@@ -2,23 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "catalogue/scan.h"
 #include "platform/process.h"
 #include "rbext/run_shell.h"
 
 namespace vantrel::testing {
 
-void KeepShellsOffTerminals() {
-  setenv("VANTREL_TERMINAL", "none", 1);
-  if (!std::freopen("/dev/null", "r", stdin)) ADD_FAILURE() << "cannot redirect input";
-}
-
 EngineSession::EngineSession() {
   KeepShellsOffTerminals();
-  s.shellProgram = "true";
+  s.shellProgram = QuietShell();
   s.showMessage = [this](const std::string& text) { messages.push_back(text); };
   FillDestinationSlots(s.cat);
 }

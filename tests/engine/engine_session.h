@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/session.h"
+#include "quiet_shell.h"
 
 namespace vantrel::testing {
 
@@ -13,12 +14,8 @@ namespace vantrel::testing {
 // naming the program and the parameters it was given.
 inline constexpr char kMissingShell[] = "vantrel-missing-shell";
 
-// A started shell never opens a terminal window during a test run, and the pause lines of
-// the scripts return at once instead of waiting for a key from whoever started the tests.
-void KeepShellsOffTerminals();
-
 struct EngineSession {
-  EngineSession();  // shell "true", the slot list filled, nothing selected
+  EngineSession();  // the quiet shell, the slot list filled, nothing selected
   Session s;
   std::vector<std::string> messages;
 
@@ -27,7 +24,8 @@ struct EngineSession {
   void SelectActive(const std::string& entry);  // adds the Active patches line, selects it
 };
 
-// Runs a job script with our batch interpreter, in the current folder, and waits for it.
+// Runs a job script with the system's job shell (our batch interpreter on Linux, Windows'
+// own cmd there), in the current folder, and waits for it.
 void RunScript(const std::string& scriptName);
 
 }  // namespace vantrel::testing

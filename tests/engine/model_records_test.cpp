@@ -1,23 +1,12 @@
 // Model record transfer, through aircraft activations and removals, on real model files.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <string>
 
 #include "engine/activation.h"
 #include "engine_session.h"
-#include "platform/errors.h"
-#include "samplegame/model_files.h"
+#include "model_records_fixture.h"
 #include "temp_dir.h"
 
 namespace vantrel {
@@ -25,64 +14,10 @@ namespace {
 
 using samplegame::kModelFiles;
 using samplegame::ModelCopy;
-using samplegame::ModelRecord;
-using samplegame::WriteModelFile;
+using namespace testing;  // the model files fixture
 using testing::EngineSession;
 using testing::kMissingShell;
 using testing::TempDir;
-
-enum : int { kFmparams, kFmparam2, kFmparam3, kAcspecs, kAcspecs2, kAcspecs3 };
-
-// Working copies of the six model files, stock copies in the support folder, and the
-// patch Camel (type 11) with its own copies of the files named.
-void LayModelFiles(const TempDir& dir, std::initializer_list<int> patchCopies) {
-  dir.mkdir("vantrel-files");
-  dir.mkdir("Camel");
-  for (const auto& file : kModelFiles) {
-    WriteModelFile(dir.path() / file.name, ModelCopy::Working, file);
-    WriteModelFile(dir.path() / "vantrel-files" / file.name, ModelCopy::Stock, file);
-  }
-  for (int i : patchCopies) WriteModelFile(dir.path() / "Camel" / kModelFiles[i].name, ModelCopy::Patch, kModelFiles[i]);
-}
-
-std::string RecordOf(const TempDir& dir, int file, int index) {
-  const auto& f = kModelFiles[file];
-  return dir.read(f.name).substr(samplegame::kModelHeaderSize + index * f.recordSize, f.recordSize);
-}
-
-std::string Expected(ModelCopy copy, int file, int index) { return ModelRecord(copy, kModelFiles[file], index); }
-
-// Every model file of the working, support and patch folders that is a plain file, whole.
-std::map<std::string, std::string> ModelFileBytes(const TempDir& dir) {
-  std::map<std::string, std::string> bytes;
-  for (const char* folder : {"", "vantrel-files/", "Camel/"}) {
-    for (const auto& file : kModelFiles) {
-      const std::string rel = std::string(folder) + file.name;
-      if (std::filesystem::is_regular_file(dir.path() / rel)) bytes[rel] = dir.read(rel);
-    }
-  }
-  return bytes;
-}
-
-void ExpectSameFiles(const std::map<std::string, std::string>& before, const std::map<std::string, std::string>& after) {
-  EXPECT_EQ(after.size(), before.size());
-  for (const auto& [name, bytes] : before) {
-    const auto now = after.find(name);
-    EXPECT_TRUE(now != after.end() && now->second == bytes) << name << " changed";
-  }
-}
-
-// The text of the InOutError that `run` raises; a failure when it raises none.
-template <typename Run>
-std::string InOutErrorText(Run run) {
-  try {
-    run();
-  } catch (const InOutError& err) {
-    return err.what();
-  }
-  ADD_FAILURE() << "no I/O error raised";
-  return "";
-}
 
 // Aircraft patch Camel of type 11 into slot 0309: record 9 becomes record 17 of the
 // chosen source; headers and other records stay.
@@ -181,40 +116,6 @@ TEST_F(RefusedRemoval, AnImmutableWorkingCopy) {
 TEST_F(RefusedRemoval, AStockCopyThatEndsBeforeTheRecord) {
   std::filesystem::resize_file(dir.path() / "vantrel-files" / "fmparam2.dat", 100 + 11 * 244 - 1);
   ExpectRefusedWith("Read beyond end of file: vantrel-files\\fmparam2.dat");
-}
-
-// Opens and reads like a file but refuses every write, as a full disk does.
-bool RefusesWrites(const std::filesystem::path& node) {
-  const int fd = ::open(node.c_str(), O_RDWR);
-  if (fd < 0) return false;
-  char byte = 0;
-  const bool refused = ::pread(fd, &byte, 1, 100) == 1 && ::pwrite(fd, &byte, 1, 100) < 0 && errno == ENOSPC;
-  ::close(fd);
-  return refused;
-}
-
-// A write that fails after every check has passed: the last working copy is a character
-// device that opens and reads but is always full (the system's "full" device, 1:7). The
-// earlier copies get their records back, and acspecs2.dat, which the record made longer,
-// its old length too. Making the node needs root; where it cannot be made or does not
-// refuse writes, the test is skipped.
-TEST(ModelRecords, AWriteThatFailsPutsBackEveryRecordWrittenBeforeIt) {
-  TempDir dir;
-  LayModelFiles(dir, {});
-  std::filesystem::resize_file(dir.path() / "acspecs2.dat", 100 + 10 * 156 + 50);
-  const auto full = dir.path() / "acspecs3.dat";
-  std::filesystem::remove(full);
-  if (::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
-    GTEST_SKIP() << "cannot make a device node here: " << std::strerror(errno);
-  }
-  if (!RefusesWrites(full)) GTEST_SKIP() << "the device node does not act as a full disk here";
-  const auto before = ModelFileBytes(dir);
-  EngineSession e;
-  e.s.shellProgram = kMissingShell;
-  e.SelectActive("030A_Camel");
-  EXPECT_EQ(InOutErrorText([&] { DeactivateSelection(e.s); }), "Disk full: acspecs3.dat");
-  ExpectSameFiles(before, ModelFileBytes(dir));
-  EXPECT_EQ(before.count("acspecs.dat"), 1u) << "the working copies were compared";
 }
 
 }  // namespace

@@ -3,12 +3,15 @@
 
 #include <filesystem>
 #include <map>
+#include <vector>
 
 #include "engine/activation.h"
 #include "engine_session.h"
 #include "platform/files.h"
+#include "platform/process.h"
 #include "samplegame/sample_game.h"
 #include "temp_dir.h"
+#include "under_wine.h"
 
 namespace vantrel {
 namespace {
@@ -30,7 +33,7 @@ struct SampleGame {
     Files files;
     const fs::path root = dir.path() / "game";
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
-      if (entry.is_regular_file()) files[fs::relative(entry.path(), root).string()] = testing::ReadFileBytes(entry.path());
+      if (entry.is_regular_file()) files[testing::Utf8Name(fs::relative(entry.path(), root))] = testing::ReadFileBytes(entry.path());
     }
     return files;
   }
@@ -54,8 +57,10 @@ void Deactivate(EngineSession& e, const std::string& entry) {
 TEST(RunOnDisk, ARoundTripInstallsEveryKindAndLeavesTheGameAsItWas) {
   SampleGame game;
   // In an installed game the stock model files are copies of the working ones.
+  // Removed first: GCC 12's std::filesystem for mingw fails to copy over a file.
   for (const auto& file : samplegame::kModelFiles) {
-    fs::copy_file(fs::path("vantrel-files") / file.name, file.name, fs::copy_options::overwrite_existing);
+    fs::remove(file.name);
+    fs::copy_file(fs::path("vantrel-files") / file.name, file.name);
   }
   const Files before = game.Snapshot();
   game.dir.write("game/Simpatch/0601abcd.bmp", "stale texture of the slot");
@@ -92,13 +97,23 @@ TEST(RunOnDisk, ARoundTripInstallsEveryKindAndLeavesTheGameAsItWas) {
   Deactivate(e, "0305_FE2b Fighter");
   Files after = game.Snapshot();
   EXPECT_EQ(after.extract("Simpatch/planep05.bmp").mapped(), "FE2b Fighter/planep1F.bmp\n");
+  if (testing::UnderWine()) {
+    // Windows matches a ? before the dot with one character or none, so "del win?05??.bmp"
+    // takes win005.bmp; Wine's cmd wants one character for each, and leaves these three.
+    for (const char* kept : {"Simpatch/win005.bmp", "Simpatch/win105.bmp", "Simpatch/str005.bmp"}) {
+      EXPECT_EQ(after.erase(kept), 1u) << kept;
+    }
+  }
   EXPECT_EQ(after, before);
 }
 
 // Names the shell would split, expand or escape, and bytes outside ASCII.
 TEST(RunOnDisk, FolderNamesWithShellCharactersInstallAndRemove) {
-  for (const std::string name : {"With Blanks", "100% Steel", "%PATH%", "Tom & Jerry", "Up^Down", "Bang!",
-                                 "Paren (1)", "Caf\xC3\xA9 \xE9t\xE9"}) {
+  std::vector<std::string> names = {"With Blanks", "100% Steel", "%PATH%", "Tom & Jerry", "Up^Down", "Bang!",
+                                    "Paren (1)", "Caf\xC3\xA9"};
+  // Bytes that are not UTF-8 make a name only where names are bytes: Windows' are UTF-16.
+  if (!platform::IsNtFamily()) names.push_back("Caf\xC3\xA9 \xE9t\xE9");
+  for (const std::string& name : names) {
     SampleGame game;
     game.dir.write("game/Simpatch/" + name + "/060E9000.dml", "shape of " + name);
     game.dir.write("game/Simpatch/" + name + "/rb.vol", "archive of " + name);

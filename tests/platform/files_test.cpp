@@ -135,7 +135,7 @@ TEST(DeleteFileAt, RemovesFilesNeverFolders) {
   EXPECT_EQ(InOutCode([] { DeleteFileAt("multi"); }), 5);
   EXPECT_TRUE(dir.exists("Multi"));
   EXPECT_EQ(InOutCode([] { DeleteFileAt("rb.vol"); }), 2);
-  EXPECT_EQ(InOutCode([] { DeleteFileAt("nowhere\\rb.vol"); }), 2);
+  EXPECT_EQ(InOutCode([] { DeleteFileAt("nowhere\\rb.vol"); }), 3);
 }
 
 TEST(ImmutableFiles, RefusedWithAccessDenied) {

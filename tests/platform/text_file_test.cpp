@@ -106,7 +106,7 @@ TEST(ReadTextLines, ErrorNumbers) {
   dir.mkdir("folder");
   EXPECT_EQ(InOutCode([] { ReadTextLines("missing.txt"); }), 2);
   EXPECT_EQ(InOutCode([] { ReadTextLines("folder"); }), 5);
-  EXPECT_EQ(InOutCode([] { ReadTextLines("missing\\x.txt"); }), 2);
+  EXPECT_EQ(InOutCode([] { ReadTextLines("missing\\x.txt"); }), 3);  // the folder is missing
 }
 
 }  // namespace

@@ -40,21 +40,28 @@ TempDir::~TempDir() {
   fs::remove_all(root_, ec);
 }
 
+fs::path Utf8Path(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8Name(const fs::path& path) {
+  const std::u8string name = path.generic_u8string();
+  return std::string(name.begin(), name.end());
+}
+
 void TempDir::write(std::string_view rel, std::string_view bytes) const {
-  fs::path file = root_ / fs::path(rel);
+  fs::path file = root_ / Utf8Path(rel);
   fs::create_directories(file.parent_path());
   WriteFileBytes(file, bytes);
 }
 
-std::string TempDir::read(std::string_view rel) const { return ReadFileBytes(root_ / fs::path(rel)); }
+std::string TempDir::read(std::string_view rel) const { return ReadFileBytes(root_ / Utf8Path(rel)); }
 
-bool TempDir::exists(std::string_view rel) const { return fs::exists(root_ / fs::path(rel)); }
+bool TempDir::exists(std::string_view rel) const { return fs::exists(root_ / Utf8Path(rel)); }
 
-void TempDir::mkdir(std::string_view rel) const { fs::create_directories(root_ / fs::path(rel)); }
+void TempDir::mkdir(std::string_view rel) const { fs::create_directories(root_ / Utf8Path(rel)); }
 
 std::vector<std::string> TempDir::names() const {
   std::vector<std::string> found;
-  for (const fs::directory_entry& entry : fs::directory_iterator(root_)) found.push_back(entry.path().filename().string());
+  for (const fs::directory_entry& entry : fs::directory_iterator(root_)) found.push_back(Utf8Name(entry.path().filename()));
   std::sort(found.begin(), found.end());
   return found;
 }

@@ -33,6 +33,11 @@ class TempDir {
   std::filesystem::path previous_;
 };
 
+// Paths as the program keeps them, in UTF-8 ("/" separated for a name that holds a folder).
+// A narrow std::filesystem path is in the ANSI code page on Windows, so names go through these.
+std::filesystem::path Utf8Path(std::string_view utf8);
+std::string Utf8Name(const std::filesystem::path& path);
+
 // Reads a whole file; fails the test when it cannot be read.
 std::string ReadFileBytes(const std::filesystem::path& file);
 void WriteFileBytes(const std::filesystem::path& file, std::string_view bytes);

@@ -1,0 +1,29 @@
+#include "window/job_record.h"
+
+#include <utility>
+
+#include "engine/job_log.h"
+#include "engine/job_outcome.h"
+#include "platform/text_file.h"
+
+namespace vantrel {
+
+void JobRecord::Begin(const JobPlan& plan, std::string success) {
+  std::string text;
+  for (const std::string& line : platform::ReadTextLines(plan.script)) text += line + "\r\n";
+  plan_ = plan;
+  success_ = std::move(success);
+  scriptText_ = std::move(text);
+  console_.clear();
+}
+
+std::string JobRecord::RunningLine() const { return "Running " + plan_.script + " ..."; }
+
+std::string JobRecord::Finish(bool shellSucceeded) {
+  const JobOutcome outcome = CheckJobOutcome(plan_, shellSucceeded);
+  std::string line = outcome.Complete() ? success_ : OutcomeText(plan_, outcome);
+  AppendToJobLog(plan_.script, scriptText_, console_, line);
+  return line;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,36 @@
+#pragma once
+// What every view keeps of the job it runs, whatever shows its console: the script's text,
+// read before the job starts (the job deletes its script), the console as it came, and once
+// the job has ended its outcome checked, put in one line and logged.
+#include <string>
+#include <string_view>
+
+#include "engine/job_plan.h"
+
+namespace vantrel {
+
+class JobRecord {
+ public:
+  // A new job: `success` is its outcome line when it does all its work. Raises InOutError
+  // when the script cannot be read.
+  void Begin(const JobPlan& plan, std::string success);
+  void AddConsole(std::string_view text) { console_ += text; }
+
+  const JobPlan& Plan() const { return plan_; }
+  const std::string& Console() const { return console_; }
+  // "Running NAME ...": what the outcome line says while the job runs.
+  std::string RunningLine() const;
+
+  // The job has ended; `shellSucceeded`: its shell's exit code was 0. Checks every copy and
+  // marker (CheckJobOutcome), appends the job to the job log and returns the outcome line.
+  // Raises InOutError naming a marker or the log it could not change.
+  std::string Finish(bool shellSucceeded);
+
+ private:
+  JobPlan plan_;
+  std::string success_;
+  std::string scriptText_;
+  std::string console_;
+};
+
+}  // namespace vantrel
