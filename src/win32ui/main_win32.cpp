@@ -28,10 +28,11 @@ int Run(HINSTANCE instance, int show) {
 
   MainWindow window(instance, session.cat);
   Win32FormView view(window, LoadPreviewPicture);
-  // The job runner plugs in here: it tells the outcome line and the job's end to the window,
-  // and the window's timer polls it.
-  Win32JobRunner jobs([&window](const std::string& line) { window.ShowJobOutcome(line); },
-                      [&window] { window.JobEnded(); });
+  // The job runner tells failures in a box, the outcome line and the job's end to the window;
+  // the window's timer polls it.
+  Win32JobRunner jobs({[&view](const std::string& text) { view.ShowMessage(text); },
+                       [&window](const std::string& line) { window.ShowJobOutcome(line); },
+                       [&window] { window.JobEnded(); }});
   window.EveryTick(kJobPollMilliseconds, [&jobs] { jobs.Poll(); });
 
   FormPresenter presenter(session, view, jobs);
