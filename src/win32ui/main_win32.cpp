@@ -35,6 +35,8 @@ int Run(HINSTANCE instance, int show) {
                        [&window] { window.JobEnded(); }});
   window.EveryTick(kJobPollMilliseconds, [&jobs] { jobs.Poll(); });
 
+  // This build reads no patch archives (there is no libarchive for it yet): no button for them.
+  view.SetShown(Control::AddArchive, false);
   FormPresenter presenter(session, view, jobs);
   EventsTo<FormPresenter> events(presenter);
   window.Forward(events);

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
 
 #include "platform/errors.h"
 #include "platform/win32_text.h"
@@ -52,6 +53,28 @@ HWND MakeControl(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
 // The field of a drop-down box is as high as its font makes it: it is made as high as the
 // layout's place instead. Windows and Wine take the item height they are given differently
 // (Wine adds two pixels), so the height set is corrected by what it gave.
+// The room a check box's or radio button's box and the gap after it take before the caption.
+constexpr int kMarkWidth = 20;
+
+// Captions keep to one line: a label, check box or radio button whose caption is wider than its
+// place in the layout (a stand-in for the window's face is wider than the face itself) grows to
+// the right, so that the text is never cut.
+int WidthForCaption(HWND control, ControlKind kind, HFONT font, UINT dpi, int width) {
+  if (kind != ControlKind::Label && kind != ControlKind::CheckBox && kind != ControlKind::RadioButton) return width;
+  const int length = ::GetWindowTextLengthW(control);
+  if (length == 0) return width;
+  std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
+  caption.resize(static_cast<std::size_t>(::GetWindowTextW(control, caption.data(), length + 1)));
+  const HDC dc = ::GetDC(control);
+  const HGDIOBJ earlier = ::SelectObject(dc, font);
+  RECT text{};
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CALCRECT | DT_SINGLELINE);
+  ::SelectObject(dc, earlier);
+  ::ReleaseDC(control, dc);
+  const int mark = kind == ControlKind::Label ? 0 : Scaled(kMarkWidth, dpi);
+  return std::max(width, static_cast<int>(text.right - text.left) + mark);
+}
+
 int FieldHeight(HWND box) {
   RECT field{};
   ::GetWindowRect(box, &field);
@@ -150,6 +173,7 @@ void MainWindow::LayOut() {
   for (const ControlSpec& spec : FormLayout()) {
     Box box = Grown(Scaled(spec.box, dpi), AnchorOf(spec.name), growth);
     if (spec.kind == ControlKind::FolderBox) box.height *= kFolderListRows;
+    box.width = WidthForCaption(ControlWindow(spec.id), spec.kind, fonts_->Of(spec.font), dpi, box.width);
     ::SetWindowPos(ControlWindow(spec.id), nullptr, box.left, box.top, box.width, box.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32_text.h"
 #include "win32ui/window_text.h"
 
 namespace vantrel::win32ui::testing {
@@ -26,11 +27,20 @@ LOGFONTW FontOf(HWND control) {
   return font;
 }
 
-// The place a control must have: the folder box's is its field, the rest their whole box.
+bool GrowsToItsCaption(ControlKind kind) {
+  return kind == ControlKind::Label || kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
+}
+
+// The place a control must have: the folder box's is its field, the rest their whole box. A
+// caption in a wider stand-in face widens its label or box to the right.
 void ExpectAt(const Box& place, const Box& expected, ControlKind kind, std::string_view name) {
   EXPECT_EQ(place.left, expected.left) << name;
   EXPECT_EQ(place.top, expected.top) << name;
-  EXPECT_EQ(place.width, expected.width) << name;
+  if (GrowsToItsCaption(kind)) {
+    EXPECT_GE(place.width, expected.width) << name;
+  } else {
+    EXPECT_EQ(place.width, expected.width) << name;
+  }
   EXPECT_EQ(place.height, expected.height) << name << (kind == ControlKind::FolderBox ? " (its field)" : "");
 }
 
@@ -72,6 +82,25 @@ TEST_F(Controls, EachIsTheNativeControlItsKindNames) {
 TEST_F(Controls, SitAtTheirPlacesAtTheWindowsDpi) {
   const int dpi = static_cast<int>(window.Dpi());
   for (const ControlSpec& spec : FormLayout()) ExpectAt(PlaceOf(spec.id), At(spec.box, dpi), spec.kind, spec.name);
+}
+
+// Whatever face stands in for the window's, no caption of a label or box is cut.
+TEST_F(Controls, EveryCaptionFitsItsControl) {
+  for (const ControlSpec& spec : FormLayout()) {
+    if (!GrowsToItsCaption(spec.kind) || spec.caption.empty()) continue;
+    std::wstring shown;
+    for (const wchar_t c : platform::detail::Wide(spec.caption)) {
+      if (c != L'&') shown += c;
+    }
+    const HDC dc = ::GetDC(Of(spec.id));
+    const HGDIOBJ earlier = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(Of(spec.id), WM_GETFONT, 0, 0)));
+    SIZE text{};
+    ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &text);
+    ::SelectObject(dc, earlier);
+    ::ReleaseDC(Of(spec.id), dc);
+    const int mark = spec.kind == ControlKind::Label ? 0 : 13;  // the box itself, at least
+    EXPECT_GE(PlaceOf(spec.id).width, text.cx + mark) << spec.name;
+  }
 }
 
 TEST_F(Controls, MoveScaledToAMonitorOfAnotherDpiWithNewFonts) {
