@@ -26,10 +26,10 @@ TForm1::TForm1(Session& session, QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::ConnectEvents() {
-  for (const ControlSpec& spec : FormLayout()) {
-    auto* button = qobject_cast<QAbstractButton*>(Widget(spec.id));
-    if (!button || spec.id == Control::AddArchive) continue;
-    connect(button, &QAbstractButton::clicked, this, [this, id = spec.id] { presenter_->Clicked(id); });
+  for (const ControlSpec& entry : FormLayout()) {
+    auto* button = qobject_cast<QAbstractButton*>(Widget(entry.id));
+    if (!button || entry.id == Control::AddArchive) continue;
+    connect(button, &QAbstractButton::clicked, this, [this, id = entry.id] { presenter_->Clicked(id); });
   }
   // Adding from archives is the view's own; what it raises is shown as a handler's error is.
   const auto archiveHandler = [this](std::function<void()> adding) {

@@ -59,7 +59,7 @@ class TForm1 : public QWidget, public FormView {
 
  private:
   void BuildLayout();
-  QWidget* MakeControl(const ControlSpec& spec);
+  QWidget* MakeControl(const ControlSpec& entry);
   QWidget* Widget(Control control) const;
   void ConnectEvents();
   // The remembered place (else the reference one), fitted to the screen it is on; once the

@@ -96,9 +96,9 @@ bool TakesFocus(ControlKind kind) { return kind != ControlKind::Label && kind !=
 
 }  // namespace
 
-QWidget* TForm1::MakeControl(const ControlSpec& spec) {
-  const QString caption = ToQt(spec.caption);
-  switch (spec.kind) {
+QWidget* TForm1::MakeControl(const ControlSpec& entry) {
+  const QString caption = ToQt(entry.caption);
+  switch (entry.kind) {
     case ControlKind::Label:
     case ControlKind::Note:
       return new QLabel(caption, content_);
@@ -116,7 +116,7 @@ QWidget* TForm1::MakeControl(const ControlSpec& spec) {
     case ControlKind::FilterLine:
       return new FilterLine(content_);
     case ControlKind::List:
-      return new EntryListView(EntryListOf(cat_, spec.id), kListItemHeight, content_);
+      return new EntryListView(EntryListOf(cat_, entry.id), kListItemHeight, content_);
     case ControlKind::RadioButton: {
       auto* button = new MarkingRadioButton(caption, content_);
       button->setAutoExclusive(false);  // else the program could not clear it
@@ -134,7 +134,7 @@ QWidget* TForm1::MakeControl(const ControlSpec& spec) {
       Image->setObjectName("Image");
       Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       scroller->setWidget(Image);
-      Image->setGeometry(0, 0, spec.box.width - 4, spec.box.height - 4);
+      Image->setGeometry(0, 0, entry.box.width - 4, entry.box.height - 4);
       return scroller;
     }
     case ControlKind::Tabs: {
@@ -178,16 +178,16 @@ void TForm1::BuildLayout() {
   const QFont listFont = PixelFont(kListFaces, kListFontPixels, QFont::TypeWriter);
   QWidget* previous = nullptr;
   // The table is in tab order: the way the eye reads the window.
-  for (const ControlSpec& spec : FormLayout()) {
-    QWidget* control = MakeControl(spec);
-    control->setObjectName(ToQt(spec.name));
-    control->setGeometry(ToRect(spec.box));
-    if (!spec.hint.empty()) control->setToolTip(ToQt(spec.hint));
-    if (spec.font == FontRole::Bold) control->setFont(bold);
-    if (spec.font == FontRole::List) control->setFont(listFont);
-    if (auto* label = qobject_cast<QLabel*>(control); label && spec.kind == ControlKind::Label) GrowToText(label);
-    controls_[spec.id] = control;
-    if (!TakesFocus(spec.kind)) continue;
+  for (const ControlSpec& entry : FormLayout()) {
+    QWidget* control = MakeControl(entry);
+    control->setObjectName(ToQt(entry.name));
+    control->setGeometry(ToRect(entry.box));
+    if (!entry.hint.empty()) control->setToolTip(ToQt(entry.hint));
+    if (entry.font == FontRole::Bold) control->setFont(bold);
+    if (entry.font == FontRole::List) control->setFont(listFont);
+    if (auto* label = qobject_cast<QLabel*>(control); label && entry.kind == ControlKind::Label) GrowToText(label);
+    controls_[entry.id] = control;
+    if (!TakesFocus(entry.kind)) continue;
     if (previous) setTabOrder(previous, control);
     previous = control;
   }

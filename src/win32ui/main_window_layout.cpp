@@ -39,14 +39,14 @@ std::size_t ListColumn(Control list) {
   return list == Control::ListBox1 ? 0 : list == Control::ListBox2 ? 1 : 2;
 }
 
-HWND MakeControl(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
-  const NativeKind kind = NativeKindOf(spec.kind);
-  const Box& box = spec.box;
-  const HWND control = ::CreateWindowExW(kind.exStyle, kind.className, Wide(spec.caption).c_str(),
+HWND MakeControl(HWND parent, HINSTANCE instance, const ControlSpec& entry) {
+  const NativeKind kind = NativeKindOf(entry.kind);
+  const Box& box = entry.box;
+  const HWND control = ::CreateWindowExW(kind.exStyle, kind.className, Wide(entry.caption).c_str(),
                                          WS_CHILD | WS_VISIBLE | kind.style, box.left, box.top, box.width, box.height,
-                                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildIdOf(spec.id))),
+                                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildIdOf(entry.id))),
                                          instance, nullptr);
-  if (!control) throw Error("The window's control " + std::string(spec.name) + " cannot be made.");
+  if (!control) throw Error("The window's control " + std::string(entry.name) + " cannot be made.");
   return control;
 }
 
@@ -96,11 +96,11 @@ void FitFieldHeight(HWND box, int height) {
 // controls in the order they were made.
 void MainWindow::CreateControls() {
   hints_ = std::make_unique<Hints>(window_);
-  for (const ControlSpec& spec : FormLayout()) {
-    const HWND control = MakeControl(window_, instance_, spec);
-    controls_[static_cast<std::size_t>(spec.id)] = control;
-    hints_->Add(control, std::string(spec.hint));
-    switch (spec.kind) {
+  for (const ControlSpec& entry : FormLayout()) {
+    const HWND control = MakeControl(window_, instance_, entry);
+    controls_[static_cast<std::size_t>(entry.id)] = control;
+    hints_->Add(control, std::string(entry.hint));
+    switch (entry.kind) {
       case ControlKind::FolderBox:
         for (const std::string_view folder : kFolderChoices) {
           ::SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(folder).c_str()));
@@ -108,8 +108,8 @@ void MainWindow::CreateControls() {
         SetFolderTextQuietly(std::string(kFolderBoxText));
         break;
       case ControlKind::List:
-        lists_[ListColumn(spec.id)] = std::make_unique<EntryListBox>(control, EntryListOf(cat_, spec.id));
-        ::SetWindowSubclass(control, &MainWindow::ListKeys, static_cast<UINT_PTR>(spec.id),
+        lists_[ListColumn(entry.id)] = std::make_unique<EntryListBox>(control, EntryListOf(cat_, entry.id));
+        ::SetWindowSubclass(control, &MainWindow::ListKeys, static_cast<UINT_PTR>(entry.id),
                             reinterpret_cast<DWORD_PTR>(this));
         break;
       case ControlKind::Note:
@@ -136,10 +136,10 @@ void MainWindow::CreateControls() {
 void MainWindow::ApplyFonts() {
   const UINT dpi = fonts_ ? fonts_->Dpi() : WindowDpi(window_);
   if (!fonts_) fonts_ = std::make_unique<WindowFonts>(dpi);
-  for (const ControlSpec& spec : FormLayout()) {
-    ::SendMessageW(ControlWindow(spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Of(spec.font)), TRUE);
-    if (spec.kind == ControlKind::List) {
-      ::SendMessageW(ControlWindow(spec.id), LB_SETITEMHEIGHT, 0, Scaled(kListItemHeight, dpi));
+  for (const ControlSpec& entry : FormLayout()) {
+    ::SendMessageW(ControlWindow(entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Of(entry.font)), TRUE);
+    if (entry.kind == ControlKind::List) {
+      ::SendMessageW(ControlWindow(entry.id), LB_SETITEMHEIGHT, 0, Scaled(kListItemHeight, dpi));
     }
   }
   notes_->SetFont(fonts_->Of(FontRole::Window));
@@ -170,11 +170,11 @@ void MainWindow::LayOut() {
     listWidths[ListColumn(list)] = Scaled(SpecOf(list).box.width, dpi);
   }
   const Growth growth = ShareOut(client.right - reference.cx, client.bottom - reference.cy, listWidths);
-  for (const ControlSpec& spec : FormLayout()) {
-    Box box = Grown(Scaled(spec.box, dpi), AnchorOf(spec.name), growth);
-    if (spec.kind == ControlKind::FolderBox) box.height *= kFolderListRows;
-    box.width = WidthForCaption(ControlWindow(spec.id), spec.kind, fonts_->Of(spec.font), dpi, box.width);
-    ::SetWindowPos(ControlWindow(spec.id), nullptr, box.left, box.top, box.width, box.height,
+  for (const ControlSpec& entry : FormLayout()) {
+    Box box = Grown(Scaled(entry.box, dpi), AnchorOf(entry.name), growth);
+    if (entry.kind == ControlKind::FolderBox) box.height *= kFolderListRows;
+    box.width = WidthForCaption(ControlWindow(entry.id), entry.kind, fonts_->Of(entry.font), dpi, box.width);
+    ::SetWindowPos(ControlWindow(entry.id), nullptr, box.left, box.top, box.width, box.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
   FitFieldHeight(ControlWindow(Control::path), Scaled(SpecOf(Control::path).box.height, dpi));

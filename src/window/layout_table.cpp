@@ -49,8 +49,8 @@ constexpr ControlSpec kLayout[] = {
 std::span<const ControlSpec> FormLayout() { return kLayout; }
 
 const ControlSpec& SpecOf(Control id) {
-  for (const ControlSpec& spec : kLayout) {
-    if (spec.id == id) return spec;
+  for (const ControlSpec& entry : kLayout) {
+    if (entry.id == id) return entry;
   }
   throw std::logic_error("a control missing from the layout table");
 }

@@ -47,14 +47,14 @@ void ExpectAt(const Box& place, const Box& expected, ControlKind kind, std::stri
 using Controls = WindowTest;
 
 TEST_F(Controls, EachIsTheNativeControlItsKindNames) {
-  for (const ControlSpec& spec : FormLayout()) {
-    ASSERT_TRUE(::IsWindow(Of(spec.id))) << spec.name;
-    EXPECT_EQ(ClassOf(Of(spec.id)), kClassOfKind.at(spec.kind)) << spec.name;
-    EXPECT_EQ(::GetParent(Of(spec.id)), window.Handle()) << spec.name;
-    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(Of(spec.id), GWL_STYLE));
-    switch (spec.kind) {
+  for (const ControlSpec& entry : FormLayout()) {
+    ASSERT_TRUE(::IsWindow(Of(entry.id))) << entry.name;
+    EXPECT_EQ(ClassOf(Of(entry.id)), kClassOfKind.at(entry.kind)) << entry.name;
+    EXPECT_EQ(::GetParent(Of(entry.id)), window.Handle()) << entry.name;
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(Of(entry.id), GWL_STYLE));
+    switch (entry.kind) {
       case ControlKind::List:
-        EXPECT_EQ(style & (LBS_NOTIFY | LBS_SORT), DWORD{LBS_NOTIFY}) << spec.name << ": the entry list sorts";
+        EXPECT_EQ(style & (LBS_NOTIFY | LBS_SORT), DWORD{LBS_NOTIFY}) << entry.name << ": the entry list sorts";
         break;
       case ControlKind::FolderBox:
         EXPECT_EQ(style & 3, DWORD{CBS_DROPDOWN}) << "an editable text with the choices";
@@ -63,10 +63,10 @@ TEST_F(Controls, EachIsTheNativeControlItsKindNames) {
         EXPECT_EQ(style & BS_TYPEMASK, DWORD{BS_AUTORADIOBUTTON});
         break;
       case ControlKind::CheckBox:
-        EXPECT_EQ(style & BS_TYPEMASK, DWORD{BS_AUTOCHECKBOX}) << spec.name;
+        EXPECT_EQ(style & BS_TYPEMASK, DWORD{BS_AUTOCHECKBOX}) << entry.name;
         break;
       case ControlKind::Button:
-        EXPECT_EQ(style & BS_TYPEMASK, DWORD{BS_PUSHBUTTON}) << spec.name;
+        EXPECT_EQ(style & BS_TYPEMASK, DWORD{BS_PUSHBUTTON}) << entry.name;
         break;
       default:
         break;
@@ -81,25 +81,25 @@ TEST_F(Controls, EachIsTheNativeControlItsKindNames) {
 // driver has 1024 × 768) leaves the controls where they are, and clips the window.
 TEST_F(Controls, SitAtTheirPlacesAtTheWindowsDpi) {
   const int dpi = static_cast<int>(window.Dpi());
-  for (const ControlSpec& spec : FormLayout()) ExpectAt(PlaceOf(spec.id), At(spec.box, dpi), spec.kind, spec.name);
+  for (const ControlSpec& entry : FormLayout()) ExpectAt(PlaceOf(entry.id), At(entry.box, dpi), entry.kind, entry.name);
 }
 
 // Whatever face stands in for the window's, no caption of a label or box is cut.
 TEST_F(Controls, EveryCaptionFitsItsControl) {
-  for (const ControlSpec& spec : FormLayout()) {
-    if (!GrowsToItsCaption(spec.kind) || spec.caption.empty()) continue;
+  for (const ControlSpec& entry : FormLayout()) {
+    if (!GrowsToItsCaption(entry.kind) || entry.caption.empty()) continue;
     std::wstring shown;
-    for (const wchar_t c : platform::detail::Wide(spec.caption)) {
+    for (const wchar_t c : platform::detail::Wide(entry.caption)) {
       if (c != L'&') shown += c;
     }
-    const HDC dc = ::GetDC(Of(spec.id));
-    const HGDIOBJ earlier = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(Of(spec.id), WM_GETFONT, 0, 0)));
+    const HDC dc = ::GetDC(Of(entry.id));
+    const HGDIOBJ earlier = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(Of(entry.id), WM_GETFONT, 0, 0)));
     SIZE text{};
     ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &text);
     ::SelectObject(dc, earlier);
-    ::ReleaseDC(Of(spec.id), dc);
-    const int mark = spec.kind == ControlKind::Label ? 0 : 13;  // the box itself, at least
-    EXPECT_GE(PlaceOf(spec.id).width, text.cx + mark) << spec.name;
+    ::ReleaseDC(Of(entry.id), dc);
+    const int mark = entry.kind == ControlKind::Label ? 0 : 13;  // the box itself, at least
+    EXPECT_GE(PlaceOf(entry.id).width, text.cx + mark) << entry.name;
   }
 }
 
@@ -111,7 +111,7 @@ TEST_F(Controls, MoveScaledToAMonitorOfAnotherDpiWithNewFonts) {
   ::GetWindowRect(window.Handle(), &outer);
   EXPECT_EQ(outer.left, 100);
   EXPECT_EQ(outer.top, 50);
-  for (const ControlSpec& spec : FormLayout()) ExpectAt(PlaceOf(spec.id), At(spec.box, 144), spec.kind, spec.name);
+  for (const ControlSpec& entry : FormLayout()) ExpectAt(PlaceOf(entry.id), At(entry.box, 144), entry.kind, entry.name);
   EXPECT_EQ(FontOf(Of(Control::Button1)).lfHeight, -17);  // 11 px at 1.5 times
   EXPECT_EQ(FontOf(Of(Control::Label5)).lfHeight, -20);   // 13 px
   EXPECT_EQ(FontOf(Of(Control::ListBox1)).lfHeight, -17);
@@ -151,8 +151,8 @@ TEST_F(Controls, TheListsGrowWithTheWindow) {
   const int extraHeight = client.bottom - (868 - frame.cy);
   ASSERT_GT(extraWidth, 100);
   const Growth growth = ShareOut(extraWidth, extraHeight, {201, 217, 177});
-  for (const ControlSpec& spec : FormLayout()) {
-    ExpectAt(PlaceOf(spec.id), Grown(spec.box, AnchorOf(spec.name), growth), spec.kind, spec.name);
+  for (const ControlSpec& entry : FormLayout()) {
+    ExpectAt(PlaceOf(entry.id), Grown(entry.box, AnchorOf(entry.name), growth), entry.kind, entry.name);
   }
   EXPECT_EQ(PlaceOf(Control::ListBox1).width + PlaceOf(Control::ListBox2).width + PlaceOf(Control::ListBox3).width,
             201 + 217 + 177 + extraWidth);
@@ -160,9 +160,9 @@ TEST_F(Controls, TheListsGrowWithTheWindow) {
 
 TEST_F(Controls, ShowTheTablesCaptionsAndStartingTexts) {
   EXPECT_EQ(WindowText(window.Handle()), "Vantrel");
-  for (const ControlSpec& spec : FormLayout()) {
-    if (spec.caption.empty() || spec.kind == ControlKind::FolderBox) continue;
-    EXPECT_EQ(WindowText(Of(spec.id)), spec.caption) << spec.name;
+  for (const ControlSpec& entry : FormLayout()) {
+    if (entry.caption.empty() || entry.kind == ControlKind::FolderBox) continue;
+    EXPECT_EQ(WindowText(Of(entry.id)), entry.caption) << entry.name;
   }
   EXPECT_EQ(WindowText(Of(Control::v)), "&Activate this choice");
   EXPECT_EQ(WindowText(Of(Control::AddArchive)), "Add patch from arc&hive\u2026") << "UTF-8 in, UTF-16 in the control";

@@ -5,12 +5,12 @@
 namespace vantrel::testing {
 
 RecordingView::RecordingView() {
-  for (const ControlSpec& spec : FormLayout()) {
-    texts[spec.id].push_back(std::string(spec.caption));
-    enabled[spec.id] = true;
-    checked[spec.id] = false;
-    shown[spec.id] = true;
-    hints[spec.id] = std::string(spec.hint);
+  for (const ControlSpec& entry : FormLayout()) {
+    texts[entry.id].push_back(std::string(entry.caption));
+    enabled[entry.id] = true;
+    checked[entry.id] = false;
+    shown[entry.id] = true;
+    hints[entry.id] = std::string(entry.hint);
   }
   texts[Control::path] = {std::string(kFolderBoxText)};
   title = kWindowTitle;

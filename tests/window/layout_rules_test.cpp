@@ -17,13 +17,13 @@ namespace {
 TEST(LayoutTable, EveryControlIsThereOnceByItsOwnNameAndInsideTheWindow) {
   std::set<Control> ids;
   std::set<std::string_view> names;
-  for (const ControlSpec& spec : FormLayout()) {
-    EXPECT_TRUE(ids.insert(spec.id).second) << spec.name;
-    EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
-    EXPECT_EQ(&SpecOf(spec.id), &spec) << spec.name;
-    EXPECT_GT(spec.box.width, 0) << spec.name;
-    EXPECT_LE(spec.box.left + spec.box.width, kWindowOuterBox.width) << spec.name;
-    EXPECT_LE(spec.box.top + spec.box.height, kWindowOuterBox.height) << spec.name;
+  for (const ControlSpec& entry : FormLayout()) {
+    EXPECT_TRUE(ids.insert(entry.id).second) << entry.name;
+    EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
+    EXPECT_EQ(&SpecOf(entry.id), &entry) << entry.name;
+    EXPECT_GT(entry.box.width, 0) << entry.name;
+    EXPECT_LE(entry.box.left + entry.box.width, kWindowOuterBox.width) << entry.name;
+    EXPECT_LE(entry.box.top + entry.box.height, kWindowOuterBox.height) << entry.name;
   }
   EXPECT_EQ(ids.size(), static_cast<std::size_t>(Control::Notes) + 1) << "a control missing from the table";
   EXPECT_EQ(SpecOf(Control::v).caption, kActivateCaption);
