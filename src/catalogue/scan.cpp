@@ -7,6 +7,7 @@
 #include "platform/folder_lock.h"
 #include "platform/search.h"
 #include "platform/text_file.h"
+#include "rbext/hex_value.h"
 #include "rbext/slot_names.h"
 
 namespace vantrel {

@@ -3,6 +3,8 @@
 namespace vantrel {
 namespace {
 
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
 int DigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -21,5 +23,7 @@ std::uint8_t HexValue(std::string_view twoChars) {
   }
   return static_cast<std::uint8_t>(value);
 }
+
+std::string HexByte(std::uint8_t value) { return {kHexDigits[value / 16], kHexDigits[value % 16]}; }
 
 }  // namespace vantrel

@@ -148,8 +148,6 @@ constexpr NamedSlot kNamedSlots[] = {
     {0x09, 0x26, " Bridge, Rail Ramp"},
 };
 
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
 std::string CutToCapacity(std::string_view text) {
   return std::string(text.substr(0, kSlotNameCapacity));
 }
@@ -169,7 +167,5 @@ void BuildSlotNameTable(SlotNameTable& table) {
     table.at(slot.classCode).at(slot.typeIndex) = CutToCapacity(slot.name);
   }
 }
-
-std::string HexByte(std::uint8_t value) { return {kHexDigits[value / 16], kHexDigits[value % 16]}; }
 
 }  // namespace vantrel

@@ -20,7 +20,4 @@ void BuildSlotNameTable(SlotNameTable& table);
 // The default name of every slot of class `classNumber` (0 to 20); RangeError outside.
 std::string_view SlotClassLabel(int classNumber);
 
-// An unsigned 8-bit value as two upper-case hexadecimal digits, high four bits first.
-std::string HexByte(std::uint8_t value);
-
 }  // namespace vantrel

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "rbext/hex_value.h"
-#include "rbext/slot_names.h"
 #include "rbext/text_utils.h"
 
 namespace vantrel {

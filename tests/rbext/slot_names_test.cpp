@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/errors.h"
+#include "rbext/hex_value.h"
 #include "rbext/text_utils.h"
 
 namespace vantrel {
