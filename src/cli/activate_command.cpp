@@ -6,6 +6,7 @@
 
 #include "catalogue/list_line.h"
 #include "catalogue/scan.h"
+#include "cli/list_commands.h"
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
 #include "engine/job_outcome.h"

@@ -24,7 +24,4 @@ const std::vector<Command>& Commands();
 // Runs the program with its arguments (without argv[0]); returns the exit status.
 int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// Prints the entries of a list, one a line.
-void PrintEntries(const std::vector<std::string>& entries, std::ostream& out);
-
 }  // namespace vantrel::cli

@@ -8,4 +8,7 @@ void Patches(Session& s, const std::vector<std::string>& args, std::ostream& out
 void Slots(Session& s, const std::vector<std::string>& args, std::ostream& out);
 void Active(Session& s, const std::vector<std::string>& args, std::ostream& out);
 
+// Prints the entries of a list, one a line.
+void PrintEntries(const std::vector<std::string>& entries, std::ostream& out);
+
 }  // namespace vantrel::cli
