@@ -86,6 +86,9 @@ TEST(If, TestsFilesAndFoldersAndNests) {
   const ShellRun run = RunScript({
       "if exist folder echo folder found",
       "if exist .hidden echo hidden found",
+      // A wildcard sees folders and hidden entries too, as cmd's own search does.
+      "if exist Fold* echo folder pattern found",
+      "if exist .hid* echo hidden pattern found",
       "if exist \"t x.dml\" echo quoted found",
       "if exist t*.bmp echo wrong pattern",
       "IF EXIST t*.dml echo pattern found",
@@ -93,8 +96,8 @@ TEST(If, TestsFilesAndFoldersAndNests) {
       "if exist missing.dml echo wrong & echo wrong too",
       "if exist folder\\missing.dml echo wrong in folder",
   });
-  for (const char* line : {"folder found", "hidden found", "quoted found", "pattern found", "missing found ",
-                           "second command of the if"}) {
+  for (const char* line : {"folder found", "hidden found", "folder pattern found", "hidden pattern found",
+                           "quoted found", "pattern found", "missing found ", "second command of the if"}) {
     EXPECT_TRUE(Shows(run, line)) << line;
   }
   EXPECT_FALSE(Shows(run, "wrong pattern"));
