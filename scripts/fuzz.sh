@@ -31,14 +31,24 @@ done
 parser=(src/cmdshell/percent_expansion.cpp src/cmdshell/line_parser.cpp src/cmdshell/shell_paths.cpp
         src/cmdshell/command_words.cpp src/cmdshell/shell_texts.cpp)
 
-build() {
+# Every source is compiled once, on all cores, and the targets are linked from the objects.
+objects="$out/obj"
+mkdir -p "$objects"
+object() { echo "$objects/$(tr / _ <<<"$1").o"; }
+echo "fuzz: compiling"
+printf '%s\n' fuzz/line_parser_fuzz.cpp fuzz/wildcard_fuzz.cpp "${parser[@]}" "${platform[@]}" |
+  while read -r source; do echo "$source" "$(object "$source")"; done |
+  xargs -P "$(nproc)" -n 2 sh -c 'clang++ '"${flags[*]}"' -c "$0" -o "$1"'
+link() {
   local name=$1
   shift
-  echo "fuzz: building $name"
-  clang++ "${flags[@]}" "fuzz/$name.cpp" "$@" -o "$out/$name"
+  echo "fuzz: linking $name"
+  local inputs=()
+  for source in "fuzz/$name.cpp" "$@"; do inputs+=("$(object "$source")"); done
+  clang++ "${flags[@]}" "${inputs[@]}" -o "$out/$name"
 }
-build line_parser_fuzz "${parser[@]}" "${platform[@]}"
-build wildcard_fuzz "${platform[@]}"
+link line_parser_fuzz "${parser[@]}" "${platform[@]}"
+link wildcard_fuzz "${platform[@]}"
 
 for name in line_parser_fuzz wildcard_fuzz; do
   seeds="fuzz/seeds/${name%_fuzz}"
