@@ -8,6 +8,7 @@
 #include "Unit1/error_box.h"
 #include "Unit1/form.h"
 #include "app/command_line.h"
+#include "app/folder_dialog.h"
 #include "app/start_folder.h"
 #include "engine/session.h"
 #include "platform/errors.h"
