@@ -85,7 +85,29 @@ void MainWindow::Show(int how) {
 
 bool MainWindow::TakesMessage(MSG& message) {
   if (keys_ && ::TranslateAcceleratorW(window_, keys_, &message)) return true;
+  if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !Pressed(VK_CONTROL) && !Pressed(VK_MENU)) {
+    if (const HWND next = NextTabStop(::GetFocus(), Pressed(VK_SHIFT))) {
+      ::SetFocus(next);
+      return true;
+    }
+  }
   return ::IsDialogMessageW(window_, &message) != FALSE;
+}
+
+// Windows steps Tab through the window's own children in the table's order, but never into
+// a page of the notes, which is a child of the tab control: the page the notes show, when it
+// takes the focus, comes right after the tab control, as the Qt window has its pages. nullptr
+// where Windows' own step is the table's.
+HWND MainWindow::NextTabStop(HWND from, bool back) const {
+  const HWND tabs = notes_->Handle();
+  const HWND page = notes_->FocusPage();
+  if (!page || !from) return nullptr;
+  if (from == page) return back ? tabs : ::GetNextDlgTabItem(window_, tabs, FALSE);
+  // The control itself, for the edit field inside the folder box.
+  while (::GetParent(from) && ::GetParent(from) != window_) from = ::GetParent(from);
+  if (::GetParent(from) != window_) return nullptr;
+  if (!back) return from == tabs ? page : nullptr;
+  return ::GetNextDlgTabItem(window_, from, TRUE) == tabs ? page : nullptr;
 }
 
 EntryListBox& MainWindow::ListOf(Control list) {

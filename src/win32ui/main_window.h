@@ -73,6 +73,7 @@ class MainWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleListKey(Control list, UINT message, WPARAM wParam, LPARAM lParam);
   void Command(WORD id, WORD code);
+  HWND NextTabStop(HWND from, bool back) const;
   void Raise(const std::function<void(FormEvents&)>& event);
 
   // main_window_layout.cpp: the controls, their fonts and their places.

@@ -231,6 +231,42 @@ TEST_F(Controls, TabGoesInTheTablesOrder) {
   }
 }
 
+// The notes' shown page follows its tab control, as the Qt window has it: Tab reaches the
+// tabs, then the readme, then goes round to the folder box; Shift+Tab the other way. With
+// the job's page shown, which takes no focus, Tab goes from the tabs straight round.
+TEST_F(Controls, TabReachesTheNotesTabsAndTheirReadme) {
+  const auto focusIs = [&](HWND control) {
+    const HWND focus = ::GetFocus();
+    return focus == control || ::IsChild(control, focus);
+  };
+  const auto press = [&](UINT key, bool shift) {
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    Press(::GetFocus(), key);
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+  };
+  const HWND readme = window.Notes().Readme();
+  view.ShowReadme("About the patch", true);
+  Pump();
+  ::SetFocus(Of(Control::ScrollBox1));
+  const std::vector<std::pair<bool, HWND>> steps = {
+      {false, Of(Control::Notes)}, {false, readme}, {false, Of(Control::path)},
+      {true, readme},              {true, Of(Control::Notes)}, {true, Of(Control::ScrollBox1)},
+  };
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    press(VK_TAB, steps[i].first);
+    EXPECT_TRUE(focusIs(steps[i].second)) << "step " << i << (steps[i].first ? " (Shift+Tab)" : " (Tab)");
+  }
+
+  window.Notes().Select(NotesTabs::kJob);
+  ::SetFocus(Of(Control::Notes));
+  press(VK_TAB, false);
+  EXPECT_TRUE(focusIs(Of(Control::path))) << "the job's page takes no focus";
+}
+
 // An Alt letter clicks the button whose caption marks it.
 TEST_F(Controls, AltLettersClickTheirButtons) {
   const std::pair<wchar_t, Control> letters[] = {
