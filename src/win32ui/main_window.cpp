@@ -175,6 +175,17 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       LayOut();
       return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (lParam != 0) break;  // a scroll bar control's, not the window's
+      Scroll(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam));
+      return 0;
+    case WM_MOUSEWHEEL:
+      Wheel(SB_VERT, -GET_WHEEL_DELTA_WPARAM(wParam));
+      return 0;
+    case WM_MOUSEHWHEEL:
+      Wheel(SB_HORZ, GET_WHEEL_DELTA_WPARAM(wParam));
+      return 0;
     case WM_GETMINMAXINFO:
       LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;

@@ -85,6 +85,12 @@ class MainWindow {
   void LimitSize(MINMAXINFO& limits) const;
   SIZE ReferenceClientSize() const;
 
+  // main_window_scroll.cpp: the scroll bars of a window smaller than the layout.
+  SIZE BareClientSize() const;
+  POINT FitScrollBars(SIZE form);
+  void Scroll(int bar, WORD request, int wheelLines = 0);
+  void Wheel(int bar, int towardsEnd);
+
   HINSTANCE instance_;
   Catalogue& cat_;
   HWND window_ = nullptr;
@@ -101,6 +107,7 @@ class MainWindow {
   std::function<void()> tick_;
   HWND focus_ = nullptr;  // the control that had the focus when the window was left
   bool activatedOnce_ = false;
+  bool placing_ = false;  // while LayOut runs: the scroll bars it sets resize the client area
   int quiet_ = 0;  // while the program sets the folder box's text
 };
 

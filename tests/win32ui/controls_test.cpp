@@ -138,15 +138,20 @@ TEST_F(Controls, HaveTheLayoutsFacesAtTheirPixelHeights) {
 
 // The lists share out the room beyond the layout in proportion to their widths; the
 // controls beside and below them follow (window_fit's rules, tested on their own).
+// A window lower than the layout scrolls it: the frame is the window's own, without the
+// scroll bars, which take their room from the client area.
 TEST_F(Controls, TheListsGrowWithTheWindow) {
+  const int widthWanted = 875 + 150;  // as much as Wine's smallest screen lets the window have
+  ::SetWindowPos(window.Handle(), nullptr, 0, 0, widthWanted, 868 + 100, SWP_NOZORDER | SWP_NOMOVE);
   RECT outer{};
   RECT client{};
   ::GetWindowRect(window.Handle(), &outer);
   ::GetClientRect(window.Handle(), &client);
-  const SIZE frame{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
-  const int widthWanted = 875 + 150;  // as much as Wine's smallest screen lets the window have
-  ::SetWindowPos(window.Handle(), nullptr, 0, 0, widthWanted, 868 + 100, SWP_NOZORDER | SWP_NOMOVE);
-  ::GetClientRect(window.Handle(), &client);
+  const auto style = ::GetWindowLongPtrW(window.Handle(), GWL_STYLE);
+  const SIZE bars{style & WS_VSCROLL ? ::GetSystemMetrics(SM_CXVSCROLL) : 0,
+                  style & WS_HSCROLL ? ::GetSystemMetrics(SM_CYHSCROLL) : 0};
+  const SIZE frame{(outer.right - outer.left) - client.right - bars.cx,
+                   (outer.bottom - outer.top) - client.bottom - bars.cy};
   const int extraWidth = client.right - (875 - frame.cx);
   const int extraHeight = client.bottom - (868 - frame.cy);
   ASSERT_GT(extraWidth, 100);
