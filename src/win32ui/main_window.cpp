@@ -84,14 +84,19 @@ void MainWindow::Show(int how) {
 }
 
 bool MainWindow::TakesMessage(MSG& message) {
-  if (keys_ && ::TranslateAcceleratorW(window_, keys_, &message)) return true;
-  if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !Pressed(VK_CONTROL) && !Pressed(VK_MENU)) {
-    if (const HWND next = NextTabStop(::GetFocus(), Pressed(VK_SHIFT))) {
+  const HWND focus = ::GetFocus();
+  bool taken = keys_ && ::TranslateAcceleratorW(window_, keys_, &message);
+  if (!taken && message.message == WM_KEYDOWN && message.wParam == VK_TAB && !Pressed(VK_CONTROL) &&
+      !Pressed(VK_MENU)) {
+    if (const HWND next = NextTabStop(focus, Pressed(VK_SHIFT))) {
       ::SetFocus(next);
-      return true;
+      taken = true;
     }
   }
-  return ::IsDialogMessageW(window_, &message) != FALSE;
+  taken = taken || ::IsDialogMessageW(window_, &message) != FALSE;
+  // The window may be gone (Ctrl+Q); a key that moved the focus shows where it went.
+  if (taken && window_ && ::GetFocus() != focus) ShowFocused();
+  return taken;
 }
 
 // Windows steps Tab through the window's own children in the table's order, but never into

@@ -89,7 +89,9 @@ class MainWindow {
   SIZE BareClientSize() const;
   POINT FitScrollBars(SIZE form);
   void Scroll(int bar, WORD request, int wheelLines = 0);
+  void ScrollBy(int across, int down);
   void Wheel(int bar, int towardsEnd);
+  void ShowFocused();
 
   HINSTANCE instance_;
   Catalogue& cat_;

@@ -117,13 +117,41 @@ void MainWindow::Scroll(int bar, WORD request, int wheelLines) {
       break;
   }
   position += wheelLines * line;
-  position = std::clamp(position, info.nMin, std::max(info.nMin, info.nMax - page + 1));
-  if (position == info.nPos) return;
-  info.fMask = SIF_POS;
-  info.nPos = position;
-  ::SetScrollInfo(window_, bar, &info, TRUE);
+  if (bar == SB_HORZ) {
+    ScrollBy(position - info.nPos, 0);
+  } else {
+    ScrollBy(0, position - info.nPos);
+  }
+}
+
+// Windows keeps each position within its bar's range.
+void MainWindow::ScrollBy(int across, int down) {
+  const POINT was{::GetScrollPos(window_, SB_HORZ), ::GetScrollPos(window_, SB_VERT)};
+  if (across != 0) ::SetScrollPos(window_, SB_HORZ, was.x + across, TRUE);
+  if (down != 0) ::SetScrollPos(window_, SB_VERT, was.y + down, TRUE);
+  if (::GetScrollPos(window_, SB_HORZ) == was.x && ::GetScrollPos(window_, SB_VERT) == was.y) return;
   LayOut();
   ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The control that has the focus, scrolled into view when it is out of it (after Tab or an
+// Alt letter), as the Qt window's scroll area does: with a line's room around it, so that
+// its label above shows too, and its near edge first when it is larger than the window.
+void MainWindow::ShowFocused() {
+  HWND control = ::GetFocus();
+  while (control && ::GetParent(control) && ::GetParent(control) != window_) control = ::GetParent(control);
+  if (!control || ::GetParent(control) != window_) return;
+  RECT place{};
+  ::GetWindowRect(control, &place);
+  ::MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+  const SIZE client = ClientSize(window_);
+  const int margin = Scaled(kScrollLine, Dpi());
+  const auto into = [margin](LONG low, LONG high, int room) {
+    if (low >= 0 && high <= room) return 0;  // in view: left where it is
+    if (high + margin > room) return std::min<int>(high + margin - room, low - margin);
+    return static_cast<int>(low) - margin;
+  };
+  ScrollBy(into(place.left, place.right, client.cx), into(place.top, place.bottom, client.cy));
 }
 
 // A notch of the wheel over the window (or over a control that leaves it to the window)

@@ -97,6 +97,27 @@ TEST_F(Scrolling, MovesEveryControlByTheAmountScrolled) {
   EXPECT_EQ(expectScrolledBy("back to the start"), (Box{0, 0, 0, 0}));
 }
 
+// Tab to a control below the window's bottom scrolls it into view, and round to the first
+// control back to the top, where the folder box's label shows again.
+TEST_F(Scrolling, TheFocusTabbedToIsScrolledIntoView) {
+  MakeSmall();
+  RECT client{};
+  ::GetClientRect(window.Handle(), &client);
+  ASSERT_GT(PlaceOf(Control::ScrollBox1).top + PlaceOf(Control::ScrollBox1).height, client.bottom);
+  ::SetFocus(Of(Control::Button4));
+  Press(Of(Control::Button4), VK_TAB);
+  ASSERT_EQ(::GetFocus(), Of(Control::ScrollBox1));
+  const Box shown = PlaceOf(Control::ScrollBox1);
+  EXPECT_GE(shown.top, 0);
+  EXPECT_EQ(shown.top + shown.height, client.bottom - 20) << "a line's room below it, and no more";
+  EXPECT_EQ(::GetScrollPos(window.Handle(), SB_VERT), SpecOf(Control::ScrollBox1).box.top - shown.top);
+
+  ::SetFocus(Of(Control::Notes));
+  Press(Of(Control::Notes), VK_TAB);
+  EXPECT_EQ(::GetScrollPos(window.Handle(), SB_VERT), 0);
+  EXPECT_EQ(PlaceOf(Control::path).top, SpecOf(Control::path).box.top);
+}
+
 // At 72 dpi the layout fits Wine's screen: no bars, and a form scrolled before is back at
 // its place.
 TEST_F(Scrolling, AWindowLargeEnoughHasNoBars) {
