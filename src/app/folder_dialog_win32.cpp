@@ -5,6 +5,7 @@
 #include <shobjidl.h>
 
 #include <memory>
+#include <string>
 
 #include "app/folder_dialog.h"
 #include "platform/errors.h"
@@ -44,7 +45,9 @@ class ComOnThisThread {
 };
 
 void Check(HRESULT hr) {
-  if (FAILED(hr)) throw Error("The folder dialog cannot be shown (error " + std::to_string(static_cast<unsigned long>(hr)) + ").");
+  if (FAILED(hr)) {
+    throw Error("The folder dialog cannot be shown (error " + std::to_string(static_cast<unsigned long>(hr)) + ").");
+  }
 }
 
 std::string KnownFolder(REFKNOWNFOLDERID id) {

@@ -19,7 +19,7 @@ constexpr int kScrollLine = 20;
 int BarThickness(HWND window, LONG bar) {
   SCROLLBARINFO info{};
   info.cbSize = sizeof(info);
-  if (!::GetScrollBarInfo(window, bar, &info) || (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN))) {
+  if (!::GetScrollBarInfo(window, bar, &info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) {
     return 0;
   }
   const RECT& place = info.rcScrollBar;
@@ -64,7 +64,8 @@ POINT MainWindow::FitScrollBars(SIZE form) {
   const SIZE bare = BareClientSize();
   const int across = BarThickness(window_, OBJID_VSCROLL);
   const int down = BarThickness(window_, OBJID_HSCROLL);
-  const SIZE thickness{across ? across : ::GetSystemMetrics(SM_CXVSCROLL), down ? down : ::GetSystemMetrics(SM_CYHSCROLL)};
+  const SIZE thickness{across ? across : ::GetSystemMetrics(SM_CXVSCROLL),
+                       down ? down : ::GetSystemMetrics(SM_CYHSCROLL)};
   bool vertical = bare.cy < form.cy;
   const bool horizontal = bare.cx - (vertical ? thickness.cx : 0) < form.cx;
   vertical = vertical || bare.cy - (horizontal ? thickness.cy : 0) < form.cy;

@@ -77,7 +77,8 @@ TEST_F(Scrolling, MovesEveryControlByTheAmountScrolled) {
     std::size_t i = 0;
     for (const ControlSpec& entry : FormLayout()) {
       const Box& was = before[i++];
-      EXPECT_EQ(PlaceOf(entry.id), (Box{was.left - x, was.top - y, was.width, was.height})) << how << ": " << entry.name;
+      EXPECT_EQ(PlaceOf(entry.id), (Box{was.left - x, was.top - y, was.width, was.height}))
+          << how << ": " << entry.name;
     }
     return Box{x, y, 0, 0};
   };
