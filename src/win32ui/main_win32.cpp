@@ -13,10 +13,9 @@
 
 #include "app/command_line.h"
 #include "app/folder_dialog.h"
-#include "app/start_folder.h"
+#include "app/start_up.h"
 #include "app/wide_arguments.h"
 #include "engine/session.h"
-#include "platform/errors.h"
 #include "platform/game_tree.h"
 #include "rbext/run_shell.h"
 #include "win32ui/message_boxes.h"
@@ -61,23 +60,21 @@ int Run(HINSTANCE instance, int show) {
 std::optional<int> Start() {
   using namespace vantrel;
   using win32ui::ShowMessageBox;
+  std::vector<std::string> args;
   try {
-    const std::vector<std::string> args = app::ArgumentsOf(::GetCommandLineW());
-    std::ostringstream answer;
-    if (const auto status = app::AnswerHelpOrVersion(args, answer)) {
-      ShowMessageBox(nullptr, answer.str());
-      return status;
-    }
-    // Cancelled, the folder dialog leaves nothing to work on.
-    if (!app::EnterWorkingFolder(app::FolderArgument(args), app::AskForWorkingFolder)) return 0;
-  } catch (const UsageError& e) {
-    ShowMessageBox(nullptr, std::string(e.what()) + "\nTry '" + app::kProgram + " --help'.");
-    return 2;
+    args = app::ArgumentsOf(::GetCommandLineW());
   } catch (const std::exception& e) {
     ShowMessageBox(nullptr, e.what());
     return 1;
   }
-  return std::nullopt;
+  std::ostringstream answer;
+  if (const auto status = app::AnswerHelpOrVersion(args, answer)) {
+    ShowMessageBox(nullptr, answer.str());
+    return status;
+  }
+  return app::StartInWorkingFolder(args, app::AskForWorkingFolder, [](const std::string& text, int status) {
+    ShowMessageBox(nullptr, status == 2 ? text + '\n' + app::HelpHint() : text);
+  });
 }
 
 }  // namespace
