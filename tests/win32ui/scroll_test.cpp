@@ -25,17 +25,17 @@ class Scrolling : public WindowTest {
     ::SetWindowPos(window.Handle(), nullptr, 0, 0, 875, 600, SWP_NOZORDER | SWP_NOMOVE);
     Pump();
   }
-  // The client area at the layout's outer size at 96 dpi: the window's frame taken off,
+  // The client area at the layout's outer size at `dpi`: the window's frame taken off,
   // without the bars, which are in the client area.
-  SIZE Form() const {
+  SIZE Form(int dpi) const {
     RECT outer{};
     RECT client{};
     ::GetWindowRect(window.Handle(), &outer);
     ::GetClientRect(window.Handle(), &client);
     const int vertical = HasBar(window.Handle(), WS_VSCROLL) ? ::GetSystemMetrics(SM_CXVSCROLL) : 0;
     const int horizontal = HasBar(window.Handle(), WS_HSCROLL) ? ::GetSystemMetrics(SM_CYHSCROLL) : 0;
-    return {875 - ((outer.right - outer.left) - client.right - vertical),
-            868 - ((outer.bottom - outer.top) - client.bottom - horizontal)};
+    return {At(875, dpi) - ((outer.right - outer.left) - client.right - vertical),
+            At(868, dpi) - ((outer.bottom - outer.top) - client.bottom - horizontal)};
   }
   void Send(UINT message, WPARAM wParam) {
     ::SendMessageW(window.Handle(), message, wParam, 0);
@@ -43,26 +43,37 @@ class Scrolling : public WindowTest {
   }
 };
 
-TEST_F(Scrolling, ASmallWindowsBarsSpanTheLayout) {
-  MakeSmall();
-  RECT client{};
-  ::GetClientRect(window.Handle(), &client);
-  const SIZE form = Form();
-  ASSERT_LT(client.bottom, form.cy);
-  ASSERT_TRUE(HasBar(window.Handle(), WS_VSCROLL));
-  const SCROLLINFO down = BarOf(window.Handle(), SB_VERT);
-  EXPECT_EQ(down.nMin, 0);
-  EXPECT_EQ(down.nMax + 1, form.cy);
-  EXPECT_EQ(static_cast<int>(down.nPage), client.bottom);
-  EXPECT_EQ(down.nPos, 0);
-  // The vertical bar takes its width from the form's width: sideways too, then.
-  ASSERT_LT(client.right, form.cx);
-  ASSERT_TRUE(HasBar(window.Handle(), WS_HSCROLL));
-  const SCROLLINFO across = BarOf(window.Handle(), SB_HORZ);
-  EXPECT_EQ(across.nMax + 1, form.cx);
-  EXPECT_EQ(static_cast<int>(across.nPage), client.right);
-  // The last control of the form is in the range.
-  EXPECT_LE(PlaceOf(Control::Notes).top + PlaceOf(Control::Notes).height, down.nMax + 1);
+// At Wine's 96 dpi the layout is higher than the screen; at 144 dpi wider too.
+TEST_F(Scrolling, ASmallWindowsBarsSpanTheLayoutAtItsDpi) {
+  for (const int dpi : {96, 144}) {
+    SCOPED_TRACE(dpi);
+    if (dpi == 96) {
+      MakeSmall();
+    } else {
+      RECT suggested{0, 0, 875, 600};
+      ::SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+      Pump();
+    }
+    RECT client{};
+    ::GetClientRect(window.Handle(), &client);
+    const SIZE form = Form(dpi);
+    ASSERT_LT(client.bottom, form.cy);
+    ASSERT_TRUE(HasBar(window.Handle(), WS_VSCROLL));
+    const SCROLLINFO down = BarOf(window.Handle(), SB_VERT);
+    EXPECT_EQ(down.nMin, 0);
+    EXPECT_EQ(down.nMax + 1, form.cy);
+    EXPECT_EQ(static_cast<int>(down.nPage), client.bottom);
+    EXPECT_EQ(down.nPos, 0);
+    // At 96 dpi the vertical bar takes its width from the form's width: sideways too, then.
+    ASSERT_LT(client.right, form.cx);
+    ASSERT_TRUE(HasBar(window.Handle(), WS_HSCROLL));
+    const SCROLLINFO across = BarOf(window.Handle(), SB_HORZ);
+    EXPECT_EQ(across.nMax + 1, form.cx);
+    EXPECT_EQ(static_cast<int>(across.nPage), client.right);
+    // The last controls of the form are in the range.
+    EXPECT_LE(PlaceOf(Control::Notes).top + PlaceOf(Control::Notes).height, down.nMax + 1);
+    EXPECT_LE(PlaceOf(Control::Notes).left + PlaceOf(Control::Notes).width, across.nMax + 1);
+  }
 }
 
 // By the bar (a page, a line, its end), by the wheel and sideways, every control moves by
