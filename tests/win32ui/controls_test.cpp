@@ -78,7 +78,7 @@ TEST_F(Controls, EachIsTheNativeControlItsKindNames) {
 }
 
 // The window is made at the layout's outer size; a screen smaller than that (Wine's null
-// driver has 1024 × 768) leaves the controls where they are, and clips the window.
+// driver has 1024 × 768) leaves the controls where they are, the form scrolled to its start.
 TEST_F(Controls, SitAtTheirPlacesAtTheWindowsDpi) {
   const int dpi = static_cast<int>(window.Dpi());
   for (const ControlSpec& entry : FormLayout()) ExpectAt(PlaceOf(entry.id), At(entry.box, dpi), entry.kind, entry.name);
