@@ -63,6 +63,8 @@ Section "Install"
 
   CreateDirectory "${START_MENU}"
 !ifdef HAVE_WINDOW
+  ; The entry starts the window in $INSTDIR (the SetOutPath above), which is no game folder:
+  ; the window asks for the game's working folder there and remembers it for next time.
   CreateShortcut "${START_MENU}\${PRODUCT}.lnk" "$INSTDIR\vantrel.exe"
 !else
   ; Only the command line is there yet: the entry opens a command prompt in its folder.

@@ -17,7 +17,7 @@ void PrintHelp(std::ostream& out) {
          "Options:\n"
          "  -h, --help   show this help\n"
          "  --version    show the version\n"
-         "Qt's own options, such as -platform NAME, are taken as well.\n";
+      << kToolkitOptions;
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include "Unit1/error_box.h"
 #include "Unit1/form.h"
 #include "app/command_line.h"
-#include "app/start_folder.h"
+#include "app/folder_dialog.h"
+#include "app/start_up.h"
 #include "engine/session.h"
-#include "platform/errors.h"
 #include "platform/game_tree.h"
 #include "rbext/run_shell.h"
 
@@ -27,17 +27,13 @@ int main(int argc, char** argv) {
   // window's caption.
   QApplication::setApplicationName("Vantrel");
 
-  try {
-    if (!app::EnterWorkingFolder(app::FolderArgument({argv + 1, argv + argc}), app::AskForWorkingFolder)) {
-      return 0;  // the user cancelled the folder dialog: nothing to work on
-    }
-  } catch (const UsageError& e) {
-    std::cerr << app::kProgram << ": " << e.what() << "\nTry '" << app::kProgram << " --help'.\n";
-    return 2;
-  } catch (const std::exception& e) {
-    std::cerr << app::kProgram << ": " << e.what() << '\n';
-    ShowMessageBox(e.what());  // started from a menu, nobody reads the error stream
-    return 1;
+  const auto fail = [](const std::string& text, int status) {
+    std::cerr << app::kProgram << ": " << text << '\n';
+    if (status == 2) std::cerr << app::HelpHint() << '\n';
+    if (status == 1) ShowMessageBox(text);  // started from a menu, nobody reads the error stream
+  };
+  if (const auto status = app::StartInWorkingFolder({argv + 1, argv + argc}, app::AskForWorkingFolder, fail)) {
+    return *status;
   }
 
   TForm1 form(session);

@@ -1,9 +1,7 @@
 #include "app/start_folder.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QSettings>
-
+#include "app/folder_dialog.h"
+#include "app/folder_memory.h"
 #include "catalogue/scan.h"
 #include "engine/model_records.h"
 #include "platform/errors.h"
@@ -12,8 +10,6 @@
 namespace vantrel::app {
 
 namespace {
-
-constexpr const char* kFolderKey = "start/folder";
 
 void Enter(const std::string& folder) {
   try {
@@ -24,28 +20,20 @@ void Enter(const std::string& folder) {
   }
 }
 
-void Remember() { QSettings("Vantrel", "Vantrel").setValue(kFolderKey, QDir::currentPath()); }
-
 }  // namespace
 
-QString AskForWorkingFolder(const QString& start) {
-  return QFileDialog::getExistingDirectory(nullptr, "Vantrel: the game's working folder", start);
-}
-
 bool InWorkingFolder() { return HoldsPatchFolder() || HoldsModelFile(); }
-
-QString RememberedFolder() { return QSettings("Vantrel", "Vantrel").value(kFolderKey).toString(); }
 
 bool EnterWorkingFolder(const std::string& given, const FolderChooser& choose) {
   if (!given.empty()) {
     Enter(given);
   } else if (!InWorkingFolder()) {
-    const QString last = RememberedFolder();
-    const QString chosen = choose(!last.isEmpty() && QDir(last).exists() ? last : QDir::homePath());
-    if (chosen.isEmpty()) return false;
-    Enter(chosen.toStdString());
+    const std::string last = RememberedFolder();
+    const std::string chosen = choose(!last.empty() && platform::DirectoryExists(last) ? last : HomeFolder());
+    if (chosen.empty()) return false;
+    Enter(chosen);
   }
-  Remember();
+  RememberFolder(platform::CurrentDirectory());
   return true;
 }
 

@@ -1,10 +1,20 @@
-// Start-up on Windows: the process-wide state, then the window, its view, the job runner and
-// the presenter, and the message loop until the window is closed. The working folder is the
-// folder the program was started in; the window's first activation performs the first scan.
+// Start-up on Windows: the answers that need no window first, then the working folder, the
+// process-wide state, the window, its view, the job runner and the presenter, and the message
+// loop until the window is closed. The window's first activation performs the first scan.
+// Started from a menu, the program has no console: what the Linux program prints goes to a
+// message box here, with the same exit status.
 #include <windows.h>
 
 #include <exception>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
+#include "app/folder_dialog.h"
+#include "app/start_up.h"
+#include "app/wide_arguments.h"
 #include "engine/session.h"
 #include "platform/game_tree.h"
 #include "rbext/run_shell.h"
@@ -45,9 +55,32 @@ int Run(HINSTANCE instance, int show) {
   return RunMessageLoop(window);
 }
 
+// The command line's answer and the working folder: the exit status when the program ends
+// here, nothing when the window is to come up.
+std::optional<int> Start() {
+  using namespace vantrel;
+  using win32ui::ShowMessageBox;
+  std::vector<std::string> args;
+  try {
+    args = app::ArgumentsOf(::GetCommandLineW());
+  } catch (const std::exception& e) {
+    ShowMessageBox(nullptr, e.what());
+    return 1;
+  }
+  std::ostringstream answer;
+  if (const auto status = app::AnswerHelpOrVersion(args, answer)) {
+    ShowMessageBox(nullptr, answer.str());
+    return status;
+  }
+  return app::StartInWorkingFolder(args, app::AskForWorkingFolder, [](const std::string& text, int status) {
+    ShowMessageBox(nullptr, status == 2 ? text + '\n' + app::HelpHint() : text);
+  });
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  if (const auto status = Start()) return *status;
   try {
     return Run(instance, show);
   } catch (const std::exception& e) {

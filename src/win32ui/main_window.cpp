@@ -84,8 +84,35 @@ void MainWindow::Show(int how) {
 }
 
 bool MainWindow::TakesMessage(MSG& message) {
-  if (keys_ && ::TranslateAcceleratorW(window_, keys_, &message)) return true;
-  return ::IsDialogMessageW(window_, &message) != FALSE;
+  const HWND focus = ::GetFocus();
+  bool taken = keys_ && ::TranslateAcceleratorW(window_, keys_, &message);
+  if (!taken && message.message == WM_KEYDOWN && message.wParam == VK_TAB && !Pressed(VK_CONTROL) &&
+      !Pressed(VK_MENU)) {
+    if (const HWND next = NextTabStop(focus, Pressed(VK_SHIFT))) {
+      ::SetFocus(next);
+      taken = true;
+    }
+  }
+  taken = taken || ::IsDialogMessageW(window_, &message) != FALSE;
+  // The window may be gone (Ctrl+Q); a key that moved the focus shows where it went.
+  if (taken && window_ && ::GetFocus() != focus) ShowFocused();
+  return taken;
+}
+
+// Windows steps Tab through the window's own children in the table's order, but never into
+// a page of the notes, which is a child of the tab control: the page the notes show, when it
+// takes the focus, comes right after the tab control, as the Qt window has its pages. nullptr
+// where Windows' own step is the table's.
+HWND MainWindow::NextTabStop(HWND from, bool back) const {
+  const HWND tabs = notes_->Handle();
+  const HWND page = notes_->FocusPage();
+  if (!page || !from) return nullptr;
+  if (from == page) return back ? tabs : ::GetNextDlgTabItem(window_, tabs, FALSE);
+  // The control itself, for the edit field inside the folder box.
+  while (::GetParent(from) && ::GetParent(from) != window_) from = ::GetParent(from);
+  if (::GetParent(from) != window_) return nullptr;
+  if (!back) return from == tabs ? page : nullptr;
+  return ::GetNextDlgTabItem(window_, from, TRUE) == tabs ? page : nullptr;
 }
 
 EntryListBox& MainWindow::ListOf(Control list) {
@@ -152,6 +179,17 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SIZE:
       LayOut();
+      return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (lParam != 0) break;  // a scroll bar control's, not the window's
+      Scroll(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam));
+      return 0;
+    case WM_MOUSEWHEEL:
+      Wheel(SB_VERT, -GET_WHEEL_DELTA_WPARAM(wParam));
+      return 0;
+    case WM_MOUSEHWHEEL:
+      Wheel(SB_HORZ, GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_GETMINMAXINFO:
       LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));

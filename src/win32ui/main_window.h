@@ -73,6 +73,7 @@ class MainWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleListKey(Control list, UINT message, WPARAM wParam, LPARAM lParam);
   void Command(WORD id, WORD code);
+  HWND NextTabStop(HWND from, bool back) const;
   void Raise(const std::function<void(FormEvents&)>& event);
 
   // main_window_layout.cpp: the controls, their fonts and their places.
@@ -83,6 +84,14 @@ class MainWindow {
   void DpiChanged(UINT dpi, const RECT& suggested);
   void LimitSize(MINMAXINFO& limits) const;
   SIZE ReferenceClientSize() const;
+
+  // main_window_scroll.cpp: the scroll bars of a window smaller than the layout.
+  SIZE BareClientSize() const;
+  POINT FitScrollBars(SIZE form);
+  void Scroll(int bar, WORD request, int wheelLines = 0);
+  void ScrollBy(int across, int down);
+  void Wheel(int bar, int towardsEnd);
+  void ShowFocused();
 
   HINSTANCE instance_;
   Catalogue& cat_;
@@ -100,6 +109,7 @@ class MainWindow {
   std::function<void()> tick_;
   HWND focus_ = nullptr;  // the control that had the focus when the window was left
   bool activatedOnce_ = false;
+  bool placing_ = false;  // while LayOut runs: the scroll bars it sets resize the client area
   int quiet_ = 0;  // while the program sets the folder box's text
 };
 

@@ -147,24 +147,32 @@ void MainWindow::ApplyFonts() {
   hints_->SetWidth(Scaled(kHintWidth, dpi));
 }
 
-// The client area the layout's outer size leaves at this DPI, with this window's frame.
+// The client area the layout's outer size leaves at this DPI, with this window's frame and
+// no scroll bars: the form's own size.
 SIZE MainWindow::ReferenceClientSize() const {
   RECT outer{};
-  RECT client{};
   ::GetWindowRect(window_, &outer);
-  ::GetClientRect(window_, &client);
+  const SIZE client = BareClientSize();
   const UINT dpi = Dpi();
-  return {Scaled(kWindowOuterBox.width, dpi) - ((outer.right - outer.left) - client.right),
-          Scaled(kWindowOuterBox.height, dpi) - ((outer.bottom - outer.top) - client.bottom)};
+  return {Scaled(kWindowOuterBox.width, dpi) - ((outer.right - outer.left) - client.cx),
+          Scaled(kWindowOuterBox.height, dpi) - ((outer.bottom - outer.top) - client.cy)};
 }
 
+// The form at least at the layout's size, scrolled where the window is smaller.
 void MainWindow::LayOut() {
-  if (!fonts_ || !notes_) return;  // while the window is being made
+  if (!fonts_ || !notes_ || placing_) return;  // while the window is being made, or placed already
   RECT client{};
   ::GetClientRect(window_, &client);
   if (client.right == 0 && client.bottom == 0) return;  // minimised: the places stay
+  placing_ = true;
+  const struct Placed {
+    bool& placing;
+    ~Placed() { placing = false; }
+  } placed{placing_};
   const UINT dpi = Dpi();
   const SIZE reference = ReferenceClientSize();
+  const POINT scrolled = FitScrollBars(reference);
+  ::GetClientRect(window_, &client);
   std::array<int, kListColumns> listWidths{};
   for (const Control list : {Control::ListBox1, Control::ListBox2, Control::ListBox3}) {
     listWidths[ListColumn(list)] = Scaled(SpecOf(list).box.width, dpi);
@@ -174,8 +182,8 @@ void MainWindow::LayOut() {
     Box box = Grown(Scaled(entry.box, dpi), AnchorOf(entry.name), growth);
     if (entry.kind == ControlKind::FolderBox) box.height *= kFolderListRows;
     box.width = WidthForCaption(ControlWindow(entry.id), entry.kind, fonts_->Of(entry.font), dpi, box.width);
-    ::SetWindowPos(ControlWindow(entry.id), nullptr, box.left, box.top, box.width, box.height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(ControlWindow(entry.id), nullptr, box.left - scrolled.x, box.top - scrolled.y, box.width,
+                   box.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   FitFieldHeight(ControlWindow(Control::path), Scaled(SpecOf(Control::path).box.height, dpi));
   notes_->ShowPage();

@@ -49,6 +49,10 @@ NotesTabs::Page NotesTabs::Shown() const {
   return ::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0) == kReadme ? kReadme : kJob;
 }
 
+HWND NotesTabs::FocusPage() const {
+  return Shown() == kReadme && ::IsWindowVisible(readme_) && ::IsWindowEnabled(readme_) ? readme_ : nullptr;
+}
+
 void NotesTabs::ShowReadme(const std::optional<std::string>& text, bool toFront) {
   ::SetWindowTextW(readme_, Wide(WithWindowsLineEnds(text.value_or("The picked patch has no readme."))).c_str());
   if (toFront) Select(kReadme);

@@ -19,6 +19,9 @@ class NotesTabs {
   HWND Readme() const { return readme_; }
   HWND Outcome() const { return outcome_; }
   Page Shown() const;
+  // The shown page when it takes the focus (the readme), else nullptr. Tab reaches it right
+  // after the tab control.
+  HWND FocusPage() const;
 
   void ShowReadme(const std::optional<std::string>& text, bool toFront);
   void ShowJobOutcome(const std::string& line);

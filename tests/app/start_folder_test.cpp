@@ -1,19 +1,17 @@
 // The folder the window starts in: given, found where it was started, or asked for and
 // remembered. Real folders in a temporary folder; the folder dialog answered by the test.
+// Knows no toolkit: run by both windows' test programs, each with its own memory of the
+// folder.
 #include "app/start_folder.h"
-
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QFileDialog>
-#include <QSettings>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "app/folder_dialog.h"
+#include "app/folder_memory.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "samplegame/sample_game.h"
 #include "temp_dir.h"
 
@@ -22,28 +20,36 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A path as the system gives it back, in UTF-8 with the system's separators.
+std::string Native(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return {text.begin(), text.end()};
+}
+
 class StartFolder : public ::testing::Test {
  protected:
-  StartFolder() {
-    QSettings("Vantrel", "Vantrel").clear();  // what an earlier test remembered is not this test's
+  StartFolder() : before_(RememberedFolder()) {
+    RememberFolder("");  // what an earlier run remembered is not this test's
     samplegame::LaySampleGame("game");
     temp_.mkdir("home");
     fs::current_path(temp_.path() / "home");
   }
+  ~StartFolder() override { RememberFolder(before_); }
 
   // A chooser that records where it was asked to start and answers `answer`.
-  FolderChooser Answering(const QString& answer) {
-    return [this, answer](const QString& start) {
+  FolderChooser Answering(const std::string& answer) {
+    return [this, answer](const std::string& start) {
       asked_.push_back(start);
       return answer;
     };
   }
 
-  QString Work() const { return QString::fromStdString((temp_.path() / "game/Simpatch").string()); }
-  QString Current() const { return QDir::currentPath(); }
+  std::string Work() const { return Native(temp_.path() / "game" / "Simpatch"); }
+  static std::string Current() { return platform::CurrentDirectory(); }
 
+  const std::string before_;
   testing::TempDir temp_;
-  std::vector<QString> asked_;
+  std::vector<std::string> asked_;
 };
 
 TEST_F(StartFolder, AGivenFolderIsEnteredWithoutAskingAndRemembered) {
@@ -68,7 +74,7 @@ TEST_F(StartFolder, StartedInAWorkingFolderItStaysThereWithoutAsking) {
     SCOPED_TRACE(c.file);
     temp_.write("start/" + std::string(c.file), "x");
     fs::current_path(temp_.path() / "start");
-    const QString started = Current();
+    const std::string started = Current();
     asked_.clear();
 
     ASSERT_TRUE(EnterWorkingFolder("", Answering(Work())));
@@ -78,7 +84,7 @@ TEST_F(StartFolder, StartedInAWorkingFolderItStaysThereWithoutAsking) {
     fs::remove_all(temp_.path() / "start");
   }
   // The sample game's working folder is one, as the window tests start in it.
-  fs::current_path(Work().toStdString());
+  fs::current_path(temp_.path() / "game" / "Simpatch");
   asked_.clear();
   ASSERT_TRUE(EnterWorkingFolder("", Answering("/")));
   EXPECT_TRUE(asked_.empty());
@@ -92,18 +98,32 @@ TEST_F(StartFolder, TheDialogStartsAtHomeThenAtTheFolderChosenLast) {
   fs::current_path(temp_.path() / "home");
   ASSERT_TRUE(EnterWorkingFolder("", Answering(Work())));
   ASSERT_EQ(asked_.size(), 2u);
-  EXPECT_EQ(asked_[0], QDir::homePath());
+  EXPECT_EQ(asked_[0], HomeFolder());
   EXPECT_EQ(asked_[1], Work());
 
   // A remembered folder that has gone since is not where the dialog starts.
-  QSettings("Vantrel", "Vantrel").setValue("start/folder", Work() + "/gone");
+  RememberFolder(Native(temp_.path() / "game" / "gone"));
   fs::current_path(temp_.path() / "home");
   ASSERT_TRUE(EnterWorkingFolder("", Answering(Work())));
-  EXPECT_EQ(asked_.back(), QDir::homePath());
+  EXPECT_EQ(asked_.back(), HomeFolder());
+}
+
+// A folder whose name is not ASCII is entered, remembered and offered again as it is.
+TEST_F(StartFolder, AFolderNamedBeyondAsciiIsEnteredAndRememberedAsItIs) {
+  const fs::path folder = temp_.path() / testing::Utf8Path("Jeu d\xC3\xA9mo \xE2\x80\x93 \xE6\xB8\xAC");
+  fs::create_directories(folder / "Simpatch");
+  const std::string chosen = Native(folder);
+  ASSERT_TRUE(EnterWorkingFolder("", Answering(chosen)));
+  EXPECT_EQ(Current(), chosen);
+  EXPECT_EQ(RememberedFolder(), chosen);
+
+  fs::current_path(temp_.path() / "home");
+  ASSERT_TRUE(EnterWorkingFolder("", Answering(chosen)));
+  EXPECT_EQ(asked_.back(), chosen);
 }
 
 TEST_F(StartFolder, CancellingTheDialogEntersAndRemembersNothing) {
-  const QString home = Current();
+  const std::string home = Current();
   EXPECT_FALSE(EnterWorkingFolder("", Answering("")));
   EXPECT_EQ(Current(), home);
   EXPECT_EQ(RememberedFolder(), "");
@@ -119,25 +139,6 @@ TEST_F(StartFolder, AFolderThatCannotBeEnteredIsNamedInTheError) {
       EXPECT_STREQ(e.what(), "File not found: missing");
     }
     EXPECT_EQ(RememberedFolder(), "");
-  }
-}
-
-// The program's own chooser: the folder dialog, answered as the user would.
-TEST_F(StartFolder, TheFolderDialogReturnsTheFolderChosenAndNothingWhenCancelled) {
-  const QString start = QString::fromStdString((temp_.path() / "game").string());
-  QString startedAt;
-  for (bool choose : {true, false}) {
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr) << "no folder dialog";
-      startedAt = dialog->directory().absolutePath();
-      dialog->setDirectory(Work());
-      // Through QDialog, where the two are public.
-      QDialog* box = dialog;
-      choose ? box->accept() : box->reject();
-    });
-    EXPECT_EQ(AskForWorkingFolder(start), choose ? Work() : QString());
-    EXPECT_EQ(startedAt, start);
   }
 }
 

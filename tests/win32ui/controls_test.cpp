@@ -78,7 +78,7 @@ TEST_F(Controls, EachIsTheNativeControlItsKindNames) {
 }
 
 // The window is made at the layout's outer size; a screen smaller than that (Wine's null
-// driver has 1024 × 768) leaves the controls where they are, and clips the window.
+// driver has 1024 × 768) leaves the controls where they are, the form scrolled to its start.
 TEST_F(Controls, SitAtTheirPlacesAtTheWindowsDpi) {
   const int dpi = static_cast<int>(window.Dpi());
   for (const ControlSpec& entry : FormLayout()) ExpectAt(PlaceOf(entry.id), At(entry.box, dpi), entry.kind, entry.name);
@@ -138,15 +138,20 @@ TEST_F(Controls, HaveTheLayoutsFacesAtTheirPixelHeights) {
 
 // The lists share out the room beyond the layout in proportion to their widths; the
 // controls beside and below them follow (window_fit's rules, tested on their own).
+// A window lower than the layout scrolls it: the frame is the window's own, without the
+// scroll bars, which take their room from the client area.
 TEST_F(Controls, TheListsGrowWithTheWindow) {
+  const int widthWanted = 875 + 150;  // as much as Wine's smallest screen lets the window have
+  ::SetWindowPos(window.Handle(), nullptr, 0, 0, widthWanted, 868 + 100, SWP_NOZORDER | SWP_NOMOVE);
   RECT outer{};
   RECT client{};
   ::GetWindowRect(window.Handle(), &outer);
   ::GetClientRect(window.Handle(), &client);
-  const SIZE frame{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
-  const int widthWanted = 875 + 150;  // as much as Wine's smallest screen lets the window have
-  ::SetWindowPos(window.Handle(), nullptr, 0, 0, widthWanted, 868 + 100, SWP_NOZORDER | SWP_NOMOVE);
-  ::GetClientRect(window.Handle(), &client);
+  const auto style = ::GetWindowLongPtrW(window.Handle(), GWL_STYLE);
+  const SIZE bars{style & WS_VSCROLL ? ::GetSystemMetrics(SM_CXVSCROLL) : 0,
+                  style & WS_HSCROLL ? ::GetSystemMetrics(SM_CYHSCROLL) : 0};
+  const SIZE frame{(outer.right - outer.left) - client.right - bars.cx,
+                   (outer.bottom - outer.top) - client.bottom - bars.cy};
   const int extraWidth = client.right - (875 - frame.cx);
   const int extraHeight = client.bottom - (868 - frame.cy);
   ASSERT_GT(extraWidth, 100);
@@ -229,6 +234,42 @@ TEST_F(Controls, TabGoesInTheTablesOrder) {
     at = ::GetNextDlgTabItem(window.Handle(), at, FALSE);
     EXPECT_EQ(at, Of(order[i])) << "after " << RecordingEvents::Name(order[i - 1]);
   }
+}
+
+// The notes' shown page follows its tab control, as the Qt window has it: Tab reaches the
+// tabs, then the readme, then goes round to the folder box; Shift+Tab the other way. With
+// the job's page shown, which takes no focus, Tab goes from the tabs straight round.
+TEST_F(Controls, TabReachesTheNotesTabsAndTheirReadme) {
+  const auto focusIs = [&](HWND control) {
+    const HWND focus = ::GetFocus();
+    return focus == control || ::IsChild(control, focus);
+  };
+  const auto press = [&](UINT key, bool shift) {
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    Press(::GetFocus(), key);
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+  };
+  const HWND readme = window.Notes().Readme();
+  view.ShowReadme("About the patch", true);
+  Pump();
+  ::SetFocus(Of(Control::ScrollBox1));
+  const std::vector<std::pair<bool, HWND>> steps = {
+      {false, Of(Control::Notes)}, {false, readme}, {false, Of(Control::path)},
+      {true, readme},              {true, Of(Control::Notes)}, {true, Of(Control::ScrollBox1)},
+  };
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    press(VK_TAB, steps[i].first);
+    EXPECT_TRUE(focusIs(steps[i].second)) << "step " << i << (steps[i].first ? " (Shift+Tab)" : " (Tab)");
+  }
+
+  window.Notes().Select(NotesTabs::kJob);
+  ::SetFocus(Of(Control::Notes));
+  press(VK_TAB, false);
+  EXPECT_TRUE(focusIs(Of(Control::path))) << "the job's page takes no focus";
 }
 
 // An Alt letter clicks the button whose caption marks it.

@@ -1,0 +1,149 @@
+// A window smaller than the layout scrolls it: its bars span the form at the window's DPI,
+// and scrolling moves every control by the amount scrolled. A window large enough has none.
+#include "window_fixture.h"
+
+namespace vantrel::win32ui::testing {
+namespace {
+
+int At(int pixels, int dpi) { return (pixels * dpi + 48) / 96; }
+
+bool HasBar(HWND window, DWORD bar) { return (::GetWindowLongPtrW(window, GWL_STYLE) & bar) != 0; }
+
+SCROLLINFO BarOf(HWND window, int bar) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_ALL;
+  ::GetScrollInfo(window, bar, &info);
+  return info;
+}
+
+class Scrolling : public WindowTest {
+ protected:
+  // The window made smaller than the layout: Wine's screen (1024 × 768) is lower than the
+  // layout, and the window is no larger than the screen.
+  void MakeSmall() {
+    ::SetWindowPos(window.Handle(), nullptr, 0, 0, 875, 600, SWP_NOZORDER | SWP_NOMOVE);
+    Pump();
+  }
+  // The client area at the layout's outer size at `dpi`: the window's frame taken off,
+  // without the bars, which are in the client area.
+  SIZE Form(int dpi) const {
+    RECT outer{};
+    RECT client{};
+    ::GetWindowRect(window.Handle(), &outer);
+    ::GetClientRect(window.Handle(), &client);
+    const int vertical = HasBar(window.Handle(), WS_VSCROLL) ? ::GetSystemMetrics(SM_CXVSCROLL) : 0;
+    const int horizontal = HasBar(window.Handle(), WS_HSCROLL) ? ::GetSystemMetrics(SM_CYHSCROLL) : 0;
+    return {At(875, dpi) - ((outer.right - outer.left) - client.right - vertical),
+            At(868, dpi) - ((outer.bottom - outer.top) - client.bottom - horizontal)};
+  }
+  void Send(UINT message, WPARAM wParam) {
+    ::SendMessageW(window.Handle(), message, wParam, 0);
+    Pump();
+  }
+};
+
+// At Wine's 96 dpi the layout is higher than the screen; at 144 dpi wider too.
+TEST_F(Scrolling, ASmallWindowsBarsSpanTheLayoutAtItsDpi) {
+  for (const int dpi : {96, 144}) {
+    SCOPED_TRACE(dpi);
+    if (dpi == 96) {
+      MakeSmall();
+    } else {
+      RECT suggested{0, 0, 875, 600};
+      ::SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+      Pump();
+    }
+    RECT client{};
+    ::GetClientRect(window.Handle(), &client);
+    const SIZE form = Form(dpi);
+    ASSERT_LT(client.bottom, form.cy);
+    ASSERT_TRUE(HasBar(window.Handle(), WS_VSCROLL));
+    const SCROLLINFO down = BarOf(window.Handle(), SB_VERT);
+    EXPECT_EQ(down.nMin, 0);
+    EXPECT_EQ(down.nMax + 1, form.cy);
+    EXPECT_EQ(static_cast<int>(down.nPage), client.bottom);
+    EXPECT_EQ(down.nPos, 0);
+    // At 96 dpi the vertical bar takes its width from the form's width: sideways too, then.
+    ASSERT_LT(client.right, form.cx);
+    ASSERT_TRUE(HasBar(window.Handle(), WS_HSCROLL));
+    const SCROLLINFO across = BarOf(window.Handle(), SB_HORZ);
+    EXPECT_EQ(across.nMax + 1, form.cx);
+    EXPECT_EQ(static_cast<int>(across.nPage), client.right);
+    // The last controls of the form are in the range.
+    EXPECT_LE(PlaceOf(Control::Notes).top + PlaceOf(Control::Notes).height, down.nMax + 1);
+    EXPECT_LE(PlaceOf(Control::Notes).left + PlaceOf(Control::Notes).width, across.nMax + 1);
+  }
+}
+
+// By the bar (a page, a line, its end), by the wheel and sideways, every control moves by
+// the amount scrolled and nothing else changes.
+TEST_F(Scrolling, MovesEveryControlByTheAmountScrolled) {
+  MakeSmall();
+  std::vector<Box> before;
+  for (const ControlSpec& entry : FormLayout()) before.push_back(PlaceOf(entry.id));
+  const auto expectScrolledBy = [&](const char* how) {
+    const int x = ::GetScrollPos(window.Handle(), SB_HORZ);
+    const int y = ::GetScrollPos(window.Handle(), SB_VERT);
+    std::size_t i = 0;
+    for (const ControlSpec& entry : FormLayout()) {
+      const Box& was = before[i++];
+      EXPECT_EQ(PlaceOf(entry.id), (Box{was.left - x, was.top - y, was.width, was.height}))
+          << how << ": " << entry.name;
+    }
+    return Box{x, y, 0, 0};
+  };
+  Send(WM_VSCROLL, SB_PAGEDOWN);
+  const Box page = expectScrolledBy("a page down");
+  EXPECT_GT(page.top, 0);
+  Send(WM_VSCROLL, SB_BOTTOM);
+  const SCROLLINFO down = BarOf(window.Handle(), SB_VERT);
+  EXPECT_EQ(expectScrolledBy("to the end").top, down.nMax + 1 - static_cast<int>(down.nPage));
+  ::SendMessageW(window.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(10, 10));
+  Pump();
+  EXPECT_LT(expectScrolledBy("the wheel up").top, down.nPos);
+  Send(WM_HSCROLL, SB_LINEDOWN);
+  EXPECT_GT(expectScrolledBy("a line to the right").left, 0);
+  Send(WM_VSCROLL, SB_TOP);
+  Send(WM_HSCROLL, SB_TOP);
+  EXPECT_EQ(expectScrolledBy("back to the start"), (Box{0, 0, 0, 0}));
+}
+
+// Tab to a control below the window's bottom scrolls it into view, and round to the first
+// control back to the top, where the folder box's label shows again.
+TEST_F(Scrolling, TheFocusTabbedToIsScrolledIntoView) {
+  MakeSmall();
+  RECT client{};
+  ::GetClientRect(window.Handle(), &client);
+  ASSERT_GT(PlaceOf(Control::ScrollBox1).top + PlaceOf(Control::ScrollBox1).height, client.bottom);
+  ::SetFocus(Of(Control::Button4));
+  Press(Of(Control::Button4), VK_TAB);
+  ASSERT_EQ(::GetFocus(), Of(Control::ScrollBox1));
+  const Box shown = PlaceOf(Control::ScrollBox1);
+  EXPECT_GE(shown.top, 0);
+  EXPECT_EQ(shown.top + shown.height, client.bottom - 20) << "a line's room below it, and no more";
+  EXPECT_EQ(::GetScrollPos(window.Handle(), SB_VERT), SpecOf(Control::ScrollBox1).box.top - shown.top);
+
+  ::SetFocus(Of(Control::Notes));
+  Press(Of(Control::Notes), VK_TAB);
+  EXPECT_EQ(::GetScrollPos(window.Handle(), SB_VERT), 0);
+  EXPECT_EQ(PlaceOf(Control::path).top, SpecOf(Control::path).box.top);
+}
+
+// At 72 dpi the layout fits Wine's screen: no bars, and a form scrolled before is back at
+// its place.
+TEST_F(Scrolling, AWindowLargeEnoughHasNoBars) {
+  MakeSmall();
+  Send(WM_VSCROLL, SB_BOTTOM);
+  ASSERT_GT(::GetScrollPos(window.Handle(), SB_VERT), 0);
+  RECT suggested{0, 0, At(875, 72), At(868, 72)};
+  ::SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(72, 72), reinterpret_cast<LPARAM>(&suggested));
+  Pump();
+  EXPECT_FALSE(HasBar(window.Handle(), WS_VSCROLL));
+  EXPECT_FALSE(HasBar(window.Handle(), WS_HSCROLL));
+  EXPECT_EQ(PlaceOf(Control::Button4).top, At(SpecOf(Control::Button4).box.top, 72));
+  EXPECT_EQ(PlaceOf(Control::path).left, At(SpecOf(Control::path).box.left, 72));
+}
+
+}  // namespace
+}  // namespace vantrel::win32ui::testing
