@@ -76,7 +76,12 @@ JobPlan WriteActivationScript(Session& s) {
   RefuseNamesScriptsCannotHold(PatchFolder(s.cat));
   if (patchType >= kFirstNonObjectIndex) {
     const bool volume = patchType == kVolumeIndex;
-    if (volume) RefuseMarkerThatCannotBe(VolumeMarkerName(PatchFolder(s.cat)), PatchFolder(s.cat));
+    if (volume) {
+      RefuseMarkerThatCannotBe(VolumeMarkerName(PatchFolder(s.cat)), PatchFolder(s.cat));
+      // Before the script exists: whoever runs it, and in whichever shell, finds the
+      // originals kept whole.
+      KeepGameArchives(PatchFolder(s.cat));
+    }
     return WriteJobScript(
         s, kVolumeScript,
         [&](Job& job) {
