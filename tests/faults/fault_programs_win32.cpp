@@ -109,8 +109,8 @@ fs::path WithoutPathLimit(const fs::path& folder) {
 
 std::string WhyNoLinksOutOfTheGame() {
   if (!UnderWine()) return "";
-  return "Wine cannot make symbolic links (CreateSymbolicLinkW does nothing), and a link the host lays cannot be "
-         "moved into the test's game: Wine's move takes the file the link leads to";
+  return "the test lays its links in the game it lays, which Wine cannot: CreateSymbolicLinkW does nothing there, "
+         "and a link the host laid cannot be moved into the game, since Wine's move takes the file it leads to";
 }
 
 std::string WhyNoRefusedWrites() {
