@@ -51,8 +51,13 @@ class StruckProgram {
 // with the "\\?\" prefix, past MAX_PATH; elsewhere as it is.
 std::filesystem::path WithoutPathLimit(const std::filesystem::path& folder);
 
-// Why a fault cannot be struck by the test on this system, "" when it can.
-std::string WhyNoLinksOutOfTheGame();
-std::string WhyNoRefusedWrites();
+// What vantrel-cmd tells after a script and cmd does not: "N lines of NAME failed; the job
+// did not do all its work".
+bool ShellTellsFailedLines();
+
+// A symbolic link at `link` to `target`, and whether `path` is one. Under Wine, which cannot
+// make links, the host makes it.
+bool MakeLink(const std::filesystem::path& target, const std::filesystem::path& link);
+bool IsLink(const std::filesystem::path& path);
 
 }  // namespace vantrel::testing

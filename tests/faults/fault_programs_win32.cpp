@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fault_programs.h"
+#include "on_host.h"
 #include "platform/process.h"
 #include "platform/shell_execute.h"
 #include "platform/unique_handle.h"
@@ -107,16 +108,30 @@ fs::path WithoutPathLimit(const fs::path& folder) {
   return fs::path(L"\\\\?\\" + fs::absolute(folder).make_preferred().wstring());
 }
 
-std::string WhyNoLinksOutOfTheGame() {
-  if (!UnderWine()) return "";
-  return "the test lays its links in the game it lays, which Wine cannot: CreateSymbolicLinkW does nothing there, "
-         "and a link the host laid cannot be moved into the game, since Wine's move takes the file it leads to";
+bool ShellTellsFailedLines() { return false; }
+
+bool MakeLink(const fs::path& target, const fs::path& link) {
+  if (!UnderWine()) {
+    fs::create_symlink(target, link);
+    return true;
+  }
+  // CreateSymbolicLinkW reports success under Wine and makes nothing.
+  return RunOnHost({"/bin/ln", "-s", HostPath(target), HostPath(link)}, [&] { return IsLink(link); });
 }
 
-std::string WhyNoRefusedWrites() {
-  return UnderWine() ? "under Wine the read-only attribute is the host file's permission bits, which root ignores, "
-                       "and a Windows program cannot set the host's immutable flag"
-                     : "the test makes its files immutable with chattr, which Windows has not";
+// By where it leads: Wine shows the host's links as the files they lead to, without the
+// reparse point attribute, but names the file reached as the host does.
+bool IsLink(const fs::path& path) {
+  const UniqueHandle file(::CreateFileW(path.wstring().c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file.valid()) return false;
+  std::wstring reached(MAX_PATH * 8, L'\0');
+  const DWORD length = ::GetFinalPathNameByHandleW(file.get(), reached.data(), static_cast<DWORD>(reached.size()), 0);
+  if (length == 0 || length >= reached.size()) return false;
+  reached.resize(length);
+  if (reached.starts_with(L"\\\\?\\")) reached.erase(0, 4);
+  const std::wstring named = fs::absolute(path).make_preferred().wstring();
+  return ::CompareStringOrdinal(reached.c_str(), -1, named.c_str(), -1, TRUE) != CSTR_EQUAL;
 }
 
 }  // namespace vantrel::testing

@@ -205,7 +205,6 @@ struct LinkCase {
 };
 
 TEST(LinkOutOfTheGame, NothingOutsideTheGameIsWritten) {
-  if (const std::string why = WhyNoLinksOutOfTheGame(); !why.empty()) GTEST_SKIP() << why;
   const LinkCase cases[] = {
       {"Simpatch/planep05.bmp", {"activate", "FE2b Fighter", "0305"}, "planep05.bmp"},
       {"rb.vol", {"activate", "SpringMaps", "0305"}, "..\\rb.vol"},
@@ -217,14 +216,14 @@ TEST(LinkOutOfTheGame, NothingOutsideTheGameIsWritten) {
     FaultGame game(dir.path());
     dir.write("outside/victim", "not the game's");
     fs::remove(game.Game() / c.link);
-    fs::create_symlink(dir.path() / "outside/victim", game.Game() / c.link);
+    ASSERT_TRUE(MakeLink(dir.path() / "outside/victim", game.Game() / c.link));
     const Snapshot original = game.Files();
 
     const auto [status, errors] = game.Cli(c.activate);
     EXPECT_EQ(status, 1) << errors;
     EXPECT_TRUE(Shows(errors, platform::LinkOutOfGameText(c.refusedName))) << errors;
     EXPECT_EQ(dir.read("outside/victim"), "not the game's");
-    EXPECT_TRUE(fs::is_symlink(game.Game() / c.link));
+    EXPECT_TRUE(IsLink(game.Game() / c.link));
     const Snapshot after = game.Files();
     EXPECT_EQ(after.count(kAircraftMarker) + after.count(kVolumeMarker), 0u);
     ExpectOriginalsKept(original, after);
@@ -242,7 +241,6 @@ TEST(RefusedWrite, AnImmutableArchiveOrAReadOnlySlotFileFailsTheJobAndKeepsTheFi
       {"rb.vol", {"activate", "SpringMaps", "0305"}, kVolumeMarker, true},
       {"Simpatch/0305tex1.bmp", {"activate", "FE2b Fighter", "0305"}, kAircraftMarker, false},
   };
-  if (const std::string why = WhyNoRefusedWrites(); !why.empty()) GTEST_SKIP() << why;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
     TempDir dir;
@@ -255,7 +253,9 @@ TEST(RefusedWrite, AnImmutableArchiveOrAReadOnlySlotFileFailsTheJobAndKeepsTheFi
 
     const auto [status, errors] = game.Cli(c.activate);
     EXPECT_EQ(status, 1) << errors;
-    EXPECT_TRUE(Shows(errors, "failed; the job did not do all its work")) << errors;
+    if (ShellTellsFailedLines()) {
+      EXPECT_TRUE(Shows(errors, "failed; the job did not do all its work")) << errors;
+    }
     EXPECT_TRUE(Shows(errors, "not in place")) << errors;
     const Snapshot after = game.Files();
     EXPECT_EQ(after.at(c.file), "the player's own file");
