@@ -14,6 +14,8 @@
 #include "engine/script_text.h"
 #include "engine/volume_bodies.h"
 #include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/game_tree.h"
 #include "platform/names.h"
 #include "platform/text_file.h"
 #include "rbext/hex_value.h"
@@ -31,6 +33,19 @@ enum class Trailer { None, SelfDeletion, SelfDeletionAndPause };
 
 using Body = std::function<void(Job&)>;
 
+// Windows' cmd copies through a symbolic link wherever it leads, so every file a job puts in
+// place is checked before any shell runs it; ours checks again as it writes. A script that
+// would write out of the game is not left behind to be run by hand.
+void RefuseWritesOutOfTheGame(const JobPlan& plan) {
+  try {
+    for (const PlannedCopy& copy : plan.copies) platform::CheckJobWriteInGameTree(copy.target);
+    if (!plan.marker.empty()) platform::CheckJobWriteInGameTree(plan.marker);
+  } catch (const Error&) {
+    platform::DeleteFileAt(plan.script);
+    throw;
+  }
+}
+
 // The frame of every job: the body, then the trailer. The file is closed before anyone
 // starts the shell on it; after an error it is closed too, holding what was written.
 JobPlan WriteJobScript(Session& s, const std::string& name, const Body& body, Trailer trailer) {
@@ -42,6 +57,7 @@ JobPlan WriteJobScript(Session& s, const std::string& name, const Body& body, Tr
     if (trailer != Trailer::None) scriptFile.WriteLine(SelfDeletionLine(name));
     if (trailer == Trailer::SelfDeletionAndPause) scriptFile.WriteLine("Pause");
     scriptFile.Close();
+    RefuseWritesOutOfTheGame(job.plan);
     return std::move(job.plan);
   });
 }
@@ -76,7 +92,12 @@ JobPlan WriteActivationScript(Session& s) {
   RefuseNamesScriptsCannotHold(PatchFolder(s.cat));
   if (patchType >= kFirstNonObjectIndex) {
     const bool volume = patchType == kVolumeIndex;
-    if (volume) RefuseMarkerThatCannotBe(VolumeMarkerName(PatchFolder(s.cat)), PatchFolder(s.cat));
+    if (volume) {
+      RefuseMarkerThatCannotBe(VolumeMarkerName(PatchFolder(s.cat)), PatchFolder(s.cat));
+      // Before the script exists: whoever runs it, and in whichever shell, finds the
+      // originals kept whole.
+      KeepGameArchives(PatchFolder(s.cat));
+    }
     return WriteJobScript(
         s, kVolumeScript,
         [&](Job& job) {

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "catalogue/list_line.h"
+#include "engine/file_errors.h"
 #include "engine/script_text.h"
+#include "platform/files.h"
 #include "platform/search.h"
 #include "rbext/text_utils.h"
 
@@ -92,6 +94,14 @@ std::vector<std::string> ArchivesReplacedBy(std::string_view patchFolder) {
     targets.push_back(archive.Target());
   }
   return targets;
+}
+
+void KeepGameArchives(std::string_view patchFolder) {
+  for (const std::string& target : ArchivesReplacedBy(patchFolder)) {
+    const std::string backup = target + ".orig";
+    if (!platform::FileExists(target) || platform::FileExists(backup)) continue;
+    NamingFile(backup, [&] { platform::CopyFileKeepTime(target, backup); });
+  }
 }
 
 void InstallVolumePatch(Job& job) {

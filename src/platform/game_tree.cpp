@@ -2,6 +2,9 @@
 
 #include <atomic>
 
+#include "platform/names.h"
+#include "platform/write_target.h"
+
 namespace vantrel::platform {
 namespace {
 
@@ -11,6 +14,10 @@ std::atomic<bool> confined{false};
 
 void ConfineWritesToGameTree(bool on) { confined = on; }
 bool WritesConfined() { return confined; }
+
+void CheckJobWriteInGameTree(std::string_view name) {
+  if (WritesConfined()) detail::WriteTarget(ResolvePath(name), name);
+}
 
 std::string LinkOutOfGameText(std::string_view name) {
   return "Not changed: " + std::string(name) + " leads out of the game folder through a symbolic link.";

@@ -14,6 +14,12 @@ namespace vantrel::platform {
 void ConfineWritesToGameTree(bool on);
 bool WritesConfined();
 
+// With confinement on, raises Error(LinkOutOfGameText(name)) when a write to `name` (a path
+// as a job script writes it, relative to the working folder) would land outside the game
+// tree. For the writes of a shell that is not ours, which cannot be checked as they happen:
+// Windows' cmd copies through a link wherever it leads.
+void CheckJobWriteInGameTree(std::string_view name);
+
 // "Not changed: NAME leads out of the game folder through a symbolic link."
 std::string LinkOutOfGameText(std::string_view name);
 

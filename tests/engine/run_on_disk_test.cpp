@@ -107,6 +107,23 @@ TEST(RunOnDisk, ARoundTripInstallsEveryKindAndLeavesTheGameAsItWas) {
   EXPECT_EQ(after, before);
 }
 
+// A volume script is written only once the game's archives it replaces are kept whole as
+// .orig, so that no shell's copy, cut short, can stand for one; a backup kept already stays.
+TEST(RunOnDisk, AVolumeScriptFindsTheGamesArchivesKeptBeforeItRuns) {
+  SampleGame game;
+  game.dir.write("game/3dpatch/3dspring.vol.orig", "kept earlier");
+  const Files before = game.Snapshot();
+  EngineSession e;
+  e.SelectPatch("0099 SpringMaps");
+  e.SelectSlot("0301");
+  WriteActivationScript(e.s);
+  const Files written = game.Snapshot();
+  EXPECT_EQ(written.at("rb.vol.orig"), before.at("rb.vol"));
+  EXPECT_EQ(written.at("rb.vol"), before.at("rb.vol"));
+  EXPECT_EQ(written.at("3dpatch/3dspring.vol.orig"), "kept earlier");
+  EXPECT_FALSE(written.contains("Simpatch/0099_SpringMaps_vol_patch.aop"));
+}
+
 // Names the shell would split, expand or escape, and bytes outside ASCII.
 TEST(RunOnDisk, FolderNamesWithShellCharactersInstallAndRemove) {
   std::vector<std::string> names = {"With Blanks", "100% Steel", "%PATH%", "Tom & Jerry", "Up^Down", "Bang!",

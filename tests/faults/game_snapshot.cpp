@@ -1,14 +1,12 @@
 #include "game_snapshot.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <random>
 
-#include "platform/process.h"
+#include "fault_programs.h"
 #include "samplegame/sample_game.h"
 #include "temp_dir.h"
 
@@ -16,20 +14,13 @@ namespace vantrel::testing {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string ShellQuoted(const std::string& word) {
-  std::string quoted = "'";
-  for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-}  // namespace
-
-Snapshot TakeSnapshot(const fs::path& root) {
+Snapshot TakeSnapshot(const fs::path& folder) {
+  // A patch folder may be named past the path limit: the test is that such a name is refused.
+  const fs::path root = WithoutPathLimit(folder);
   Snapshot files;
   for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
-    const std::string rel = fs::relative(it->path(), root).string();
+    // By the name's text: the "\\?\" form has no relative path in std::filesystem's view.
+    const std::string rel = Utf8Name(fs::path(it->path().native().substr(root.native().size() + 1)));
     if (it->is_symlink()) {
       files[rel] = "-> " + fs::read_symlink(it->path()).string();
       it.disable_recursion_pending();
@@ -56,18 +47,12 @@ void ExpectSameFiles(const Snapshot& before, const Snapshot& after, const std::s
 }
 
 FaultGame::FaultGame(fs::path root) : root_(std::move(root)) {
-  samplegame::LaySampleGame(Game().string());
+  samplegame::LaySampleGame(Utf8Name(Game()));
 }
 
 std::tuple<int, std::string> FaultGame::Cli(const std::vector<std::string>& args) const {
-  const fs::path errors = root_ / "cli-errors.txt";
-  std::string line = "cd " + ShellQuoted(Work().string()) + " && " + ShellQuoted(platform::OwnFolder() + "/vantrel-cli");
-  for (const std::string& arg : args) line += " " + ShellQuoted(arg);
-  line += " </dev/null >/dev/null 2>" + ShellQuoted(errors.string());
-  const int status = std::system(line.c_str());
-  std::string err = fs::exists(errors) ? ReadFileBytes(errors) : "";
-  fs::remove(errors);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, err};
+  const ProgramResult run = RunOurs("vantrel-cli", args, Work());
+  return {run.status, run.errors};
 }
 
 void WriteNoise(const fs::path& file, std::size_t size, unsigned seed) {

@@ -29,7 +29,7 @@ class FaultGame {
   std::filesystem::path Work() const { return Game() / "Simpatch"; }
   Snapshot Files() const { return TakeSnapshot(Game()); }
 
-  // vantrel-cli -C Simpatch ARGS...: exit status and error output.
+  // vantrel-cli ARGS... run in Simpatch: exit status and error output.
   std::tuple<int, std::string> Cli(const std::vector<std::string>& args) const;
 
  private:

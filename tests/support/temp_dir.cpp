@@ -83,16 +83,6 @@ void WriteFileBytes(const fs::path& file, std::string_view bytes) {
   if (!out) ADD_FAILURE() << "cannot write " << file;
 }
 
-Immutable::Immutable(std::filesystem::path file) : file_(std::move(file)) {
-  set_ = std::system(("chattr +i '" + file_.string() + "' 2>/dev/null").c_str()) == 0;
-  // Some file systems accept the command and still let writes through.
-  if (set_ && std::ofstream(file_, std::ios::app)) set_ = false;
-}
-
-Immutable::~Immutable() {
-  if (set_) std::system(("chattr -i '" + file_.string() + "' 2>/dev/null").c_str());
-}
-
 std::string CrLf(std::initializer_list<std::string_view> lines) {
   std::string text;
   for (auto line : lines) {

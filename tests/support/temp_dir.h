@@ -47,7 +47,9 @@ std::map<std::string, std::string> VisibleFiles(const std::filesystem::path& fol
 
 // Makes a file immutable for as long as the object lives. Root ignores permission bits but
 // not this attribute, so it is how tests make a write fail for root too. Where the file
-// system has no such attribute, Set() is false and the test should skip.
+// system has no such attribute, Set() is false and the test should skip. On Windows it is
+// the read-only attribute; under Wine, which maps that to permission bits, the host's
+// immutable flag, set by the host's chattr.
 class Immutable {
  public:
   explicit Immutable(std::filesystem::path file);
