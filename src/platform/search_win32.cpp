@@ -67,11 +67,13 @@ void ScanMatches(std::string_view pathPattern, Admit admit, const EntryVisitor& 
   if (first == INVALID_HANDLE_VALUE) return;
   const std::unique_ptr<void, FindCloser> search(first);
   do {
+    // The kind is known before the name is converted: a search for folders passes over the
+    // thousands of files of a game's folder without making a string of each.
+    const bool directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (!Wanted(directory, admit)) continue;
     std::string name = Utf8(data.cFileName);
     const bool hidden = (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
     if (!pattern.Matches(name) || !NameAdmitted(name, hidden, admit)) continue;
-    const bool directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (!Wanted(directory, admit)) continue;
     visit(FoundEntry{std::move(name), directory, hidden});
   } while (::FindNextFileW(first, &data));
 }
