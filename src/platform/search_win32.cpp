@@ -35,11 +35,13 @@ bool StartRecursAtEnd(std::string_view text) {
 // pattern matches has, so that the system leaves out most of a large folder for us (the
 // entries it returns are what costs, Wine's above all) and can never leave out one we want.
 // "*" then literals is the one shape both systems are trusted to match in full: Windows'
-// matcher is exact, and one "*" before a "." is its DOS star, which still takes everything
-// up to the name's last dot, a dot in the end. Wine's matcher resumes after a full match of
+// matcher is exact, and one "*" before a "." is its DOS star, which takes all before the
+// name's last dot: an end holding a dot holds the name's last dot too. Wine's matcher resumes after a full match of
 // the literals, so "*AA" misses "aaa"; an end none of whose starts recurs at its end ("AOP",
 // not "ABAB") cannot be missed that way. The system drops trailing dots and spaces of a path
 // and folds the case of letters beyond ASCII, so the end kept is ASCII and ends in neither.
+// Like the lookup of a plain name below, this counts on the folder ignoring letter case, as
+// every folder does but one flagged case-sensitive for the Linux subsystem.
 std::string SystemMask(const WildcardPattern& pattern) {
   std::string_view end = pattern.LiteralTail();
   std::size_t from = end.size();
