@@ -13,6 +13,9 @@ class WildcardPattern {
   explicit WildcardPattern(std::string_view pattern);
   bool Matches(std::string_view name) const;
   bool HasWildcards() const { return hasWildcards_; }
+  // The literal run after the last wildcard, ASCII letters upper-cased: every name a
+  // wildcard pattern matches ends with it, in either case. Empty for a plain name.
+  std::string_view LiteralTail() const { return std::string_view(ops_).substr(ops_.size() - literalSuffix_); }
 
  private:
   std::string ops_;  // the rewritten pattern, one byte per element

@@ -101,6 +101,19 @@ TEST(Wildcard, ReportsWhetherThePatternHasWildcards) {
   EXPECT_TRUE(WildcardPattern("r?").HasWildcards());
 }
 
+// A search may hand the system "*" and this tail: every matching name must end with it.
+TEST(Wildcard, LiteralTailIsWhatEveryMatchEndsWith) {
+  const struct {
+    const char* pattern;
+    const char* tail;
+  } cases[] = {
+      {"*.aop", ".AOP"},     {"????9000.dml", "9000.DML"}, {"*.aop.", ".AOP"}, {"a*b?c", "C"},
+      {"x*", ""},            {"*.", ""},                   {"*.*", ""},        {"rb.vol", ""},
+      {"a.b*c.d", "C.D"},    {"a.*", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WildcardPattern(c.pattern).LiteralTail(), c.tail) << c.pattern;
+}
+
 TEST(Wildcard, ManyStarsStayFast) {
   std::string pattern;
   for (int i = 0; i < 100; ++i) pattern += "*a";
