@@ -17,33 +17,7 @@ if [ -f "$prefix/lib/libjpeg.a" ] && [ -f "$settings" ]; then
   exit 0
 fi
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-
-# apt-get source needs deb-src entries. The machine's own Debian entries for binaries are
-# copied as source entries into a list of our own, which is left alone once it is there.
-if ! apt-cache showsrc libjpeg-turbo 2>/dev/null | grep -q '^Package:'; then
-  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-    list=/etc/apt/sources.list.d/vantrel-src.sources
-    entries=$(sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources)
-  else
-    list=/etc/apt/sources.list.d/vantrel-src.list
-    entries=$(sed -n 's/^deb /deb-src /p' /etc/apt/sources.list 2>/dev/null || true)
-  fi
-  if [ ! -f "$list" ]; then
-    [ -n "$entries" ] || { echo "libjpeg-windows.sh: no Debian apt entries to take source entries from" >&2; exit 1; }
-    printf '%s\n' "$entries" | $sudo tee "$list" >/dev/null
-  fi
-  $sudo apt-get update -qq
-fi
-
-# The unpacked source is kept, so a cache emptied of its build fetches nothing again.
-source_dir=$(find "$cache" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
-if [ -z "$source_dir" ]; then
-  (cd "$cache" && apt-get source -qq libjpeg-turbo >"$cache/source.log" 2>&1) ||
-    { cat "$cache/source.log" >&2; exit 1; }
-  source_dir=$(find "$cache" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
-fi
+source_dir=$("$top/scripts/debian-source.sh" libjpeg-turbo "$cache")
 
 # Only the static library is built: the programs beside it (cjpeg, djpeg, ...) and the
 # TurboJPEG API are not needed. The SIMD parts are assembled with nasm.
