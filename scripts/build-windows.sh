@@ -16,11 +16,16 @@ dir="${operands[0]:-build-windows}"
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)  # relative to the top of the repository, or absolute
 scripts/deps.sh
+# The libraries Debian has no mingw build of, cross-built once into DIR; one initial cache
+# names them all.
 jpeg_settings=$(scripts/libjpeg-windows.sh "$dir/libjpeg-turbo")
+archive_settings=$(scripts/libarchive-windows.sh "$dir/libarchive")
+libraries="$dir/libraries.cmake"
+printf 'include("%s")\n' "$jpeg_settings" "$archive_settings" >"$libraries"
 
 # Optimised as the Linux plain build is, but without debug information: statically linked,
 # every test program would carry megabytes of it, and linking them was most of the build.
-cmake -S . -B "$dir" -C "$jpeg_settings" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+cmake -S . -B "$dir" -C "$libraries" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DVANTREL_WERROR=ON
 cmake --build "$dir" -j2
 

@@ -10,9 +10,11 @@ set -euo pipefail
 # and std::mutex; googletest brings the source in /usr/src/googletest that the Windows build
 # compiles with the cross compiler; wine64 runs the 64-bit test programs, and wine provides
 # the wine command that ctest calls. Debian packages no libjpeg for mingw: dpkg-dev unpacks
-# the source of libjpeg-turbo that apt-get source fetches, and nasm assembles its SIMD parts.
+# the source of libjpeg-turbo that apt-get source fetches, and nasm assembles its SIMD parts;
+# nor libarchive, which is cross-built the same way from its source and xz-utils', with zlib
+# from libz-mingw-w64-dev.
 # The Windows package step needs zip and unzip for the zip and nsis for the installer.
 packages=(cmake ccache g++ clang make qt6-base-dev libjpeg-dev libgtest-dev libgl-dev xvfb xauth
           dpkg-dev desktop-file-utils appstream libarchive-dev libarchive-tools
-          g++-mingw-w64-x86-64-posix googletest wine wine64 nasm zip unzip nsis)
+          g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64 nasm zip unzip nsis)
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"
