@@ -5,16 +5,9 @@
 #include <string>
 
 #include "platform/fd_io.h"
-#include "platform/temporary_names.h"
+#include "platform/stray_temporaries.h"
 
 namespace vantrel::platform::detail {
-
-// A temporary of ours (temporary_names.h) left by a process that is gone is removed the
-// first time this process writes into its folder.
-// A new temporary's path in `folder`, unique within this process.
-std::string TemporaryName(const std::string& folder);
-// The sweep of `folder`'s dead temporaries, once per folder and process.
-void RemoveStrayTemporaries(const std::string& folder);
 
 class ReplacingFile {
  public:

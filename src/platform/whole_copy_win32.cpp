@@ -2,56 +2,16 @@
 
 #include <windows.h>
 
-#include <mutex>
-#include <set>
-
 #include "platform/errors.h"
 #include "platform/handle_io.h"
 #include "platform/names.h"
-#include "platform/temporary_names.h"
+#include "platform/stray_temporaries.h"
 #include "platform/win32_text.h"
 
 namespace vantrel::platform::detail {
 namespace {
 
 std::string FolderOf(const std::string& path) { return SplitLastComponent(path).folder; }
-
-bool Gone(unsigned long pid) {
-  const UniqueHandle process(::OpenProcess(SYNCHRONIZE, FALSE, pid));
-  if (!process.valid()) return ::GetLastError() == ERROR_INVALID_PARAMETER;  // no such process
-  return ::WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0;
-}
-
-// Once per folder and process, the folder known by its full path: the same name may be
-// another folder after a change of the current folder.
-bool FirstVisit(const std::string& folder) {
-  static std::mutex mutex;
-  static std::set<std::wstring> swept;
-  const std::wstring name = Wide(folder.empty() ? "." : folder);
-  std::wstring full(MAX_PATH, L'\0');
-  const DWORD length = ::GetFullPathNameW(name.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-  if (length == 0 || length >= full.size()) return true;
-  full.resize(length);
-  ::CharLowerBuffW(full.data(), length);
-  std::lock_guard lock(mutex);
-  return swept.insert(full).second;
-}
-
-void RemoveStrayTemporaries(const std::string& folder) {
-  if (!FirstVisit(folder)) return;
-  WIN32_FIND_DATAW found;
-  const HANDLE search = ::FindFirstFileExW(Wide(JoinPath(folder, ".vantrel-*.tmp")).c_str(), FindExInfoBasic, &found,
-                                           FindExSearchNameMatch, nullptr, 0);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const unsigned long writer = WriterOf(Utf8(found.cFileName));
-    if (writer == 0 || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !Gone(writer)) continue;
-    const std::wstring path = Wide(JoinPath(folder, Utf8(found.cFileName)));
-    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileW(path.c_str());  // one still held is left for a later sweep
-  } while (::FindNextFileW(search, &found));
-  ::FindClose(search);
-}
 
 // The temporary beside the target: removed unless it was put in place.
 class Temporary {
@@ -98,7 +58,7 @@ void CopyWhole(const std::string& source, const std::string& target) {
   RemoveStrayTemporaries(folder);
   const std::wstring from = Wide(source);
   for (;;) {
-    Temporary temporary(Wide(JoinPath(folder, TemporaryLeaf(::GetCurrentProcessId()))));
+    Temporary temporary(Wide(TemporaryName(folder)));
     // CopyFileW keeps the modification time and the attributes of the source.
     if (!::CopyFileW(from.c_str(), temporary.path(), TRUE)) {
       const DWORD err = ::GetLastError();

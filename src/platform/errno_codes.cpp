@@ -1,3 +1,5 @@
+// The C runtime's error numbers, which libraries report (libarchive on every system; the
+// platform layer itself on POSIX), as the system's numbers of our texts.
 #include "platform/errors.h"
 
 #include <cerrno>
@@ -18,8 +20,10 @@ int InOutError::CodeForErrno(int err) {
     case EISDIR:
     case EBUSY:
     case ETXTBSY: return 5;
-    case ENOSPC:
-    case EDQUOT: return 101;
+#ifdef EDQUOT  // not in the Windows C runtime
+    case EDQUOT:
+#endif
+    case ENOSPC: return 101;
     default: return err;
   }
 }
