@@ -3,9 +3,11 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <new>
 
+#include "archive/archive_system.h"
 #include "platform/errors.h"
 #include "platform/names.h"
 
@@ -42,8 +44,8 @@ ArchiveReader::ArchiveReader(std::string_view path)
                        archive_read_support_format_tar}) {
     support(a);
   }
-  const std::string resolved = platform::ResolvePath(path);
-  if (archive_read_open_filename(a, resolved.c_str(), kReadBlock) != ARCHIVE_OK) {
+  const Utf8Names names;  // a format may read its first names at once
+  if (OpenArchiveFile(a, platform::ResolvePath(path), kReadBlock) != ARCHIVE_OK) {
     const int err = archive_errno(a);
     // A file that is not there or may not be read is the system's failure, not the archive's.
     // libarchive gives EILSEQ for a format it does not know and EINVAL for its own misuse.
@@ -60,15 +62,18 @@ void ArchiveReader::Fail() const {
 }
 
 std::optional<ArchiveEntry> ArchiveReader::Next() {
+  const Utf8Names names;
   archive_entry* entry = nullptr;
   const int status = archive_read_next_header(archive_.get(), &entry);
   if (status == ARCHIVE_EOF) return std::nullopt;
   // A warning (an odd time stamp, an unknown extension field) still gives a whole entry.
   if (status != ARCHIVE_OK && status != ARCHIVE_WARN) Fail();
-  const char* path = archive_entry_pathname(entry);
-  if (path == nullptr) path = archive_entry_pathname_utf8(entry);
-  if (path == nullptr) throw Error(UnreadableText(name_, "an entry's name cannot be read"));
-  ArchiveEntry result{path, KindOf(entry), std::nullopt, std::nullopt};
+  std::optional<std::string> path = EntryName(entry);
+  if (!path) throw Error(UnreadableText(name_, "an entry's name cannot be read"));
+  ArchiveEntry result{std::move(*path), KindOf(entry), std::nullopt, std::nullopt};
+  // "\" separates as "/" does in every name of ours. libarchive gives it as "/" already for
+  // zip, and for every format on Windows: so everywhere, a name reads the same.
+  std::replace(result.path.begin(), result.path.end(), '\\', '/');
   if (result.kind == ArchiveEntry::Kind::File && archive_entry_size_is_set(entry)) {
     result.size = static_cast<std::uint64_t>(archive_entry_size(entry));
   }

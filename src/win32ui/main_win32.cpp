@@ -45,7 +45,8 @@ int Run(HINSTANCE instance, int show) {
                        [&window] { window.JobEnded(); }});
   window.EveryTick(kJobPollMilliseconds, [&jobs] { jobs.Poll(); });
 
-  // This build reads no patch archives (there is no libarchive for it yet): no button for them.
+  // The archive's dialogs (which patch, which name, the progress) are the Qt window's alone
+  // so far: vantrel-cli add takes archives on Windows.
   view.SetShown(Control::AddArchive, false);
   FormPresenter presenter(session, view, jobs);
   EventsTo<FormPresenter> events(presenter);

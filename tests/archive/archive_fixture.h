@@ -21,11 +21,14 @@ class ArchiveFixture {
 
   std::filesystem::path Work() const { return dir.path() / "game/Work"; }
 
-  // downloads/NAME, written in `format`; NAME carries no extension.
+  // downloads/NAME, written in `format`, as the archive layer takes paths: UTF-8. NAME
+  // (UTF-8) carries no extension.
   std::string Archive(const std::string& name, Format format, const std::vector<Entry>& entries) const {
-    const std::filesystem::path file = dir.path() / "downloads" / (name + ExtensionOf(format));
+    const std::string leaf = name + ExtensionOf(format);
+    const std::filesystem::path file = dir.path() / "downloads" / std::u8string(leaf.begin(), leaf.end());
     MakeArchive(file, format, entries);
-    return file.string();
+    const std::u8string text = file.u8string();
+    return {text.begin(), text.end()};
   }
 
   // Every entry below `root`, folders and hidden entries included, "/" separated.

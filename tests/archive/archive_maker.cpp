@@ -5,29 +5,65 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
 #include <memory>
+#include <string>
 
+#include "archive/archive_system.h"
 #include "temp_dir.h"
 
 namespace vantrel::testing {
 namespace {
 
-void Check(int status, archive* a) {
+void Check(int status, ::archive* a) {
   if (status < ARCHIVE_WARN) FAIL() << archive_error_string(a);
 }
 
+// A name of ours (UTF-8) in wide characters: UTF-16 on Windows, UTF-32 elsewhere. libarchive
+// takes wide names as they are on every system, where it would read narrow ones in the C
+// runtime's locale, which on Windows holds ASCII alone.
+std::wstring Wide(const std::string& utf8) {
+  std::wstring wide;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    const int extra = byte < 0x80 ? 0 : byte < 0xE0 ? 1 : byte < 0xF0 ? 2 : 3;
+    char32_t code = extra == 0 ? byte : byte & (0x3F >> extra);
+    for (int k = 1; k <= extra && i + k < utf8.size(); ++k) code = (code << 6) | (utf8[i + k] & 0x3F);
+    i += static_cast<std::size_t>(extra) + 1;
+    if (sizeof(wchar_t) == 2 && code > 0xFFFF) {
+      code -= 0x10000;
+      wide += static_cast<wchar_t>(0xD800 + (code >> 10));
+      code = 0xDC00 + (code & 0x3FF);
+    }
+    wide += static_cast<wchar_t>(code);
+  }
+  return wide;
+}
+
+// libarchive's writes into the stream it was opened on.
+la_ssize_t WriteToStream(::archive*, void* stream, const void* buffer, std::size_t length) {
+  std::ofstream& out = *static_cast<std::ofstream*>(stream);
+  out.write(static_cast<const char*>(buffer), static_cast<std::streamsize>(length));
+  return out ? static_cast<la_ssize_t>(length) : -1;
+}
+
 void WriteWithLibarchive(const std::filesystem::path& file, Format format, const std::vector<Entry>& entries) {
-  std::unique_ptr<archive, decltype(&archive_write_free)> a(archive_write_new(), &archive_write_free);
+  const archive::Utf8Names names;  // a 7z stores its names in UTF-16, made from ours
+  // The stream opens any name a path holds on every system, where libarchive's own opening
+  // takes names in the system's code page; it outlives the archive that writes into it.
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  ASSERT_TRUE(out) << file;
+  std::unique_ptr<::archive, decltype(&archive_write_free)> a(archive_write_new(), &archive_write_free);
   if (format == Format::Zip) archive_write_set_format_zip(a.get());
   if (format == Format::SevenZip) archive_write_set_format_7zip(a.get());
   if (format == Format::TarGz) {
     archive_write_set_format_pax_restricted(a.get());
     archive_write_add_filter_gzip(a.get());
   }
-  Check(archive_write_open_filename(a.get(), file.c_str()), a.get());
+  Check(archive_write_open(a.get(), &out, nullptr, WriteToStream, nullptr), a.get());
   for (const Entry& e : entries) {
     std::unique_ptr<archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(), &archive_entry_free);
-    archive_entry_set_pathname(entry.get(), e.path.c_str());
+    archive_entry_copy_pathname_w(entry.get(), Wide(e.path).c_str());
     archive_entry_set_perm(entry.get(), 0644);
     archive_entry_set_mtime(entry.get(), 1700000000, 0);
     switch (e.kind) {
@@ -41,11 +77,11 @@ void WriteWithLibarchive(const std::filesystem::path& file, Format format, const
         break;
       case Entry::Kind::Symlink:
         archive_entry_set_filetype(entry.get(), AE_IFLNK);
-        archive_entry_set_symlink(entry.get(), e.bytes.c_str());
+        archive_entry_copy_symlink_w(entry.get(), Wide(e.bytes).c_str());
         break;
       case Entry::Kind::Hardlink:
         archive_entry_set_filetype(entry.get(), AE_IFREG);
-        archive_entry_set_hardlink(entry.get(), e.bytes.c_str());
+        archive_entry_copy_hardlink_w(entry.get(), Wide(e.bytes).c_str());
         break;
     }
     Check(archive_write_header(a.get(), entry.get()), a.get());
@@ -55,6 +91,8 @@ void WriteWithLibarchive(const std::filesystem::path& file, Format format, const
     }
   }
   Check(archive_write_close(a.get()), a.get());
+  out.close();
+  EXPECT_TRUE(out) << file;
 }
 
 std::uint32_t Crc32(std::string_view bytes) {

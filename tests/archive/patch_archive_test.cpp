@@ -69,6 +69,23 @@ TEST_F(PatchArchive, APatchAtTheTopOfTheArchiveIsNamedAfterTheArchive) {
                                                   "FE2b Fighter/sub/x.bmp", "vantrel.lock"}));
 }
 
+// A player's names beyond ASCII, in the archive's own name and in the patch's, are kept as
+// they are: libarchive takes paths in the system's code page, ours are UTF-8.
+TEST_F(PatchArchive, NamesBeyondAsciiAreKept) {
+  const std::string cafe = "Caf\xc3\xa9";
+  for (const Format format : {Format::Zip, Format::SevenZip, Format::TarGz}) {
+    SCOPED_TRACE(ExtensionOf(format));
+    const std::string file = Archive(cafe + " pack", format, {{cafe + "/03059000.dml", "shape"}});
+    const std::vector<FoundPatch> found = FindPatchFolders(file);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].defaultName, cafe);
+    ExtractPatchFolder(file, found[0], found[0].defaultName);
+    const std::filesystem::path shape = Work() / std::u8string(u8"Caf\u00e9/03059000.dml");
+    EXPECT_TRUE(std::filesystem::is_regular_file(shape));
+    std::filesystem::remove_all(shape.parent_path());
+  }
+}
+
 TEST_F(PatchArchive, LetterCaseIsIgnoredAsWindowsIgnoresIt) {
   // The shape in any case; two spellings of one folder are one folder; a shape name with
   // three characters before 9000 is no shape.
