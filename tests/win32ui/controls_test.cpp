@@ -253,21 +253,33 @@ TEST_F(Controls, TabReachesTheNotesTabsAndTheirReadme) {
     keys[VK_SHIFT] = 0;
     ::SetKeyboardState(keys);
   };
+  // Each step starts where the last one should have ended, with the window active, so that
+  // a step that goes wrong shows alone.
+  const auto focusOn = [&](HWND control) {
+    ::SetActiveWindow(window.Handle());
+    ::SetFocus(control);
+  };
   const HWND readme = window.Notes().Readme();
   view.ShowReadme("About the patch", true);
   Pump();
-  ::SetFocus(Of(Control::ScrollBox1));
-  const std::vector<std::pair<bool, HWND>> steps = {
-      {false, Of(Control::Notes)}, {false, readme}, {false, Of(Control::path)},
-      {true, readme},              {true, Of(Control::Notes)}, {true, Of(Control::ScrollBox1)},
+  struct Step {
+    HWND from;
+    bool shift;
+    HWND to;
   };
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    press(VK_TAB, steps[i].first);
-    EXPECT_TRUE(focusIs(steps[i].second)) << "step " << i << (steps[i].first ? " (Shift+Tab)" : " (Tab)");
+  const Step steps[] = {
+      {Of(Control::ScrollBox1), false, Of(Control::Notes)}, {Of(Control::Notes), false, readme},
+      {readme, false, Of(Control::path)},                   {Of(Control::path), true, readme},
+      {readme, true, Of(Control::Notes)},                   {Of(Control::Notes), true, Of(Control::ScrollBox1)},
+  };
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    focusOn(steps[i].from);
+    press(VK_TAB, steps[i].shift);
+    EXPECT_TRUE(focusIs(steps[i].to)) << "step " << i << (steps[i].shift ? " (Shift+Tab)" : " (Tab)");
   }
 
   window.Notes().Select(NotesTabs::kJob);
-  ::SetFocus(Of(Control::Notes));
+  focusOn(Of(Control::Notes));
   press(VK_TAB, false);
   EXPECT_TRUE(focusIs(Of(Control::path))) << "the job's page takes no focus";
 }
