@@ -10,6 +10,7 @@
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
 #include "engine/job_outcome.h"
+#include "engine/recovery.h"
 #include "platform/errors.h"
 #include "platform/names.h"
 #include "platform/running_program.h"
@@ -109,10 +110,16 @@ void TellActivationQuestions(Session& s, bool strict) {
   if (strict && !questions.empty()) throw Error("nothing was activated (--strict)");
 }
 
+// Jobs cut short before this one are finished or undone first, each told by its slot.
+void TellRecovered(Session& s) {
+  for (const std::string& told : RecoverJobs()) s.showMessage(told);
+}
+
 }  // namespace
 
 void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
   const JobArguments parsed = ParseJobArguments(args, 2, true);
+  TellRecovered(s);
   const std::string& folder = parsed.words[0];
   const std::string& slot = parsed.words[1];
   RefreshPatchList(s.cat);
@@ -131,6 +138,7 @@ void Activate(Session& s, const std::vector<std::string>& args, std::ostream& ou
 
 void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
   const JobArguments parsed = ParseJobArguments(args, 1, false);
+  TellRecovered(s);
   const std::string& entry = parsed.words[0];
   s.cat.ListBox3.SetSorted(true);
   ListActivePatches(s.cat);
@@ -138,6 +146,17 @@ void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& 
   if (!found) throw UsageError("unknown active patch '" + entry + "'");
   s.cat.ListBox3.Select(*found);
   RunAndList(s, WriteDeactivationScript(s), parsed.run, out);
+}
+
+}  // namespace vantrel::cli
+
+namespace vantrel::cli {
+
+void Recover(Session& s, const std::vector<std::string>& args, std::ostream& out) {
+  if (!args.empty()) throw UsageError("unexpected argument '" + args[0] + "'");
+  TellRecovered(s);
+  ListActivePatches(s.cat);
+  PrintEntries(s.cat.ListBox3.Items(), out);
 }
 
 }  // namespace vantrel::cli

@@ -56,6 +56,7 @@ const std::vector<Command>& Commands() {
       {"activate", "FOLDER SLOT [--fm S,2,3] [--no-run] [--strict]", "install a patch into a slot and list the active patches",
        true, Activate},
       {"deactivate", "ENTRY [--no-run]", "remove an active patch and list the active patches", true, Deactivate},
+      {"recover", "", "finish or undo the jobs that were cut short and list the active patches", true, Recover},
       {"add", "ARCHIVE [--name FOLDER]", "unpack the patches of a zip, 7z, rar or tar.gz archive and list the available patches",
        true, Add},
   };

@@ -9,9 +9,13 @@
 #include "engine/code_fields.h"
 #include "engine/file_errors.h"
 #include "engine/job.h"
+#include "engine/ledger.h"
+#include "engine/ledger_steps.h"
 #include "engine/object_bodies.h"
+#include "engine/recovery.h"
 #include "engine/script_file.h"
 #include "engine/script_text.h"
+#include "engine/slot_layers.h"
 #include "engine/volume_bodies.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -34,30 +38,40 @@ enum class Trailer { None, SelfDeletion, SelfDeletionAndPause };
 using Body = std::function<void(Job&)>;
 
 // Windows' cmd copies through a symbolic link wherever it leads, so every file a job puts in
-// place is checked before any shell runs it; ours checks again as it writes. A script that
-// would write out of the game is not left behind to be run by hand.
+// place is checked before any shell runs it; ours checks again as it writes.
 void RefuseWritesOutOfTheGame(const JobPlan& plan) {
-  try {
-    for (const PlannedCopy& copy : plan.copies) platform::CheckJobWriteInGameTree(copy.target);
-    if (!plan.marker.empty()) platform::CheckJobWriteInGameTree(plan.marker);
-  } catch (const Error&) {
-    platform::DeleteFileAt(plan.script);
-    throw;
-  }
+  for (const PlannedCopy& copy : plan.copies) platform::CheckJobWriteInGameTree(copy.target);
+  if (!plan.marker.empty()) platform::CheckJobWriteInGameTree(plan.marker);
 }
 
-// The frame of every job: the body, then the trailer. The file is closed before anyone
-// starts the shell on it; after an error it is closed too, holding what was written.
+// The frame of every job: the body, then the trailer. The script is written beside its name
+// and takes it only once the ledger knows the job and the game's own files it replaces are
+// kept whole, so that no shell, ours or Windows' own, ever finds it before then. A job
+// refused on the way (a link out of the game, a file the ledger cannot account for) leaves
+// no script behind to be run by hand.
 JobPlan WriteJobScript(Session& s, const std::string& name, const Body& body, Trailer trailer) {
+  // A job cut short is finished or undone first: the new one builds on whole jobs only.
+  for (const std::string& told : RecoverJobs()) {
+    if (s.showMessage) s.showMessage(told);
+  }
+  const std::string written = UnfinishedScript(name);
   return NamingFile(name, [&] {
-    ScriptFile scriptFile(name);
-    Job job(s, scriptFile);
+    std::optional<ScriptFile> scriptFile(std::in_place, written);
+    Job job(s, *scriptFile);
     job.plan.script = name;
-    body(job);
-    if (trailer != Trailer::None) scriptFile.WriteLine(SelfDeletionLine(name));
-    if (trailer == Trailer::SelfDeletionAndPause) scriptFile.WriteLine("Pause");
-    scriptFile.Close();
-    RefuseWritesOutOfTheGame(job.plan);
+    try {
+      job.ledger = ReadLedger();
+      body(job);
+      if (trailer != Trailer::None) scriptFile->WriteLine(SelfDeletionLine(name));
+      if (trailer == Trailer::SelfDeletionAndPause) scriptFile->WriteLine("Pause");
+      scriptFile->Close();
+      RefuseWritesOutOfTheGame(job.plan);
+      PrepareLedger(job, [&] { platform::MoveFileTo(written, name); });
+    } catch (const Error&) {
+      scriptFile.reset();
+      if (platform::FileExists(written)) platform::DeleteFileAt(written);
+      throw;
+    }
     return std::move(job.plan);
   });
 }
@@ -94,9 +108,6 @@ JobPlan WriteActivationScript(Session& s) {
     const bool volume = patchType == kVolumeIndex;
     if (volume) {
       RefuseMarkerThatCannotBe(VolumeMarkerName(PatchFolder(s.cat)), PatchFolder(s.cat));
-      // Before the script exists: whoever runs it, and in whichever shell, finds the
-      // originals kept whole.
-      KeepGameArchives(PatchFolder(s.cat));
     }
     return WriteJobScript(
         s, kVolumeScript,
@@ -119,7 +130,10 @@ JobPlan WriteActivationScript(Session& s) {
           InstallAircraftPatch(job);
         } else if (IsObjectClass(classCode)) {
           InstallObjectPatch(job);
+        } else {
+          return;
         }
+        PlanSlotInstall(job, slotCode, classCode == kAircraftClass);
       },
       Trailer::SelfDeletionAndPause);
 }
@@ -146,11 +160,15 @@ std::optional<JobPlan> WriteDeactivationScript(Session& s) {
   return WriteJobScript(
       s, name,
       [&](Job& job) {
-        if (classCode == kAircraftClass) {
-          // The slot's own records return to stock: the pair of the last activation may
-          // belong to another slot entirely.
+        if (classCode != kAircraftClass && !IsObjectClass(classCode)) return;
+        const std::string marker = s.cat.ListBox3.SelectedText() + ".aop";
+        if (const std::optional<LedgerEntry> entry = FindLedgerEntry(job.ledger, marker)) {
+          WriteSlotRemoval(job, *entry, classCode == kAircraftClass);
+        } else if (classCode == kAircraftClass) {
+          // Installed before the ledger: the slot's own records return to stock, since the
+          // pair of the last activation may belong to another slot entirely.
           RemoveAircraftPatch(job, code, RecordPair{typeIndex, typeIndex});
-        } else if (IsObjectClass(classCode)) {
+        } else {
           RemoveObjectPatch(job, code);
         }
       },

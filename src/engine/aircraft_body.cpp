@@ -30,7 +30,7 @@ void InstallAircraftPatch(Job& job) {
   Session& s = job.s;
   const std::string slotCode = SlotCode(s.cat);
   job.scriptFile.WriteLine("echo deleting " + slotCode);
-  RemoveAircraftPatch(job, slotCode, RecordPair{s.sourceIndex, s.targetIndex});
+  WriteAircraftRemovalLines(job, slotCode);
   WriteMarkerDeletion(job, slotCode);
   CopyObjectFiles(job);
 
@@ -47,12 +47,14 @@ void InstallAircraftPatch(Job& job) {
   if (s.fmdmChanging) CopyDamageTable(job, patchIndex, slotIndex);
   // After the copies, as in the object script: a job cut short never leaves a marker.
   WriteMarkerCreation(job, slotCode);
-
-  TransferModelRecords(job, false);
 }
 
 void RemoveAircraftPatch(Job& job, std::string_view code, RecordPair restorePair) {
   TransferModelRecords(job, true, restorePair);
+  WriteAircraftRemovalLines(job, code);
+}
+
+void WriteAircraftRemovalLines(Job& job, std::string_view code) {
   const std::string slot(code);
   const std::string typeIndex(From(code, 3).substr(0, 2));
   job.scriptFile.WriteLine("echo deleting " + slot);

@@ -7,13 +7,15 @@
 
 namespace vantrel {
 
-// Empties the slot (restoring its model records first), creates the marker, copies the
-// shapes, textures, type-indexed bitmaps and, with FM/DM changing on, the damage table,
-// then moves the patch's model records in.
+// Empties the slot, creates the marker, copies the shapes, textures, type-indexed bitmaps
+// and, with FM/DM changing on, the damage table. The model records are planned with the
+// ledger's layers once the lines are written (slot_layers.h).
 void InstallAircraftPatch(Job& job);
 
-// Restores the model records of `restorePair` from the stock copies, then writes the del
-// lines of the slot's files, bitmaps, damage table and markers, ending in "pause ".
+// The removal of an install from before the ledger: restores the model records of
+// `restorePair` from the stock copies, then writes the slot's removal lines.
 void RemoveAircraftPatch(Job& job, std::string_view code, RecordPair restorePair);
+// The del lines of the slot's files, bitmaps, damage table and markers, ending in "pause ".
+void WriteAircraftRemovalLines(Job& job, std::string_view code);
 
 }  // namespace vantrel

@@ -1,10 +1,14 @@
 #pragma once
 // One job script in the making: the session it serves, the open script file, the patch
-// folder its searches look into, and the plan of what the script is meant to do.
+// folder its searches look into, the plan of what the script is meant to do, and the
+// ledger it reads and adds to.
 #include <string>
 #include <string_view>
 
+#include "engine/file_layers.h"
 #include "engine/job_plan.h"
+#include "engine/ledger.h"
+#include "engine/record_moves.h"
 #include "engine/patch_folder_files.h"
 #include "engine/script_file.h"
 #include "engine/script_text.h"
@@ -29,6 +33,10 @@ struct Job {
   ScriptFile& scriptFile;
   PatchFolderFiles patchFiles;
   JobPlan plan;
+  std::vector<LedgerEntry> ledger;  // as the job found it
+  std::vector<NewLayer> layers;     // an install's files over what was there
+  std::vector<LedgerRecord> records;    // the model records the job changes, for the ledger
+  std::vector<RecordMove> recordMoves;  // and the change itself, made once the ledger knows it
 };
 
 }  // namespace vantrel

@@ -1,6 +1,7 @@
 #include "engine/job_outcome.h"
 
 #include "engine/file_errors.h"
+#include "engine/ledger_steps.h"
 #include "platform/files.h"
 #include "platform/search.h"
 
@@ -33,6 +34,7 @@ JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded) {
   } else if (!plan.removedMarkers.empty()) {
     outcome.markerLeft = !platform::FindEntries(plan.removedMarkers, platform::Admit::Files).empty();
   }
+  FinishLedger(plan, outcome);
   return outcome;
 }
 
@@ -43,6 +45,14 @@ std::string OutcomeText(const JobPlan& plan, const JobOutcome& outcome) {
            ". It is not listed as active.";
   }
   if (outcome.markerLeft) return "The patch was not removed: " + plan.script + " did not delete its marker.";
+  if (!outcome.notPutBack.empty()) {
+    return "The patch was not removed: not put back after " + plan.script + ": " + Joined(outcome.notPutBack) +
+           ". It stays listed as active.";
+  }
+  if (!outcome.keptAsTheyAre.empty()) {
+    return "Changed since the patch put them there, so kept as they are: " + Joined(outcome.keptAsTheyAre) +
+           ". The game's own files stay kept beside them (.orig).";
+  }
   return plan.script + " reported failed commands; the job did not do all its work.";
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // What a job script is meant to do, noted while it is written, so that once the shell has
 // run it the tool can tell whether it did: whatever shell ran it, ours or Windows' own.
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "engine/ledger.h"
 
 namespace vantrel {
 
@@ -13,11 +16,27 @@ struct PlannedCopy {
   std::string target;
 };
 
+// A file as a removal leaves it: the hash of what it holds then, "" for no file.
+struct ExpectedFile {
+  std::string target;
+  std::string hash;
+};
+
 struct JobPlan {
   std::string script;                // the job script's name in the working folder
   std::vector<PlannedCopy> copies;   // an install's files, each a copy of its source once done
   std::string marker;                // the marker an install creates; "" for a removal
   std::string removedMarkers;        // a removal: the name or pattern of the markers it deletes
+
+  // The ledger's part. An install: its entry, marked installed once every file is in place,
+  // and the entries of the patches it takes out of the slot. A removal: the marker whose
+  // entry goes once every file is as expected, and the files it leaves as they are because
+  // they were changed after the patch put them there.
+  std::optional<LedgerEntry> entry;
+  std::vector<std::string> endsEntries;
+  std::string removedEntry;
+  std::vector<ExpectedFile> expected;
+  std::vector<std::string> keptAsTheyAre;
 };
 
 }  // namespace vantrel

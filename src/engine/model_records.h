@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/job.h"
+#include "engine/record_moves.h"
 
 namespace vantrel {
 
@@ -19,6 +20,18 @@ struct RecordPair {
 // All or nothing: every file is checked before the first one changes, and a failed write
 // puts the records changed so far back. Raises InOutError naming the file.
 void TransferModelRecords(Job& job, bool restore, RecordPair pair);
+
+// An aircraft install's records, planned as one change: record `pair.target` of each model
+// file with a stock and a working copy becomes the stock record `pair.source`, or the
+// patch's own where FM/DM changing is on for its variant. Each is noted for the ledger with
+// the bytes it replaces; where an earlier patch of the slot (`slotEntries`) put those bytes,
+// the bytes that patch replaced are noted instead, so the game's record comes back at the end.
+// Reads only; raises InOutError naming the file.
+std::vector<RecordMove> PlanInstallRecords(Job& job, RecordPair pair, const std::vector<LedgerEntry>& slotEntries,
+                                           std::vector<LedgerRecord>& noted);
+// A removal's records: each record still holding what the entry wrote gets back what it
+// replaced. A record holding neither is left as it is and its file noted in `changed`.
+std::vector<RecordMove> PlanRemovalRecords(const LedgerEntry& entry, std::vector<std::string>& changed);
 
 // Whether the current folder holds at least one of the model files.
 bool HoldsModelFile();

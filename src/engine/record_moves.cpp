@@ -24,6 +24,7 @@ struct CheckedMove {
 };
 
 Bytes ReadSourceRecord(const RecordMove& move) {
+  if (move.source.empty()) return Bytes(move.bytes.begin(), move.bytes.end());
   return NamingFile(move.source, [&] {
     RecordFile source(move.source, RecordFile::Mode::ReadOnly);
     Bytes record(move.size);

@@ -11,7 +11,8 @@ namespace vantrel {
 // One record from a source file into a target file, both named as the engine writes them
 // (relative to the working folder, "\" separated), which is how errors name them.
 struct RecordMove {
-  std::string source;
+  std::string source;         // "" when the record's bytes are given in `bytes`
+  std::string bytes;
   std::uint64_t sourceOffset = 0;
   std::string target;
   std::uint64_t targetOffset = 0;

@@ -8,6 +8,8 @@
 
 namespace vantrel {
 
+std::string UnfinishedScript(std::string_view name) { return std::string(name) + ".new"; }
+
 void ScriptFile::WriteLine(std::string_view line) { file_.WriteLine(platform::ToScriptEncoding(line)); }
 
 namespace {

@@ -2,6 +2,7 @@
 // A job script being written: each line in the job shell's own encoding
 // (platform/script_encoding.h), and the check, before anything is written, that every name
 // a job takes from a patch folder can be written there.
+#include <string>
 #include <string_view>
 
 #include "platform/text_file.h"
@@ -19,6 +20,9 @@ class ScriptFile {
  private:
   platform::TextFileWriter file_;
 };
+
+// Where a job script is written before it takes its name: "0305.bat.new".
+std::string UnfinishedScript(std::string_view name);
 
 // The patch folder's name and the names of the files in it go into the job's lines: one the
 // scripts' encoding cannot hold raises Error naming the folder (and the file), so that the

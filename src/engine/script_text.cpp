@@ -4,7 +4,7 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::string_view kPathBreakers = " &|<>^(),;=";
+constexpr std::string_view kPathBreakers = " &|<>^(),;=+";
 
 }  // namespace
 

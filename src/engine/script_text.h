@@ -14,7 +14,8 @@ std::string QuotedName(std::string_view name);
 
 // A path written unquoted by the script forms (volume paths, copy targets): quoted only
 // when it holds a blank or one of & | < > ^ ( ) , ; =, which the shell would otherwise take
-// as a separator or a command of its own. Other paths are written as they are.
+// as a separator or a command of its own, or a +, which copy takes for joining two files.
+// Other paths are written as they are.
 std::string ShellPath(std::string_view path);
 
 // `text` from its `position`-th character (counted from 1, so at least 1) to its end;

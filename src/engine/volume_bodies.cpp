@@ -7,7 +7,11 @@
 #include <vector>
 
 #include "catalogue/list_line.h"
+#include "engine/content_hash.h"
 #include "engine/file_errors.h"
+#include "engine/file_layers.h"
+#include "engine/ledger.h"
+#include "engine/restore_lines.h"
 #include "engine/script_text.h"
 #include "platform/files.h"
 #include "platform/search.h"
@@ -78,9 +82,73 @@ std::vector<std::string> VolumesIn(const std::string& folder) {
   return names;
 }
 
+// The removal's del line for a game archive: its head as the archive's home writes it.
+std::string DelHeadFor(std::string_view target) {
+  for (const ArchiveName& archive : kArchives) {
+    if (std::string(archive.home.folder) + std::string(archive.name) == LowerName(target)) return std::string(archive.home.delHead);
+  }
+  return "del ";
+}
+
 // A folder part that would send the search out of the patch folders, into the working
 // folder itself or the game's folder, whose own archives the removal would then delete.
 bool LeavesPatchFolders(std::string_view folder) { return folder.empty() || folder == "." || folder == ".."; }
+
+// Whether `hash` is the bytes of an archive of an active volume patch that the ledger does
+// not know: one installed before the ledger was kept, whose archive can be had again.
+bool ActiveWithoutLedger(const Job& job, const std::string& hash) {
+  for (const auto& marker : platform::FindEntries("0099_*" + std::string(kVolumeMarkerTail) + ".aop", platform::Admit::Files)) {
+    if (FindLedgerEntry(job.ledger, marker.name)) continue;
+    const std::string_view name = marker.name;
+    const std::string folder(name.substr(5, name.size() - 5 - kVolumeMarkerTail.size() - 4));
+    if (LeavesPatchFolders(folder)) continue;
+    for (const std::string& archive : VolumesIn(folder)) {
+      if (HashOfFile(folder + "\\" + archive) == hash) return true;
+    }
+  }
+  return false;
+}
+
+// The removal of an install the ledger records: each archive goes back to the layer below.
+void WriteLedgerRemoval(Job& job, const LedgerEntry& entry) {
+  WriteRestoreLines(job, entry, [](const LedgerFile& file, const RestoreStep& step) -> std::vector<std::string> {
+    const std::string target = ShellPath(file.target);
+    const std::string from = ShellPath(step.from);
+    switch (step.what) {
+      case Restore::MoveKept:
+        // As before the ledger: the move replaces the patch's archive with the original.
+        return {"if not exist " + from + " " + DelHeadFor(file.target) + target, "if exist " + from + " move " + from + " " + target};
+      case Restore::CopyBelow:
+        return {"copy " + from + " " + target};
+      case Restore::Delete:
+        return {DelHeadFor(file.target) + target};
+      case Restore::DropKept:
+        return {"del " + from};
+      default:
+        return {};
+    }
+  });
+}
+
+// An install from before the ledger: the archives that the folder holds now are taken out,
+// the kept originals moved back. An archive there goes only while it holds the folder's
+// bytes, so that a removal run again after it had put the original back does not delete it.
+void RemoveWithoutLedger(Job& job, const std::string& folder) {
+  ScriptFile& scriptFile = job.scriptFile;
+  for (const RecognisedArchive& archive : Recognised(VolumesIn(folder))) {
+    const std::string target = ShellPath(archive.Target());
+    const std::string backup = ShellPath(archive.Target() + ".orig");
+    const std::string now = CurrentHash(archive.Target());
+    if (!now.empty() && now != CurrentHash(folder + "\\" + archive.name)) {
+      job.plan.keptAsTheyAre.push_back(archive.Target());
+      continue;
+    }
+    // The move replaces the patch's archive with the original in one step; an archive is
+    // deleted only when no original is kept for it (the game had none).
+    scriptFile.WriteLine("if not exist " + backup + " " + std::string(archive.home.delHead) + target);
+    scriptFile.WriteLine("if exist " + backup + " move " + backup + " " + target);
+  }
+}
 
 }  // namespace
 
@@ -96,22 +164,22 @@ std::vector<std::string> ArchivesReplacedBy(std::string_view patchFolder) {
   return targets;
 }
 
-void KeepGameArchives(std::string_view patchFolder) {
-  for (const std::string& target : ArchivesReplacedBy(patchFolder)) {
-    const std::string backup = target + ".orig";
-    if (!platform::FileExists(target) || platform::FileExists(backup)) continue;
-    NamingFile(backup, [&] { platform::CopyFileKeepTime(target, backup); });
-  }
-}
-
 void InstallVolumePatch(Job& job) {
   ScriptFile& scriptFile = job.scriptFile;
   const std::string& folder = job.patchFiles.Folder();
   for (const RecognisedArchive& archive : Recognised(job.patchFiles.Find("*.vol"))) {
     const std::string source = folder + "\\" + archive.name;
+    const NewLayer layer = LayerOver(job.ledger, archive.Target(), HashOfFile(source), source,
+                                     [&](const std::string& hash) { return ActiveWithoutLedger(job, hash); });
     const std::string target = ShellPath(archive.Target());
-    const std::string backup = ShellPath(archive.Target() + ".orig");
     const std::string copy = "copy " + ShellPath(source) + " " + target;
+    job.layers.push_back(layer);
+    if (layer.file.kept.empty() && !layer.current.empty()) {
+      // Over another patch's archive where the game had none: nothing to keep.
+      job.WriteCopy(copy, source, archive.Target());
+      continue;
+    }
+    const std::string backup = ShellPath(archive.Target() + ".orig");
     scriptFile.WriteLine("if exist " + target + " if not exist " + backup + " copy " + target + " " + backup);
     // The game's archive is overwritten only once its backup is there; when the backup
     // could not be made (a full disk), the archive stays and the job fails.
@@ -123,23 +191,19 @@ void InstallVolumePatch(Job& job) {
 }
 
 void RemoveVolumePatch(Job& job) {
-  ScriptFile& scriptFile = job.scriptFile;
   const std::string entry = job.s.cat.ListBox3.SelectedText();
   const std::string folderAndTail(LineName(entry));
-  const std::size_t tail = folderAndTail.find(kVolumeMarkerTail);
-  if (tail != std::string::npos && !LeavesPatchFolders(folderAndTail.substr(0, tail))) {
-    // The folder named in the entry, not the selected patch: it is read as it is now.
-    for (const RecognisedArchive& archive : Recognised(VolumesIn(folderAndTail.substr(0, tail)))) {
-      const std::string target = ShellPath(archive.Target());
-      const std::string backup = ShellPath(archive.Target() + ".orig");
-      // The move replaces the patch's archive with the original in one step; an archive is
-      // deleted only when no original is kept for it (the game had none).
-      scriptFile.WriteLine("if not exist " + backup + " " + std::string(archive.home.delHead) + target);
-      scriptFile.WriteLine("if exist " + backup + " move " + backup + " " + target);
+  const std::string marker = "0099_" + folderAndTail + ".aop";
+  if (const std::optional<LedgerEntry> recorded = FindLedgerEntry(job.ledger, marker)) {
+    WriteLedgerRemoval(job, *recorded);
+  } else {
+    const std::size_t tail = folderAndTail.find(kVolumeMarkerTail);
+    if (tail != std::string::npos && !LeavesPatchFolders(folderAndTail.substr(0, tail))) {
+      RemoveWithoutLedger(job, folderAndTail.substr(0, tail));
     }
   }
-  job.plan.removedMarkers = "0099_" + folderAndTail + ".aop";
-  scriptFile.WriteLine("del " + ShellPath(job.plan.removedMarkers));
+  job.plan.removedMarkers = marker;
+  job.scriptFile.WriteLine("del " + ShellPath(job.plan.removedMarkers));
 }
 
 }  // namespace vantrel

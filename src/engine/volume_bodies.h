@@ -15,19 +15,14 @@ std::string VolumeMarkerName(std::string_view patchFolder);
 // (..\rb.vol, ..\3dpatch\3dspring.vol), in the order it copies them.
 std::vector<std::string> ArchivesReplacedBy(std::string_view patchFolder);
 
-// Saves each game archive that an install of `patchFolder` replaces as NAME.orig, unless one
-// is kept already: through the platform layer's copy, which is whole or not there, so that
-// a kill or a full disk never leaves a cut backup that the script's "if not exist" would
-// take for the original. Windows' cmd, whose copy can leave a cut file under its name, then
-// finds the backup there and does not copy it again. Raises InOutError naming the backup.
-void KeepGameArchives(std::string_view patchFolder);
-
-// Copies each recognised archive of the selected patch folder into its game folder, first
-// saving the game's own archive as NAME.orig (once), then creates the volume marker.
+// Copies each recognised archive of the selected patch folder into its game folder, noting a
+// layer over each (file_layers.h): the game's own archive is to be kept as NAME.orig before
+// the script runs, or another patch's lies below. Then creates the volume marker.
 void InstallVolumePatch(Job& job);
 
-// Deletes the archive names that the selected active entry's folder holds from the game
-// folders, moves each saved original back, and deletes the marker.
+// Puts back what lay under each archive the selected active entry's install put in place, as
+// the ledger records it, and deletes the marker. An install from before the ledger: the
+// archive names its folder holds now are taken out, each saved original moved back.
 void RemoveVolumePatch(Job& job);
 
 }  // namespace vantrel

@@ -36,9 +36,11 @@ void EngineSession::SelectActive(const std::string& entry) {
   s.cat.ListBox3.Select(*s.cat.ListBox3.FindIgnoringCase(entry));
 }
 
-void RunScript(const std::string& scriptName) {
+int RunScript(const std::string& scriptName) {
   KeepShellsOffTerminals();
-  platform::RunProgramAndWait(ShellExecutableFor("cmd"), {"/C", scriptName});
+  return platform::RunProgramAndWait(ShellExecutableFor("cmd"), {"/C", scriptName});
 }
+
+JobOutcome RunJob(const JobPlan& plan) { return CheckJobOutcome(plan, RunScript(plan.script) == 0); }
 
 }  // namespace vantrel::testing

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/job_outcome.h"
+#include "engine/job_plan.h"
 #include "engine/session.h"
 #include "quiet_shell.h"
 
@@ -25,7 +27,9 @@ struct EngineSession {
 };
 
 // Runs a job script with the system's job shell (our batch interpreter on Linux, Windows'
-// own cmd there), in the current folder, and waits for it.
-void RunScript(const std::string& scriptName);
+// own cmd there), in the current folder, and waits for it; its exit status.
+int RunScript(const std::string& scriptName);
+// Runs the job's script and checks its outcome, as the window and the command line do.
+JobOutcome RunJob(const JobPlan& plan);
 
 }  // namespace vantrel::testing

@@ -1,0 +1,140 @@
+#include "engine/ledger_steps.h"
+
+#include <optional>
+
+#include "engine/file_errors.h"
+#include "engine/file_layers.h"
+#include "engine/ledger.h"
+#include "engine/model_records.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/search.h"
+#include "platform/whole_write.h"
+
+namespace vantrel {
+
+namespace {
+
+std::string FmdmChoice(const Session& s) {
+  if (!s.fmdmChanging) return "off";
+  static constexpr const char* kVariants[] = {"S", "2", "3"};
+  std::string chosen;
+  for (std::size_t i = 0; i < s.fmVariantFlags.size(); ++i) {
+    if (s.fmVariantFlags[i]) chosen += (chosen.empty() ? "" : ",") + std::string(kVariants[i]);
+  }
+  return chosen.empty() ? "on" : chosen;
+}
+
+LedgerEntry InstallEntry(Job& job) {
+  LedgerEntry entry;
+  entry.marker = job.plan.marker;
+  entry.folder = job.patchFiles.Folder();
+  entry.order = NextLedgerOrder(job.ledger);
+  entry.state = LedgerState::Installing;
+  entry.fmdm = job.records.empty() ? "off" : FmdmChoice(job.s);
+  for (const NewLayer& layer : job.layers) entry.files.push_back(layer.file);
+  entry.records = job.records;
+  return entry;
+}
+
+// Back to what was there before the install's entry was written: its records get their old
+// bytes, its kept copies go (the files they copy are untouched), and the entry it replaced,
+// if any, comes back.
+void Undo(const std::vector<const NewLayer*>& kept, const LedgerEntry& entry, const std::optional<LedgerEntry>& previous) noexcept {
+  try {
+    std::vector<std::string> changed;
+    MoveRecords(PlanRemovalRecords(entry, changed));
+    for (const NewLayer* layer : kept) {
+      if (platform::FileExists(layer->file.kept)) platform::DeleteFileAt(layer->file.kept);
+    }
+    if (previous) {
+      WriteLedgerEntry(*previous);
+    } else {
+      DropLedgerEntry(entry.marker);
+    }
+  } catch (const std::exception&) {
+    // The failure the user sees is the one that started the undoing; the entry left
+    // installing is found again before the next job.
+  }
+}
+
+void PrepareInstall(Job& job, const std::function<void()>& placeScript) {
+  const LedgerEntry entry = InstallEntry(job);
+  const std::optional<LedgerEntry> previous = FindLedgerEntry(job.ledger, entry.marker);
+  WriteLedgerEntry(entry);
+  std::vector<const NewLayer*> kept;
+  try {
+    for (const NewLayer& layer : job.layers) {
+      if (!layer.keepNow) continue;
+      kept.push_back(&layer);
+      KeepOriginal(layer);
+    }
+    MoveRecords(job.recordMoves);
+    placeScript();
+  } catch (...) {
+    Undo(kept, entry, previous);
+    throw;
+  }
+  job.plan.entry = entry;
+}
+
+// The script is placed before the records are put back, so that a failure of either leaves
+// the entry as it was: the records change all together or not at all.
+void PrepareRemoval(Job& job, const std::function<void()>& placeScript) {
+  const std::optional<LedgerEntry> entry = FindLedgerEntry(job.ledger, job.plan.removedEntry);
+  if (!entry) return placeScript();
+  LedgerEntry removing = *entry;
+  removing.state = LedgerState::Removing;
+  WriteLedgerEntry(removing);
+  try {
+    placeScript();
+    MoveRecords(job.recordMoves);
+  } catch (...) {
+    try {
+      if (platform::FileExists(job.plan.script)) platform::DeleteFileAt(job.plan.script);
+      WriteLedgerEntry(*entry);
+    } catch (const std::exception&) {
+      // Left removing: the next job finishes the removal.
+    }
+    throw;
+  }
+}
+
+std::string MarkerText(std::string_view marker) {
+  return marker.starts_with("0099_") ? "OK \r\n" : "Active \r\n";
+}
+
+}  // namespace
+
+void PrepareLedger(Job& job, const std::function<void()>& placeScript) {
+  if (!job.plan.marker.empty()) {
+    PrepareInstall(job, placeScript);
+  } else if (!job.plan.removedEntry.empty()) {
+    PrepareRemoval(job, placeScript);
+  } else {
+    placeScript();
+  }
+}
+
+void FinishLedger(const JobPlan& plan, JobOutcome& outcome) {
+  if (plan.entry) {
+    if (!outcome.Complete()) return;  // left installing: the next job finds and undoes it
+    LedgerEntry installed = *plan.entry;
+    installed.state = LedgerState::Installed;
+    WriteLedgerEntry(installed);
+    for (const std::string& marker : plan.endsEntries) DropLedgerEntry(marker);
+    return;
+  }
+  if (plan.removedEntry.empty()) return;
+  for (const ExpectedFile& file : plan.expected) {
+    if (CurrentHash(file.target) != file.hash) outcome.notPutBack.push_back(file.target);
+  }
+  outcome.keptAsTheyAre = plan.keptAsTheyAre;
+  if (outcome.shellSucceeded && outcome.notPutBack.empty() && !outcome.markerLeft) {
+    DropLedgerEntry(plan.removedEntry);
+  } else if (!platform::FileExists(plan.removedEntry)) {
+    NamingFile(plan.removedEntry, [&] { platform::WriteFileWhole(plan.removedEntry, MarkerText(plan.removedEntry)); });
+  }
+}
+
+}  // namespace vantrel

@@ -1,0 +1,17 @@
+#pragma once
+// Jobs cut short (a crash, a power cut, a kill) are found from the ledger's record of a job
+// in progress, and each is finished or undone, so that the game is as some sequence of
+// whole jobs would leave it.
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+// For every entry of the working folder's ledger that is still installing or removing:
+// an install whose files and marker are all in place is finished; any other is undone, as
+// its removal would; a removal is finished. The tool does this itself, with no script.
+// Returns one sentence per job, naming its slot, for the user. Raises InOutError naming the
+// file that could not be changed, or Error where a file cannot be put back.
+std::vector<std::string> RecoverJobs();
+
+}  // namespace vantrel
