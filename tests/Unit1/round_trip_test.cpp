@@ -102,7 +102,9 @@ TEST_F(JobWindowTest, AJobAskedForWhileOneRunsWaitsForIt) {
   EXPECT_EQ(Shown("ListBox3"), (std::vector<std::string>{"0612_Big Tank", "0613_Big Tank"}));
 }
 
-TEST_F(JobWindowTest, AWorkingFolderWithoutASupportFolderKeepsNoLogAndSaysNothingOfIt) {
+// The ledger of what the job replaced needs a support folder, so one is made; the job's log
+// is kept in it as in any other.
+TEST_F(JobWindowTest, AWorkingFolderWithoutASupportFolderGetsOneForItsLedger) {
   std::filesystem::remove_all(Work() / "vantrel-files");
   Find<QCheckBox>("JobContinueOnItsOwn")->click();
   ClickEntry("ListBox1", "060E Big Tank");
@@ -111,7 +113,8 @@ TEST_F(JobWindowTest, AWorkingFolderWithoutASupportFolderKeepsNoLogAndSaysNothin
   ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
   EXPECT_EQ(Outcome(), "Big Tank is active in " + SlotLine("0612"));
   EXPECT_TRUE(messages_.empty()) << messages_.front();
-  EXPECT_FALSE(std::filesystem::exists(Work() / "vantrel-files"));
+  EXPECT_TRUE(std::filesystem::exists(Work() / "vantrel-files" / "ledger" / "0612_Big Tank.txt"));
+  EXPECT_TRUE(std::filesystem::exists(Work() / "vantrel-files" / "vantrel-jobs.log"));
 }
 
 TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {

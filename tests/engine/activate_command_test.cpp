@@ -42,8 +42,13 @@ TEST(ActivateCommand, RunsTheJobAndListsTheActivePatches) {
   EXPECT_EQ(game.dir.read("game/Simpatch/fmparam3.dat").substr(100 + 5 * 244, 244),
             samplegame::ModelRecord(samplegame::ModelCopy::Patch, fmparam3, 0x1F));
 
-  EXPECT_EQ(game.Run({"deactivate", "0601_big tank"}), std::make_tuple(0, "", ""));
+  // The script written and not run is undone before the next job, records and all.
+  EXPECT_EQ(game.Run({"deactivate", "0601_big tank"}),
+            std::make_tuple(0, "", "vantrel-cli: The install of FE2b Fighter into slot 0305 was never run; it is undone.\n"));
   EXPECT_FALSE(game.Has("06019000.dml"));
+  EXPECT_FALSE(game.Has("0305.bat"));
+  EXPECT_EQ(game.dir.read("game/Simpatch/fmparam3.dat").substr(100 + 5 * 244, 244),
+            samplegame::ModelRecord(samplegame::ModelCopy::Working, fmparam3, 5));
 }
 
 TEST(ActivateCommand, NamesWhatItCannotFindAndReportsTheSystemsErrors) {
@@ -93,6 +98,7 @@ TEST(ActivateCommand, WarnsOfWhatTheWindowWouldAskAndRefusesItUnderStrict) {
   EXPECT_TRUE(game.Has("0305.bat"));
   EXPECT_EQ(game.Run({"activate", "--strict", "SpringMaps", "0305", "--no-run"}),
             std::make_tuple(1, "",
+                            "vantrel-cli: The install of Big Tank into slot 0305 was never run; it is undone.\n"
                             "vantrel-cli: error: SpringMaps replaces the game archives ..\\3dpatch\\3dspring.vol, "
                             "..\\rb.vol; the originals are kept as .orig and put back when it is "
                             "removed. Go on?\nvantrel-cli: nothing was activated (--strict)\n"));

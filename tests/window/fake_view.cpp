@@ -1,6 +1,8 @@
 #include "fake_view.h"
 
+#include "engine/job_outcome.h"
 #include "platform/errors.h"
+#include "platform/process.h"
 
 namespace vantrel::testing {
 
@@ -42,6 +44,10 @@ void FakeJobs::WhenIdle(std::function<void()> request) {
 }
 
 void FakeJobs::End() {
+  // The job runs now, in the job shell, and its outcome is checked as the windows' runners do.
+  const StartedJob& job = started.back();
+  outcomes.push_back(CheckJobOutcome(job.plan, platform::RunProgramAndWait(job.program, {"/C", job.plan.script},
+                                                                         platform::ConsoleOutput::ToErrorStream) == 0));
   busy_ = false;
   if (ended) ended();
   while (!busy_ && !waiting_.empty()) {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/job_outcome.h"
 #include "window/form_view.h"
 #include "window/job_runner.h"
 
@@ -66,11 +67,13 @@ class FakeJobs : public JobRunner {
   void WhenIdle(std::function<void()> request) override;
   void ShowNotes() override { ++notesShown; }
 
-  // The running job ends: `ended` is told (the view's call of the presenter's JobEnded), then
-  // the requests put off run in turn until one starts a job again.
+  // The running job runs to its end in the job shell and its outcome is checked; `ended` is
+  // told (the view's call of the presenter's JobEnded), then the requests put off run in
+  // turn until one starts a job again.
   void End();
 
   std::vector<StartedJob> started;
+  std::vector<JobOutcome> outcomes;
   int notesShown = 0;
   std::function<void()> ended;
 
