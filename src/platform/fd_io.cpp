@@ -47,17 +47,19 @@ const dirent* NextEntry(DIR* dir, const std::string& folder) {
   return entry;
 }
 
-UniqueFd OpenForReading(const std::string& posixPath) { return OpenRegularFile(posixPath, O_RDONLY); }
+UniqueFd OpenForReading(const std::string& posixPath, std::string_view shown) {
+  return OpenRegularFile(posixPath, O_RDONLY, shown);
+}
 
-UniqueFd OpenRegularFile(const std::string& posixPath, int flags) {
+UniqueFd OpenRegularFile(const std::string& posixPath, int flags, std::string_view shown) {
   UniqueFd fd(::open(posixPath.c_str(), flags | O_CLOEXEC | O_NONBLOCK));
   // A socket cannot be opened at all; it is refused as a pipe is.
-  if (!fd.valid() && errno == ENXIO) throw InOutError(5, posixPath);
+  if (!fd.valid() && errno == ENXIO) throw InOutError(5, std::string(shown));
   if (!fd.valid()) ThrowForErrnoAt(errno, posixPath);
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) throw InOutError::FromErrno(errno);
   if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);
-  if (!S_ISREG(st.st_mode)) throw InOutError(5, posixPath);
+  if (!S_ISREG(st.st_mode)) throw InOutError(5, std::string(shown));
   // A regular file never waits; the flag goes so that nothing later reads it as a pipe's.
   const int status = ::fcntl(fd.get(), F_GETFL);
   if (status == -1 || ::fcntl(fd.get(), F_SETFL, status & ~O_NONBLOCK) == -1) throw InOutError::FromErrno(errno);

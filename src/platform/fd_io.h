@@ -18,10 +18,11 @@ namespace vantrel::platform::detail {
 
 // Opens an existing file for reading; a folder is refused with 5 as Windows does, and so is
 // anything else that is not a regular file (OpenRegularFile).
-UniqueFd OpenForReading(const std::string& posixPath);
+UniqueFd OpenForReading(const std::string& posixPath, std::string_view shown);
 // Opens an existing regular file with `flags` (O_RDONLY or O_RDWR). A pipe, socket or device
-// is refused with 5 naming it, at once: a pipe with no writer would hold the job forever.
-UniqueFd OpenRegularFile(const std::string& posixPath, int flags);
+// is refused with 5 naming it as `shown` (the path as its caller wrote it), at once: a pipe
+// with no writer would hold the job forever.
+UniqueFd OpenRegularFile(const std::string& posixPath, int flags, std::string_view shown);
 // Creates or empties a file (opens it at its end with `append`), keeping the folder's name
 // index up to date. A missing folder on the way is 3, the number Windows gives for a path
 // that cannot be found.

@@ -64,10 +64,11 @@ void CopyContent(int in, int out) {
   }
 }
 
-// Both paths already resolved; `written` is the target as the caller named it. The new
-// content reaches the target's name only once it is whole.
-void CopyResolved(const std::string& source, std::string target, std::string_view written) {
-  UniqueFd in = detail::OpenForReading(source);
+// Both paths already resolved; `sourceWritten` and `written` are the two as the caller named
+// them. The new content reaches the target's name only once it is whole.
+void CopyResolved(const std::string& source, std::string_view sourceWritten, std::string target,
+                  std::string_view written) {
+  UniqueFd in = detail::OpenForReading(source, sourceWritten);
   struct stat sourceStat {};
   if (::fstat(in.get(), &sourceStat) != 0) throw InOutError::FromErrno(errno);
 
@@ -128,8 +129,8 @@ bool SameContent(std::string_view a, std::string_view b) {
         first.st_size != second.st_size) {
       return false;
     }
-    UniqueFd one = detail::OpenForReading(ResolvePath(a));
-    UniqueFd other = detail::OpenForReading(ResolvePath(b));
+    UniqueFd one = detail::OpenForReading(ResolvePath(a), a);
+    UniqueFd other = detail::OpenForReading(ResolvePath(b), b);
     return detail::SameBytes([&](int side, char* buffer, std::size_t size) {
       return detail::ReadFull((side == 0 ? one : other).get(), buffer, size);
     });
@@ -152,7 +153,7 @@ void ChangeDirectory(std::string_view path) {
 }
 
 void CopyFileKeepTime(std::string_view source, std::string_view target) {
-  CopyResolved(ResolvePath(source), ResolvePath(target), target);
+  CopyResolved(ResolvePath(source), source, ResolvePath(target), target);
 }
 
 void DeleteFileAt(std::string_view path) {
@@ -191,7 +192,7 @@ void MoveFileTo(std::string_view source, std::string_view target) {
     return;
   }
   if (errno != EXDEV) throw InOutError::FromErrno(errno);
-  CopyResolved(from, to, target);
+  CopyResolved(from, source, to, target);
   if (::unlink(from.c_str()) != 0) throw InOutError::FromErrno(errno);
   leaving.Removed();
 }

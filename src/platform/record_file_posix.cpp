@@ -16,7 +16,7 @@ namespace vantrel::platform {
 RecordFile::RecordFile(std::string_view path, Mode mode) {
   std::string resolved = ResolvePath(path);
   if (mode == Mode::ReadWrite) resolved = detail::WriteTarget(resolved, path);
-  fd_ = detail::OpenRegularFile(resolved, mode == Mode::ReadOnly ? O_RDONLY : O_RDWR);
+  fd_ = detail::OpenRegularFile(resolved, mode == Mode::ReadOnly ? O_RDONLY : O_RDWR, path);
 }
 
 void RecordFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t size) {
