@@ -20,6 +20,18 @@ void Enter(const std::string& folder) {
   }
 }
 
+// Where the folder dialog opens: the folder of the last run while it can be looked at, else
+// the home folder. Only where the dialog starts hangs on it, so a disk that fails the look
+// costs the user no start.
+std::string DialogStart() {
+  const std::string last = RememberedFolder();
+  try {
+    if (!last.empty() && platform::DirectoryExists(last)) return last;
+  } catch (const InOutError&) {
+  }
+  return HomeFolder();
+}
+
 }  // namespace
 
 bool InWorkingFolder() { return HoldsPatchFolder() || HoldsModelFile(); }
@@ -28,8 +40,7 @@ bool EnterWorkingFolder(const std::string& given, const FolderChooser& choose) {
   if (!given.empty()) {
     Enter(given);
   } else if (!InWorkingFolder()) {
-    const std::string last = RememberedFolder();
-    const std::string chosen = choose(!last.empty() && platform::DirectoryExists(last) ? last : HomeFolder());
+    const std::string chosen = choose(DialogStart());
     if (chosen.empty()) return false;
     Enter(chosen);
   }

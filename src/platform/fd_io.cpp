@@ -23,12 +23,46 @@ int CodeForErrnoAt(int error, const std::string& posixPath) {
 
 void ThrowForErrnoAt(int error, const std::string& posixPath) { throw InOutError(CodeForErrnoAt(error, posixPath)); }
 
-UniqueFd OpenForReading(const std::string& posixPath) {
-  UniqueFd fd(::open(posixPath.c_str(), O_RDONLY | O_CLOEXEC));
+void ThrowCouldNotLook(int error, std::string_view shown) {
+  throw InOutError(InOutError::CodeForErrno(error), shown.empty() ? std::string(".") : std::string(shown));
+}
+
+bool StatIfThere(const std::string& posixPath, struct stat& st, std::string_view shown, bool followLinks) {
+  const char* path = posixPath.c_str();
+  if ((followLinks ? ::stat(path, &st) : ::lstat(path, &st)) == 0) return true;
+  if (NotThere(errno)) return false;
+  ThrowCouldNotLook(errno, shown);
+}
+
+DirHandle OpenListing(const std::string& folder) {
+  DirHandle dir = OpenDir(folder);
+  if (!dir && !NotThere(errno)) ThrowCouldNotLook(errno, folder);
+  return dir;
+}
+
+const dirent* NextEntry(DIR* dir, const std::string& folder) {
+  errno = 0;
+  const dirent* entry = ::readdir(dir);
+  if (!entry && errno != 0) ThrowCouldNotLook(errno, folder);
+  return entry;
+}
+
+UniqueFd OpenForReading(const std::string& posixPath, std::string_view shown) {
+  return OpenRegularFile(posixPath, O_RDONLY, shown);
+}
+
+UniqueFd OpenRegularFile(const std::string& posixPath, int flags, std::string_view shown) {
+  UniqueFd fd(::open(posixPath.c_str(), flags | O_CLOEXEC | O_NONBLOCK));
+  // A socket cannot be opened at all; it is refused as a pipe is.
+  if (!fd.valid() && errno == ENXIO) throw InOutError(5, std::string(shown));
   if (!fd.valid()) ThrowForErrnoAt(errno, posixPath);
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) throw InOutError::FromErrno(errno);
   if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);
+  if (!S_ISREG(st.st_mode)) throw InOutError(5, std::string(shown));
+  // A regular file never waits; the flag goes so that nothing later reads it as a pipe's.
+  const int status = ::fcntl(fd.get(), F_GETFL);
+  if (status == -1 || ::fcntl(fd.get(), F_SETFL, status & ~O_NONBLOCK) == -1) throw InOutError::FromErrno(errno);
   return fd;
 }
 

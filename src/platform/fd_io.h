@@ -2,6 +2,7 @@
 // Internal to the platform layer: file descriptors owned by RAII objects, and the
 // read/write loops every file class shares. Not part of the layer's interface.
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstddef>
@@ -15,9 +16,13 @@
 
 namespace vantrel::platform::detail {
 
-
-// Opens an existing file for reading; a folder is refused with 5 as Windows does.
-UniqueFd OpenForReading(const std::string& posixPath);
+// Opens an existing file for reading; a folder is refused with 5 as Windows does, and so is
+// anything else that is not a regular file (OpenRegularFile).
+UniqueFd OpenForReading(const std::string& posixPath, std::string_view shown);
+// Opens an existing regular file with `flags` (O_RDONLY or O_RDWR). A pipe, socket or device
+// is refused with 5 naming it as `shown` (the path as its caller wrote it), at once: a pipe
+// with no writer would hold the job forever.
+UniqueFd OpenRegularFile(const std::string& posixPath, int flags, std::string_view shown);
 // Creates or empties a file (opens it at its end with `append`), keeping the folder's name
 // index up to date. A missing folder on the way is 3, the number Windows gives for a path
 // that cannot be found.
@@ -59,12 +64,30 @@ std::size_t ReadFull(int fd, char* buffer, std::size_t size);
 // The whole remaining content of a file.
 std::string ReadAll(int fd);
 
+// Whether a failed look at a path says that nothing is there: the entry is missing, or an
+// entry on its way is missing or is a file. Any other failure (an I/O error, a loop of
+// links, no memory) says nothing of the entry, and must never be taken for its absence.
+inline bool NotThere(int error) { return error == ENOENT || error == ENOTDIR; }
+// Raises the InOutError of a look at `shown` (a path as its caller wrote it) that could not
+// be made.
+[[noreturn]] void ThrowCouldNotLook(int error, std::string_view shown);
+// stat, or lstat without `followLinks`: false when nothing is there (NotThere); a look that
+// could not be made raises, naming `shown`.
+bool StatIfThere(const std::string& posixPath, struct stat& st, std::string_view shown, bool followLinks = true);
+
 struct DirCloser {
   void operator()(DIR* dir) const { ::closedir(dir); }
 };
 using DirHandle = std::unique_ptr<DIR, DirCloser>;
-// Opens a folder for listing, "" being the current folder; null when it cannot be read.
+// Opens a folder for listing, "" being the current folder; null when it cannot be read, for
+// whatever reason: for sweeps that may skip a folder.
 inline DirHandle OpenDir(const std::string& folder) { return DirHandle(::opendir(folder.empty() ? "." : folder.c_str())); }
+// Opens a folder whose listing answers a question: null when it is not there (NotThere);
+// one that cannot be read raises, naming it.
+DirHandle OpenListing(const std::string& folder);
+// The next entry of a listing opened by OpenListing; null at its end. A failed read raises,
+// naming `folder`: a listing cut short would leave names out.
+const dirent* NextEntry(DIR* dir, const std::string& folder);
 
 // The folder and the last name of a resolved path; separators at its end are not a name.
 PathParts SplitResolvedPath(std::string_view posixPath);

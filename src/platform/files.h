@@ -6,7 +6,11 @@
 
 namespace vantrel::platform {
 
-bool FileExists(std::string_view path);       // files only, hidden ones included
+// The existence tests and StateOf answer "not there" only for a missing entry (or a file
+// where a folder is expected on its way); a look that could not be made (an I/O error, a
+// loop of links) raises InOutError naming the path, never passing for an absence.
+bool FileExists(std::string_view path);       // all but folders, hidden ones included; reading
+                                              // a pipe or a device is refused all the same
 bool DirectoryExists(std::string_view path);  // folders only
 bool IsReadOnly(std::string_view path);       // no write permission bit for anyone
 
@@ -18,7 +22,7 @@ struct EntryState {
 };
 EntryState StateOf(std::string_view path);
 
-// Both are files holding the same bytes; false when either cannot be read.
+// Both are files holding the same bytes; false when either cannot be looked at or read.
 bool SameContent(std::string_view a, std::string_view b);
 
 std::string CurrentDirectory();

@@ -28,7 +28,7 @@ bool StatVisible(std::string_view path, struct stat& st) {
   std::string resolved = ResolvePath(path);
   const std::string name = LastName(resolved);
   if (name != "." && name != ".." && name != "/" && !WindowsCanHold(name)) return false;
-  return ::stat(resolved.c_str(), &st) == 0;
+  return detail::StatIfThere(resolved, st, path);
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
@@ -64,18 +64,19 @@ void CopyContent(int in, int out) {
   }
 }
 
-// Both paths already resolved; `written` is the target as the caller named it. The new
-// content reaches the target's name only once it is whole.
-void CopyResolved(const std::string& source, std::string target, std::string_view written) {
-  UniqueFd in = detail::OpenForReading(source);
+// Both paths already resolved; `sourceWritten` and `written` are the two as the caller named
+// them. The new content reaches the target's name only once it is whole.
+void CopyResolved(const std::string& source, std::string_view sourceWritten, std::string target,
+                  std::string_view written) {
+  UniqueFd in = detail::OpenForReading(source, sourceWritten);
   struct stat sourceStat {};
   if (::fstat(in.get(), &sourceStat) != 0) throw InOutError::FromErrno(errno);
 
   struct stat targetStat {};
-  bool targetThere = ::stat(target.c_str(), &targetStat) == 0;
+  bool targetThere = detail::StatIfThere(target, targetStat, written);
   if (targetThere && S_ISDIR(targetStat.st_mode)) {
     target = ResolvePath(detail::JoinPath(target, LastName(source)));
-    targetThere = ::stat(target.c_str(), &targetStat) == 0;
+    targetThere = detail::StatIfThere(target, targetStat, target);
   }
   // Replacing the target with itself would only cost time; cmd refuses it.
   if (targetThere && SameFile(sourceStat, targetStat)) {
@@ -85,7 +86,7 @@ void CopyResolved(const std::string& source, std::string target, std::string_vie
   const std::string destination = detail::WriteTarget(target, written);
   const struct timespec times[2] = {{0, UTIME_OMIT}, sourceStat.st_mtim};
   struct stat destinationStat {};
-  if (::stat(destination.c_str(), &destinationStat) == 0 && !S_ISREG(destinationStat.st_mode)) {
+  if (detail::StatIfThere(destination, destinationStat, written) && !S_ISREG(destinationStat.st_mode)) {
     // A device or a pipe is written where it is: there is no file to put in its place.
     UniqueFd out = detail::CreateForWriting(destination);
     CopyContent(in.get(), out.get());
@@ -114,7 +115,7 @@ bool IsReadOnly(std::string_view path) { return StateOf(path).readOnly; }
 
 EntryState StateOf(std::string_view path) {
   struct stat st {};
-  if (::stat(ResolvePath(path).c_str(), &st) != 0) return {};
+  if (!detail::StatIfThere(ResolvePath(path), st, path)) return {};
   const bool directory = S_ISDIR(st.st_mode);
   // Root passes every access() test, so look at the bits themselves.
   return {true, directory, !directory && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0};
@@ -123,13 +124,13 @@ EntryState StateOf(std::string_view path) {
 bool SameContent(std::string_view a, std::string_view b) {
   struct stat first {};
   struct stat second {};
-  if (!StatVisible(a, first) || !StatVisible(b, second) || S_ISDIR(first.st_mode) || S_ISDIR(second.st_mode) ||
-      first.st_size != second.st_size) {
-    return false;
-  }
   try {
-    UniqueFd one = detail::OpenForReading(ResolvePath(a));
-    UniqueFd other = detail::OpenForReading(ResolvePath(b));
+    if (!StatVisible(a, first) || !StatVisible(b, second) || S_ISDIR(first.st_mode) || S_ISDIR(second.st_mode) ||
+        first.st_size != second.st_size) {
+      return false;
+    }
+    UniqueFd one = detail::OpenForReading(ResolvePath(a), a);
+    UniqueFd other = detail::OpenForReading(ResolvePath(b), b);
     return detail::SameBytes([&](int side, char* buffer, std::size_t size) {
       return detail::ReadFull((side == 0 ? one : other).get(), buffer, size);
     });
@@ -152,7 +153,7 @@ void ChangeDirectory(std::string_view path) {
 }
 
 void CopyFileKeepTime(std::string_view source, std::string_view target) {
-  CopyResolved(ResolvePath(source), ResolvePath(target), target);
+  CopyResolved(ResolvePath(source), source, ResolvePath(target), target);
 }
 
 void DeleteFileAt(std::string_view path) {
@@ -173,7 +174,7 @@ void MoveFileTo(std::string_view source, std::string_view target) {
   if (::lstat(from.c_str(), &fromStat) != 0) detail::ThrowForErrnoAt(errno, from);
   detail::CheckEntryInGameTree(from, source);
   struct stat toStat {};
-  if (::lstat(to.c_str(), &toStat) == 0 && SameFile(fromStat, toStat)) {
+  if (detail::StatIfThere(to, toStat, target, false) && SameFile(fromStat, toStat)) {
     // The target resolved to the source itself: a change of letter case only, which
     // takes the name as written.
     PathParts written = SplitLastComponent(target);
@@ -191,7 +192,7 @@ void MoveFileTo(std::string_view source, std::string_view target) {
     return;
   }
   if (errno != EXDEV) throw InOutError::FromErrno(errno);
-  CopyResolved(from, to, target);
+  CopyResolved(from, source, to, target);
   if (::unlink(from.c_str()) != 0) throw InOutError::FromErrno(errno);
   leaving.Removed();
 }

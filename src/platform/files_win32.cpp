@@ -19,10 +19,12 @@ namespace {
 using detail::UniqueHandle;
 using detail::Wide;
 
+// None when nothing is there; a look that could not be made raises, naming the path.
 std::optional<WIN32_FILE_ATTRIBUTE_DATA> Attributes(std::string_view path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!::GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-  return data;
+  if (::GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return data;
+  if (detail::NotThere(::GetLastError())) return std::nullopt;
+  detail::ThrowLastError(path);
 }
 
 bool IsFolder(const WIN32_FILE_ATTRIBUTE_DATA& data) { return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
@@ -63,10 +65,10 @@ EntryState StateOf(std::string_view path) {
 }
 
 bool SameContent(std::string_view a, std::string_view b) {
-  const auto first = Attributes(a);
-  const auto second = Attributes(b);
-  if (!first || !second || IsFolder(*first) || IsFolder(*second) || SizeOf(*first) != SizeOf(*second)) return false;
   try {
+    const auto first = Attributes(a);
+    const auto second = Attributes(b);
+    if (!first || !second || IsFolder(*first) || IsFolder(*second) || SizeOf(*first) != SizeOf(*second)) return false;
     UniqueHandle one = detail::OpenForReading(a);
     UniqueHandle other = detail::OpenForReading(b);
     return detail::SameBytes([&](int side, char* buffer, std::size_t size) {
@@ -95,6 +97,8 @@ void CopyFileKeepTime(std::string_view source, std::string_view target) {
   const std::string from(source);
   std::string to(target);
   if (DirectoryExists(to)) to = detail::JoinPath(to, SplitLastComponent(from).name);
+  // CopyFileW would copy from a device too; only a file is read.
+  detail::OpenForReading(from).Close();
   const auto sourceIdentity = IdentityOf(from);
   if (sourceIdentity && sourceIdentity == IdentityOf(to)) throw Error("The file cannot be copied onto itself.");
   detail::CopyWhole(from, detail::WriteTarget(to, target));

@@ -37,7 +37,7 @@ std::string ReadLink(const std::string& path) {
 
 bool IsLink(const std::string& path) {
   struct stat st {};
-  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+  return detail::StatIfThere(path, st, path, false) && S_ISLNK(st.st_mode);
 }
 
 bool Inside(const std::string& real, const std::string& root) {
@@ -53,6 +53,7 @@ bool EntryInside(const std::string& posixPath) {
   const PathParts parts = detail::SplitResolvedPath(posixPath);
   const bool walksUp = parts.name == "." || parts.name == "..";
   const std::optional<std::string> folder = RealPath(walksUp ? posixPath : parts.folder);
+  if (!folder && !detail::NotThere(errno)) detail::ThrowCouldNotLook(errno, walksUp ? posixPath : parts.folder);
   if (!folder) return true;
   return Inside(walksUp ? *folder : detail::JoinPath(*folder, parts.name), *root);
 }

@@ -14,9 +14,17 @@ namespace vantrel::platform::detail {
 // Raises the InOutError of GetLastError's number, naming `file` when given.
 [[noreturn]] void ThrowLastError(std::string_view file = {});
 
-// Opens an existing file for reading; a folder is refused with 5, as Windows does.
+// Whether a failed look at a path (GetLastError's number) says that nothing is there: the
+// entry or a folder on its way is missing, or the name is one no file can have. Any other
+// failure says nothing of the entry, and must never be taken for its absence.
+bool NotThere(unsigned long error);
+
+// Opens an existing file for reading; a folder is refused with 5, as Windows does. So is
+// anything but a file on a disk (a device, a pipe), naming it: such a thing hands out
+// something other than a file's bytes, or waits for them.
 UniqueHandle OpenForReading(std::string_view path);
-// Opens an existing file for reading and writing; never creates or truncates.
+// Opens an existing file for reading and writing; never creates or truncates. Refuses what
+// OpenForReading refuses.
 UniqueHandle OpenForUpdate(std::string_view path);
 // Creates or empties a file (opens it at its end with `append`). A hidden or system file
 // is emptied in place, where CREATE_ALWAYS would refuse it. A missing folder is 3.

@@ -23,6 +23,12 @@ UniqueHandle Open(std::string_view path, DWORD access, DWORD disposition) {
   return file;
 }
 
+UniqueHandle OpenDiskFile(std::string_view path, DWORD access) {
+  UniqueHandle file = Open(path, access, OPEN_EXISTING);
+  if (::GetFileType(file.get()) != FILE_TYPE_DISK) throw InOutError(5, std::string(path));
+  return file;
+}
+
 OVERLAPPED At(std::uint64_t offset) {
   OVERLAPPED at{};
   at.Offset = static_cast<DWORD>(offset);
@@ -56,9 +62,24 @@ void ThrowLastError(std::string_view file) {
   throw InOutError(InOutError::CodeForWindowsError(::GetLastError()), std::string(file));
 }
 
-UniqueHandle OpenForReading(std::string_view path) { return Open(path, GENERIC_READ, OPEN_EXISTING); }
+bool NotThere(unsigned long error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_DIRECTORY:
+      return true;
+    default:
+      return false;
+  }
+}
 
-UniqueHandle OpenForUpdate(std::string_view path) { return Open(path, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING); }
+UniqueHandle OpenForReading(std::string_view path) { return OpenDiskFile(path, GENERIC_READ); }
+
+UniqueHandle OpenForUpdate(std::string_view path) { return OpenDiskFile(path, GENERIC_READ | GENERIC_WRITE); }
 
 UniqueHandle CreateForWriting(std::string_view path, bool append) {
   UniqueHandle file = Open(path, GENERIC_WRITE, OPEN_ALWAYS);

@@ -5,6 +5,7 @@
 #include <sys/sysmacros.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <list>
 #include <mutex>
 #include <unordered_map>
@@ -23,7 +24,10 @@ constexpr std::size_t kFolders = 8;
 std::optional<FolderStamp> StampAt(int dirFd, const char* path, int flags) {
   struct statx sx {};
   if (::statx(dirFd, path, flags, STATX_TYPE | STATX_INO | STATX_MTIME | STATX_BTIME, &sx) != 0) return std::nullopt;
-  if (!S_ISDIR(sx.stx_mode)) return std::nullopt;
+  if (!S_ISDIR(sx.stx_mode)) {
+    errno = ENOTDIR;
+    return std::nullopt;
+  }
   FolderStamp stamp;
   stamp.device = makedev(sx.stx_dev_major, sx.stx_dev_minor);
   stamp.inode = sx.stx_ino;
@@ -67,14 +71,16 @@ struct FolderNames {
 
 // Reads `folder` once. The stamp is taken from the open folder before the listing, so a
 // change made while it is read shows as a newer stamp at the next lookup.
+// A folder that cannot be read raises, as does a listing that fails part-way: a name
+// missing from the index would read as a name missing from the folder.
 std::optional<FolderNames> ReadFolder(const std::string& folder) {
-  DirHandle dir = OpenDir(folder);
+  DirHandle dir = OpenListing(folder);
   if (!dir) return std::nullopt;
   std::optional<FolderStamp> stamp = StampAt(::dirfd(dir.get()), "", AT_EMPTY_PATH);
-  if (!stamp) return std::nullopt;
+  if (!stamp) ThrowCouldNotLook(errno, folder);
   FolderNames names;
   names.stamp = *stamp;
-  while (const dirent* entry = ::readdir(dir.get())) {
+  while (const dirent* entry = NextEntry(dir.get(), folder)) {
     if (Indexable(entry->d_name)) names.Add(entry->d_name);
   }
   return names;
@@ -84,7 +90,8 @@ class NameIndex {
  public:
   std::optional<std::string> Find(const std::string& folder, std::string_view name) {
     std::optional<FolderStamp> now = StampOf(folder);
-    if (!now) return std::nullopt;
+    if (!now && NotThere(errno)) return std::nullopt;
+    if (!now) ThrowCouldNotLook(errno, folder);
     std::lock_guard lock(mutex_);
     auto folderNames = FindFolder(*now);
     if (folderNames == folders_.end() || !(folderNames->stamp == *now)) {

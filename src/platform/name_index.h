@@ -18,7 +18,8 @@
 namespace vantrel::platform::detail {
 
 // The first entry of `folder` ("" being the current folder), in NTFS order, that differs
-// from `name` in ASCII letter case only. Names Windows cannot hold are never found.
+// from `name` in ASCII letter case only. Names Windows cannot hold are never found. None
+// when the folder is not there; one that cannot be read raises InOutError naming it.
 std::optional<std::string> FindCaseVariant(const std::string& folder, std::string_view name);
 
 // What tells one folder from another, and one state of a folder's entries from the next.
@@ -38,7 +39,8 @@ struct FolderStamp {
   bool operator==(const FolderStamp&) const = default;
 };
 
-// The stamp of `folder` ("" being the current folder) as it is now; none when it cannot be read.
+// The stamp of `folder` ("" being the current folder) as it is now; none when it cannot be
+// read, errno then saying why (ENOTDIR for an entry that is not a folder).
 std::optional<FolderStamp> StampOf(const std::string& folder);
 
 // One entry the platform adds to or removes from a folder. Made before the change, so the

@@ -1,7 +1,6 @@
 #include "platform/record_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,15 +14,9 @@
 namespace vantrel::platform {
 
 RecordFile::RecordFile(std::string_view path, Mode mode) {
-  const int flags = (mode == Mode::ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC;
   std::string resolved = ResolvePath(path);
   if (mode == Mode::ReadWrite) resolved = detail::WriteTarget(resolved, path);
-  detail::UniqueFd fd(::open(resolved.c_str(), flags));
-  if (!fd.valid()) detail::ThrowForErrnoAt(errno, resolved);
-  struct stat st {};
-  if (::fstat(fd.get(), &st) != 0) throw InOutError::FromErrno(errno);
-  if (S_ISDIR(st.st_mode)) throw InOutError::FromErrno(EISDIR);
-  fd_ = std::move(fd);
+  fd_ = detail::OpenRegularFile(resolved, mode == Mode::ReadOnly ? O_RDONLY : O_RDWR, path);
 }
 
 void RecordFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t size) {

@@ -26,7 +26,7 @@ std::string ResolvePath(std::string_view path) {
     std::string name(component);
     if (resolving && component != "." && component != "..") {
       struct stat st {};
-      if (::lstat(detail::JoinPath(resolved, name).c_str(), &st) != 0) {
+      if (!detail::StatIfThere(detail::JoinPath(resolved, name), st, path, false)) {
         std::optional<std::string> variant;
         if (errno == ENOENT) variant = detail::FindCaseVariant(resolved, component);
         if (variant) {

@@ -23,7 +23,8 @@ struct FoundEntry {
 // Searches the folder part of `pathPattern` (resolved without regard to case; "" or none
 // is the current folder) for names matching its last component. Never returns "." or
 // "..", nor names Windows cannot hold. Results come in NTFS order (NtfsNameLess).
-// A folder that does not exist or cannot be read gives an empty result.
+// A folder that is not there gives an empty result; one that cannot be read, or whose
+// listing fails part-way, raises InOutError naming it.
 std::vector<FoundEntry> FindEntries(std::string_view pathPattern, Admit admit);
 
 // The name of the first entry `FindEntries` would return, or "" when nothing matches.

@@ -18,12 +18,13 @@ namespace {
 
 // Whether `name` in the open folder is a folder, asking the file system only when the
 // folder listing could not say (links and file systems that leave the type open).
-bool EntryIsDirectory(int dirFd, const dirent& entry) {
+bool EntryIsDirectory(int dirFd, const std::string& folder, const dirent& entry) {
   if (entry.d_type == DT_DIR) return true;
   if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
   struct stat st {};
-  if (::fstatat(dirFd, entry.d_name, &st, 0) != 0) return false;  // a dangling link reads as a file
-  return S_ISDIR(st.st_mode);
+  if (::fstatat(dirFd, entry.d_name, &st, 0) == 0) return S_ISDIR(st.st_mode);
+  if (detail::NotThere(errno)) return false;  // a dangling link reads as a file
+  detail::ThrowCouldNotLook(errno, detail::JoinPath(folder, entry.d_name));
 }
 
 // The entry named exactly `name`, when it exists and the admission rule lets it through.
@@ -31,7 +32,8 @@ std::optional<FoundEntry> ExactEntry(const std::string& folder, const std::strin
   if (!detail::NameAdmitted(name, IsHiddenName(name), admit)) return std::nullopt;
   std::string path = detail::JoinPath(folder, name);
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0 && ::lstat(path.c_str(), &st) != 0) return std::nullopt;
+  // A link that leads nowhere is an entry all the same.
+  if (!detail::StatIfThere(path, st, path) && !detail::StatIfThere(path, st, path, false)) return std::nullopt;
   FoundEntry entry{name, S_ISDIR(st.st_mode), IsHiddenName(name)};
   if (!detail::Wanted(entry.directory, admit)) return std::nullopt;
   return entry;
@@ -50,7 +52,7 @@ void ScanMatches(std::string_view pathPattern, Admit admit, const EntryVisitor& 
   std::string folder = parts.folder;
   std::replace(folder.begin(), folder.end(), '\\', '/');
   detail::DirHandle dir;
-  if (pattern.HasWildcards()) dir = detail::OpenDir(folder);
+  if (pattern.HasWildcards()) dir = detail::OpenListing(folder);
   if (!dir) {
     folder = ResolvePath(parts.folder);
     // A plain name needs no listing when it is there as written; the folder is read only
@@ -61,14 +63,14 @@ void ScanMatches(std::string_view pathPattern, Admit admit, const EntryVisitor& 
         return;
       }
     }
-    dir = detail::OpenDir(folder);
+    dir = detail::OpenListing(folder);
   }
   if (!dir) return;
   const int dirFd = ::dirfd(dir.get());
-  while (const dirent* entry = ::readdir(dir.get())) {
+  while (const dirent* entry = NextEntry(dir.get(), folder)) {
     std::string_view name(entry->d_name);
     if (!pattern.Matches(name) || !NameAdmitted(name, IsHiddenName(name), admit)) continue;
-    bool directory = EntryIsDirectory(dirFd, *entry);
+    bool directory = EntryIsDirectory(dirFd, folder, *entry);
     if (!Wanted(directory, admit)) continue;
     visit(FoundEntry{std::string(name), directory, IsHiddenName(name)});
   }

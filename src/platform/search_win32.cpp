@@ -66,7 +66,12 @@ void ScanMatches(std::string_view pathPattern, Admit admit, const EntryVisitor& 
   WIN32_FIND_DATAW data;
   HANDLE first = ::FindFirstFileExW(Wide(query).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
                                     FIND_FIRST_EX_LARGE_FETCH);
-  if (first == INVALID_HANDLE_VALUE) return;
+  if (first == INVALID_HANDLE_VALUE) {
+    // No match is no error, nor is a folder that is not there; one that cannot be read is.
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_NO_MORE_FILES || NotThere(error)) return;
+    ThrowLastError(parts.folder.empty() ? std::string_view(".") : std::string_view(parts.folder));
+  }
   const std::unique_ptr<void, FindCloser> search(first);
   do {
     // The kind is known before the name is converted: a search for folders passes over the
@@ -78,6 +83,10 @@ void ScanMatches(std::string_view pathPattern, Admit admit, const EntryVisitor& 
     if (!pattern.Matches(name) || !NameAdmitted(name, hidden, admit)) continue;
     visit(FoundEntry{std::move(name), directory, hidden});
   } while (::FindNextFileW(first, &data));
+  // A listing cut short would leave names out.
+  if (::GetLastError() != ERROR_NO_MORE_FILES) {
+    ThrowLastError(parts.folder.empty() ? std::string_view(".") : std::string_view(parts.folder));
+  }
 }
 
 }  // namespace vantrel::platform::detail

@@ -10,7 +10,7 @@
 namespace vantrel::platform {
 
 StdioFile OpenStdioForReading(std::string_view path) {
-  detail::UniqueFd fd = detail::OpenForReading(ResolvePath(path));
+  detail::UniqueFd fd = detail::OpenForReading(ResolvePath(path), path);
   StdioFile file(::fdopen(fd.get(), "rb"));
   if (!file) throw InOutError::FromErrno(errno);
   fd.release();  // the stream owns the descriptor now

@@ -6,7 +6,7 @@
 namespace vantrel::platform::detail {
 
 std::string ReadWholeFile(std::string_view path) {
-  UniqueFd fd = OpenForReading(ResolvePath(path));
+  UniqueFd fd = OpenForReading(ResolvePath(path), path);
   std::string content = ReadAll(fd.get());
   fd.Close();
   return content;

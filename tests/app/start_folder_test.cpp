@@ -108,6 +108,18 @@ TEST_F(StartFolder, TheDialogStartsAtHomeThenAtTheFolderChosenLast) {
   EXPECT_EQ(asked_.back(), HomeFolder());
 }
 
+// Nor is one that cannot be looked at: a program that could not start for it could not be
+// pointed anywhere else.
+TEST_F(StartFolder, TheDialogStartsAtHomeWhenTheRememberedFolderCannotBeLookedAt) {
+  std::error_code ec;
+  fs::create_symlink("loop", temp_.path() / "loop", ec);
+  if (ec) GTEST_SKIP() << "no symbolic link can be made here: " << ec.message();
+  RememberFolder(Native(temp_.path() / "loop" / "Simpatch"));
+  ASSERT_TRUE(EnterWorkingFolder("", Answering(Work())));
+  ASSERT_EQ(asked_.size(), 1u);
+  EXPECT_EQ(asked_[0], HomeFolder());
+}
+
 // A folder whose name is not ASCII is entered, remembered and offered again as it is.
 TEST_F(StartFolder, AFolderNamedBeyondAsciiIsEnteredAndRememberedAsItIs) {
   const fs::path folder = temp_.path() / testing::Utf8Path("Jeu d\xC3\xA9mo \xE2\x80\x93 \xE6\xB8\xAC");

@@ -1,19 +1,15 @@
-// A write that fails after every check has passed, struck with a device that refuses
-// writes as a full disk does: POSIX's, since Windows has no such device.
+// A write that fails after every check has passed, struck with a small disk that is full:
+// POSIX's, since a Windows program cannot mount one.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "engine/activation.h"
 #include "engine_session.h"
 #include "model_records_fixture.h"
+#include "small_disk.h"
 #include "temp_dir.h"
 
 namespace vantrel {
@@ -22,33 +18,34 @@ namespace {
 using namespace testing;  // the model files fixture
 using testing::EngineSession;
 using testing::kMissingShell;
+using testing::SmallDisk;
 using testing::TempDir;
 
-// Opens and reads like a file but refuses every write, as a full disk does.
-bool RefusesWrites(const std::filesystem::path& node) {
-  const int fd = ::open(node.c_str(), O_RDWR);
-  if (fd < 0) return false;
-  char byte = 0;
-  const bool refused = ::pread(fd, &byte, 1, 100) == 1 && ::pwrite(fd, &byte, 1, 100) < 0 && errno == ENOSPC;
-  ::close(fd);
-  return refused;
+// Fills the disk holding the current folder to its last byte.
+void FillDisk() {
+  std::ofstream filler("filler", std::ios::binary);
+  const std::string block(4096, 'f');
+  while (filler.write(block.data(), static_cast<std::streamsize>(block.size())) && filler.flush()) {
+  }
 }
 
-// A write that fails after every check has passed: the last working copy is a character
-// device that opens and reads but is always full (the system's "full" device, 1:7). The
-// earlier copies get their records back, and acspecs2.dat, which the record made longer,
-// its old length too. Making the node needs root; where it cannot be made or does not
-// refuse writes, the test is skipped.
+// A write that fails after every check has passed: the last working copy is a file with
+// nothing stored yet (a hole of its length) on a disk that is full, so its record finds no
+// room; the records of the earlier copies land in room they already hold. The earlier
+// copies get their records back, and acspecs2.dat, which the record made longer, its old
+// length too. Mounting the disk needs root; elsewhere the test is skipped.
 TEST(ModelRecords, AWriteThatFailsPutsBackEveryRecordWrittenBeforeIt) {
   TempDir dir;
+  SmallDisk disk(dir.path(), "1m");
+  if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small disk here (needs root)";
+  std::filesystem::current_path(dir.path());
   LayModelFiles(dir, {});
   std::filesystem::resize_file(dir.path() / "acspecs2.dat", 100 + 10 * 156 + 50);
-  const auto full = dir.path() / "acspecs3.dat";
-  std::filesystem::remove(full);
-  if (::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
-    GTEST_SKIP() << "cannot make a device node here: " << std::strerror(errno);
-  }
-  if (!RefusesWrites(full)) GTEST_SKIP() << "the device node does not act as a full disk here";
+  const auto last = dir.path() / "acspecs3.dat";
+  const auto length = std::filesystem::file_size(last);
+  std::filesystem::resize_file(last, 0);
+  std::filesystem::resize_file(last, length);
+  FillDisk();
   const auto before = ModelFileBytes(dir);
   EngineSession e;
   e.s.shellProgram = kMissingShell;

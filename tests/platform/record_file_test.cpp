@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
 
 #include "in_out_code.h"
 #include "platform/errors.h"
@@ -54,12 +53,6 @@ TEST(RecordFile, OpenErrorsAndReadOnlyWrites) {
   // Writing through a descriptor opened for reading fails for root too.
   EXPECT_NE(InOutCode([&] { readOnly.WriteAt(0, "x", 1); }), 0);
   EXPECT_EQ(dir.read("data.dat"), "abc");
-}
-
-TEST(RecordFile, WritingToAFullDeviceIs101) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full to fill";
-  RecordFile file("/dev/full", RecordFile::Mode::ReadWrite);
-  EXPECT_EQ(InOutCode([&] { file.WriteAt(0, "x", 1); }), 101);
 }
 
 }  // namespace
