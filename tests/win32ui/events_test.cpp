@@ -2,6 +2,9 @@
 // selections), keys, the folder box's changes, the first activation, the job's end.
 #include "window_fixture.h"
 
+#include <functional>
+#include <vector>
+
 #include "platform/errors.h"
 #include "win32ui/control_kinds.h"
 #include "win32ui/window_text.h"
@@ -170,7 +173,7 @@ TEST_F(Events, EveryCloseAsksThePresenterAndOnlyItsYesDestroysTheWindow) {
     view.Close();
     Pump();
   };
-  for (const auto& close : {std::function<void()>(ctrlQ), altF4, viewClose}) {
+  for (const std::function<void()>& close : std::vector<std::function<void()>>{ctrlQ, altF4, viewClose}) {
     events.seen.clear();
     events.closes = false;
     close();
