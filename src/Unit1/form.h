@@ -52,6 +52,9 @@ class TForm1 : public QWidget, public FormView {
   void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
   bool Ask(const std::string& question) override;
   void ShowMessage(const std::string& text) override;
+  Reply AskOrCancel(const std::string& question) override;
+  void Hide() override;
+  void Close() override;
 
  protected:
   bool event(QEvent* event) override;

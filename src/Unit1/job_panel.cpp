@@ -153,6 +153,11 @@ void JobPanel::ShowNotes() {
   if (notes) notes->setCurrentWidget(console);
 }
 
+void JobPanel::GoOnUnattended() {
+  continueOnItsOwn->setChecked(true);
+  if (continueButton->isEnabled()) Continue();  // a pause that waits now
+}
+
 void JobPanel::WhenIdle(std::function<void()> request) { waiting_.Add(std::move(request)); }
 
 void JobPanel::Take() {

@@ -42,6 +42,7 @@ class JobPanel : public QObject, public JobRunner {
   void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
   void WhenIdle(std::function<void()> request) override;
   void ShowNotes() override;  // the console's page of `notes`
+  void GoOnUnattended() override;  // as "Continue on its own"
 
   QPlainTextEdit* console = nullptr;
   QPushButton* continueButton = nullptr;

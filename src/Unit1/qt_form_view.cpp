@@ -1,6 +1,7 @@
 // TForm1 as the presenter's view: each call on the control the layout table names.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -86,6 +87,16 @@ void TForm1::ShowReadme(const std::optional<std::string>& text, bool toFront) {
 }
 
 bool TForm1::Ask(const std::string& question) { return AskUser(question); }
+
+FormView::Reply TForm1::AskOrCancel(const std::string& question) { return AskUserOrCancel(question); }
+
+void TForm1::Hide() { hide(); }
+
+// Closing a window already off the screen ends no event loop: the program ends here.
+void TForm1::Close() {
+  const bool hidden = isHidden();
+  if (close() && hidden) QCoreApplication::quit();
+}
 
 void TForm1::ShowMessage(const std::string& text) {
   if (messageHook_) messageHook_(text);

@@ -15,4 +15,18 @@ bool AskUser(const std::string& text) {
   return box.exec() == QMessageBox::Yes;
 }
 
+FormView::Reply AskUserOrCancel(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, kMessageBoxTitle, ToQt(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
+  box.setDefaultButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return FormView::Reply::Yes;
+    case QMessageBox::No:
+      return FormView::Reply::No;
+    default:
+      return FormView::Reply::Cancel;
+  }
+}
+
 }  // namespace vantrel

@@ -59,8 +59,13 @@ void TForm1::PlaceWindow() {
 }
 
 // A maximised window keeps the place it had before it was maximised, so that it comes back
-// there when it is restored rather than as a normal window the size of the screen.
+// there when it is restored rather than as a normal window the size of the screen. A close
+// the presenter puts off until a job has ended changes nothing yet.
 void TForm1::closeEvent(QCloseEvent* event) {
+  if (!presenter_->CloseAsked()) {
+    event->ignore();
+    return;
+  }
   const QRect client = isMaximized() ? normalGeometry() : geometry();
   const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
                        frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());

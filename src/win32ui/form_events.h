@@ -16,6 +16,8 @@ class FormEvents {
   virtual void FolderTextChanged() = 0;
   virtual void RefreshKey() = 0;
   virtual void JobEnded() = 0;
+  // The user closes the window: true when it may close now.
+  virtual bool CloseAsked() = 0;
 };
 
 // The events passed on to anything with these members, the presenter first of all.
@@ -30,6 +32,7 @@ class EventsTo final : public FormEvents {
   void FolderTextChanged() override { target_.FolderTextChanged(); }
   void RefreshKey() override { target_.RefreshKey(); }
   void JobEnded() override { target_.JobEnded(); }
+  bool CloseAsked() override { return target_.CloseAsked(); }
 
  private:
   Target& target_;

@@ -216,6 +216,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kTickTimer && tick_) tick_();
       return 0;
     case WM_CLOSE:
+      // The presenter may keep the window while a job runs; it closes it again once the job has ended.
+      if (events_ && !events_->CloseAsked()) return 0;
       ::DestroyWindow(window_);
       return 0;
     case WM_DESTROY:

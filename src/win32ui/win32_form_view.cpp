@@ -58,4 +58,14 @@ bool Win32FormView::Ask(const std::string& question) { return AskYesNo(window_.H
 
 void Win32FormView::ShowMessage(const std::string& text) { window_.ShowMessage(text); }
 
+FormView::Reply Win32FormView::AskOrCancel(const std::string& question) {
+  return AskYesNoCancel(window_.Handle(), question);
+}
+
+void Win32FormView::Hide() { ::ShowWindow(window_.Handle(), SW_HIDE); }
+
+// Posted: the presenter asks for it from inside the job runner's tick, which the window's
+// end must not pull from under.
+void Win32FormView::Close() { ::PostMessageW(window_.Handle(), WM_CLOSE, 0, 0); }
+
 }  // namespace vantrel::win32ui

@@ -24,6 +24,9 @@ class Win32FormView : public FormView {
   void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
   bool Ask(const std::string& question) override;
   void ShowMessage(const std::string& text) override;
+  Reply AskOrCancel(const std::string& question) override;
+  void Hide() override;
+  void Close() override;
 
  private:
   MainWindow& window_;

@@ -15,8 +15,10 @@ namespace {
 constexpr const char* kPickAPatchFirst = "Pick a patch in Available patches first.";
 }  // namespace
 
-// A job asked for while another runs is put off, with the entries picked for it.
+// A job asked for while another runs is put off, with the entries picked for it. Once the
+// window is closing none starts, put off or not: it would keep the window or be cut by its end.
 bool FormPresenter::PutOffWhileAJobRuns(void (FormPresenter::*handler)()) {
+  if (closeWaiting_) return true;
   if (!jobs_.Busy()) return false;
   const auto picked = [](const EntryList& list) { return list.Selected() ? list.SelectedText() : std::string(); };
   jobs_.WhenIdle(
@@ -30,6 +32,7 @@ bool FormPresenter::PutOffWhileAJobRuns(void (FormPresenter::*handler)()) {
 }
 
 void FormPresenter::StartJob(const JobPlan& plan, const std::string& success) {
+  runningScript_ = plan.script;
   jobs_.ShowNotes();
   jobs_.Start(ShellExecutableFor(session_.shellProgram), plan, success);
 }

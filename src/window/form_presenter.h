@@ -4,6 +4,8 @@
 // keep the system's names and steps; each event runs its handler through the default error
 // handler (a raised error's text goes to the view's ShowMessage and ends the handler) and then
 // brings the unlisted notes up to date.
+#include <string>
+
 #include "engine/session.h"
 #include "window/form_view.h"
 #include "window/job_runner.h"
@@ -25,6 +27,11 @@ class FormPresenter {
   void FolderTextChanged();           // the folder box's text changed, typed or picked
   void RefreshKey();                  // F5: both patch lists again
   void JobEnded();                    // the job runner has told a job's outcome
+  // The user closes the window: true when it may close now. A job never dies half done with
+  // it: while one runs the user chooses to wait for it, to let it finish on its own with the
+  // window gone, or to keep the window; either way the window closes by itself once the jobs
+  // asked for before have ended and been logged.
+  bool CloseAsked();
 
   // The handlers, each raising what the catalogue or the engine raises.
   void Loadpatches();
@@ -57,6 +64,8 @@ class FormPresenter {
   FormView& view_;
   JobRunner& jobs_;
   bool activatedOnce_ = false;
+  std::string runningScript_;  // the last job started, the one running while the runner is busy
+  bool closeWaiting_ = false;  // the window closes once no job runs
 };
 
 }  // namespace vantrel

@@ -39,6 +39,14 @@ class FormView {
   // A modal box titled "Vantrel": a Yes/No question (No the default button), and a message.
   virtual bool Ask(const std::string& question) = 0;
   virtual void ShowMessage(const std::string& text) = 0;
+  // A Yes/No/Cancel question, Cancel the default button; closing the box is Cancel.
+  enum class Reply { Yes, No, Cancel };
+  virtual Reply AskOrCancel(const std::string& question) = 0;
+
+  // Takes the window off the screen while the program goes on (a job it still watches).
+  virtual void Hide() = 0;
+  // Closes the window as the user's close does, which asks the presenter's CloseAsked.
+  virtual void Close() = 0;
 };
 
 }  // namespace vantrel

@@ -23,6 +23,9 @@ class JobRunner {
   // Brings the job's notes to the front (the Qt view's console tab); nothing where the job
   // has a window of its own.
   virtual void ShowNotes() = 0;
+  // Nobody is at the window any more: where the window answered the job's pauses, the job
+  // now goes on through them by itself; a console of its own keeps asking its user.
+  virtual void GoOnUnattended() = 0;
 };
 
 }  // namespace vantrel

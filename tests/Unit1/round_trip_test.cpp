@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -72,6 +73,55 @@ TEST_F(JobWindowTest, AnAircraftPatchGoesInAndOutWithEachPauseAnsweredByContinue
   EXPECT_NE(log.find("FE2b Fighter is active in 0305"), std::string::npos) << log;
   EXPECT_NE(log.find("0305_FE2b Fighter is removed"), std::string::npos) << log;
   EXPECT_NE(log.find("echo Active > \"0305_FE2b Fighter.aop\""), std::string::npos) << log;
+}
+
+// Ctrl+Q while the job waits at its first pause, with the slot emptied and nothing copied yet:
+// whatever the user answers, the job goes on to its end and is logged; the window closes
+// once it has ended (at once from sight when the job is let finish on its own), or stays.
+TEST_F(JobWindowTest, ClosingTheWindowDuringAJobNeverCutsTheJobShort) {
+  const struct {
+    QMessageBox::StandardButton press;
+    bool hiddenAtOnce;
+    bool closedAfterTheJob;
+  } kReplies[] = {{QMessageBox::Yes, false, true}, {QMessageBox::No, true, true}, {QMessageBox::Cancel, false, false}};
+  for (const auto& c : kReplies) {
+    SCOPED_TRACE(c.press);
+    form_.reset();
+    std::filesystem::remove(Work() / "vantrel-files" / "vantrel-jobs.log");
+    std::filesystem::remove(Work() / "0305_FE2b Fighter.aop");  // else the slot's question comes first
+    SetUp();
+    ClickEntry("ListBox1", "031F FE2b Fighter");
+    ClickEntry("ListBox2", SlotLine("0305"));
+    ClickButton("v");
+    auto* next = Find<QAbstractButton>("JobContinue");
+    ASSERT_TRUE(WaitFor([&] { return next->isEnabled(); })) << Console();
+
+    std::string question;
+    {
+      BoxAnswerer answer([&](QMessageBox& box) {
+        question = FromQt(box.text());
+        box.button(c.press)->click();
+      });
+      QTest::keyClick(Find<QWidget>("ListBox1"), Qt::Key_Q, Qt::ControlModifier);
+    }
+    EXPECT_TRUE(question.starts_with("0305.bat is still running.")) << question;
+    EXPECT_EQ(form_->isVisible(), !c.hiddenAtOnce);
+    if (!c.hiddenAtOnce) {
+      for (int pause = 0; pause < 2; ++pause) {
+        ASSERT_TRUE(WaitFor([&] { return next->isEnabled(); })) << "pause " << pause << "\n" << Console();
+        EXPECT_TRUE(form_->isVisible()) << "closed while the job runs";
+        next->click();
+      }
+    }
+    ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+    EXPECT_EQ(Outcome(), "FE2b Fighter is active in " + SlotLine("0305"));
+    EXPECT_EQ(temp_.read("game/Simpatch/03059000.dml"), temp_.read("game/Simpatch/FE2b Fighter/031F9000.dml"));
+    EXPECT_FALSE(temp_.exists("game/Simpatch/0305.bat"));
+    const std::string log = temp_.read("game/Simpatch/vantrel-files/vantrel-jobs.log");
+    EXPECT_NE(log.find("FE2b Fighter is active in 0305"), std::string::npos) << log;
+    EXPECT_EQ(form_->isVisible(), !c.closedAfterTheJob);
+    EXPECT_TRUE(messages_.empty()) << messages_.front();
+  }
 }
 
 TEST_F(JobWindowTest, AJobThatCannotCopyAFileSaysWhichAndListsNothing) {

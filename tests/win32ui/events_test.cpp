@@ -2,6 +2,9 @@
 // selections), keys, the folder box's changes, the first activation, the job's end.
 #include "window_fixture.h"
 
+#include <functional>
+#include <vector>
+
 #include "platform/errors.h"
 #include "win32ui/control_kinds.h"
 #include "win32ui/window_text.h"
@@ -142,20 +145,44 @@ TEST_F(Events, ReturnRunsAListsJobAndDeleteThatOfActivePatches) {
   EXPECT_EQ(events.seen, Seen{}) << "Delete removes only an active patch";
 }
 
-TEST_F(Events, F5RefreshesAndCtrlQCloses) {
-  bool destroyed = false;
-  window.OnDestroyed([&] { destroyed = true; });
+TEST_F(Events, F5Refreshes) {
   ::SetFocus(Of(Control::ListBox2));
   Press(Of(Control::ListBox2), VK_F5);
   EXPECT_EQ(events.seen, Seen{"RefreshKey"});
+}
 
-  BYTE keys[256] = {};
-  ::GetKeyboardState(keys);
-  keys[VK_CONTROL] = 0x80;
-  ::SetKeyboardState(keys);
-  Press(Of(Control::ListBox2), 'Q');
-  keys[VK_CONTROL] = 0;
-  ::SetKeyboardState(keys);
+// Ctrl+Q, Alt+F4, the title bar's close and the view's own Close all come as WM_CLOSE; a
+// close the presenter keeps (a job runs) leaves the window as it was.
+TEST_F(Events, EveryCloseAsksThePresenterAndOnlyItsYesDestroysTheWindow) {
+  bool destroyed = false;
+  window.OnDestroyed([&] { destroyed = true; });
+  const auto ctrlQ = [this] {
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    Press(Of(Control::ListBox2), 'Q');
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+  };
+  const auto altF4 = [this] {
+    ::SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+  };
+  const auto viewClose = [this] {
+    view.Close();
+    Pump();
+  };
+  for (const std::function<void()>& close : std::vector<std::function<void()>>{ctrlQ, altF4, viewClose}) {
+    events.seen.clear();
+    events.closes = false;
+    close();
+    EXPECT_EQ(events.seen, Seen{"CloseAsked"});
+    EXPECT_FALSE(destroyed);
+    ASSERT_TRUE(::IsWindow(window.Handle()));
+  }
+  events.closes = true;
+  ctrlQ();
   EXPECT_TRUE(destroyed);
   EXPECT_EQ(window.Handle(), nullptr);
 }

@@ -1,7 +1,8 @@
 // The view's boxes: titled "Vantrel", owned by the window, with the text asked for; the
-// question's default button is No. A second thread finds each box, reads it and answers it.
+// questions' default buttons change nothing. A second thread finds each box, reads it and answers it.
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "window_fixture.h"
@@ -47,7 +48,7 @@ class BoxAnswerer {
             seen_.found = true;
             seen_.owner = ::GetWindow(box, GW_OWNER);
             seen_.text = WindowText(::GetDlgItem(box, 0xffff));  // a message box's text
-            for (const int button : {IDOK, IDYES, IDNO}) {
+            for (const int button : {IDOK, IDYES, IDNO, IDCANCEL}) {
               const HWND control = ::GetDlgItem(box, button);
               if (control && (::GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
                 seen_.defaultButton = button;
@@ -78,15 +79,34 @@ TEST_F(Boxes, ShowMessageShowsTheTextInABoxTitledVantrel) {
   EXPECT_EQ(seen.owner, window.Handle()) << "the window waits for its box";
 }
 
-TEST_F(Boxes, AskIsAYesNoQuestionWithNoTheDefault) {
-  for (const auto& [answer, said] : {std::pair{IDYES, true}, std::pair{IDNO, false}}) {
-    BoxAnswerer answerer(answer);
-    const bool yes = view.Ask("Install over the active patch 0309?");
+// Each question says the button pressed; Return alone gives the answer that changes nothing.
+TEST_F(Boxes, AQuestionTellsTheButtonPressedAndDefaultsToTheOneThatChangesNothing) {
+  using Reply = FormView::Reply;
+  const std::function<Reply(const std::string&)> yesNo = [this](const std::string& question) {
+    return view.Ask(question) ? Reply::Yes : Reply::No;
+  };
+  const std::function<Reply(const std::string&)> orCancel = [this](const std::string& question) {
+    return view.AskOrCancel(question);
+  };
+  const struct {
+    const std::function<Reply(const std::string&)>& ask;
+    int press;
+    Reply said;
+    int defaultButton;
+  } kCases[] = {{yesNo, IDYES, Reply::Yes, IDNO},
+                {yesNo, IDNO, Reply::No, IDNO},
+                {orCancel, IDYES, Reply::Yes, IDCANCEL},
+                {orCancel, IDNO, Reply::No, IDCANCEL},
+                {orCancel, IDCANCEL, Reply::Cancel, IDCANCEL}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.press);
+    BoxAnswerer answerer(c.press);
+    const Reply reply = c.ask("Install over the active patch 0309?");
     const SeenBox seen = answerer.Seen();
     ASSERT_TRUE(seen.found);
     EXPECT_EQ(seen.text, "Install over the active patch 0309?");
-    EXPECT_EQ(seen.defaultButton, IDNO);
-    EXPECT_EQ(yes, said);
+    EXPECT_EQ(seen.defaultButton, c.defaultButton);
+    EXPECT_EQ(reply, c.said);
   }
 }
 

@@ -36,6 +36,11 @@ class RecordingEvents : public FormEvents {
   void FolderTextChanged() override { seen.push_back("FolderTextChanged " + (folderText ? folderText() : "")); }
   void RefreshKey() override { seen.push_back("RefreshKey"); }
   void JobEnded() override { seen.push_back("JobEnded"); }
+  bool CloseAsked() override {
+    seen.push_back("CloseAsked");
+    return closes;
+  }
+  bool closes = true;  // the answer to CloseAsked
 
   static std::string Name(Control control) { return std::string(SpecOf(control).name); }
 };

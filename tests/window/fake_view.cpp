@@ -33,6 +33,16 @@ bool RecordingView::Ask(const std::string& question) {
   return answer;
 }
 
+FormView::Reply RecordingView::AskOrCancel(const std::string& question) {
+  questions.push_back(question);
+  if (whileAsking) whileAsking();
+  return reply;
+}
+
+void RecordingView::Close() {
+  if (closeAsked && closeAsked()) ++closed;
+}
+
 void FakeJobs::Start(const std::string& program, const JobPlan& plan, const std::string& success) {
   started.push_back({program, plan, success});
   busy_ = true;

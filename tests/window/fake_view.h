@@ -35,6 +35,10 @@ class RecordingView : public FormView {
   void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
   bool Ask(const std::string& question) override;
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  Reply AskOrCancel(const std::string& question) override;
+  void Hide() override { hidden = true; }
+  // A view's close asks the presenter, as the window's close event does.
+  void Close() override;
 
   // The folder box's text as the user leaves it.
   void Type(Control control, const std::string& text) { texts[control].push_back(text); }
@@ -52,6 +56,11 @@ class RecordingView : public FormView {
   std::vector<std::string> questions;
   bool answer = true;
   std::vector<std::string> messages;
+  Reply reply = Reply::Cancel;
+  std::function<void()> whileAsking;  // what happens while a Yes/No/Cancel box is up
+  bool hidden = false;
+  std::function<bool()> closeAsked;  // the presenter's CloseAsked, once there is one
+  int closed = 0;                    // closes the presenter let through
 };
 
 struct StartedJob {
@@ -66,6 +75,7 @@ class FakeJobs : public JobRunner {
   void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
   void WhenIdle(std::function<void()> request) override;
   void ShowNotes() override { ++notesShown; }
+  void GoOnUnattended() override { unattended = true; }
 
   // The running job runs to its end in the job shell and its outcome is checked; `ended` is
   // told (the view's call of the presenter's JobEnded), then the requests put off run in
@@ -75,6 +85,7 @@ class FakeJobs : public JobRunner {
   std::vector<StartedJob> started;
   std::vector<JobOutcome> outcomes;
   int notesShown = 0;
+  bool unattended = false;
   std::function<void()> ended;
 
  private:

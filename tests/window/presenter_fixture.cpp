@@ -21,6 +21,7 @@ PresenterTest::PresenterTest() {
   samplegame::LaySampleGame(Game().string(), WriteStandInPicture);
   std::filesystem::current_path(Work());
   jobs_.ended = [this] { presenter_->JobEnded(); };
+  view_.closeAsked = [this] { return presenter_->CloseAsked(); };
 }
 
 void PresenterTest::SetUp() {
