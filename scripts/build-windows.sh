@@ -46,5 +46,5 @@ fi
 wineserver -p || true  # 2 when a server for this prefix is up already
 trap 'wineserver -k || true' EXIT
 wine cmd /c exit 0 >/dev/null 2>&1  # starts the prefix's programs before the first timed test
-ctest --test-dir "$dir" -j2 --output-on-failure
+ctest --test-dir "$dir" -j2 --output-on-failure --timeout 600
 if "$package"; then scripts/package-windows.sh "$dir"; fi

@@ -15,7 +15,8 @@ export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACH
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+# A test that hangs fails after ten minutes instead of holding up the whole run.
+ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600
 
 # What a player gets from that build: the install tree, both validators on its desktop files,
 # and the .deb CPack makes of it, extracted and run.
@@ -31,7 +32,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -
 cmake --build build-asan -j"$jobs"
 # Qt and fontconfig keep caches alive until exit; leaks are not what this run looks for.
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" --timeout 600
 
 # The Windows programs and their test suite under Wine, with Windows' own cmd running the jobs.
 scripts/build-windows.sh build-windows

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include "Unit1/qt_text.h"
@@ -53,11 +54,15 @@ TEST_F(ArchiveWindowTest, CtrlOAddsThePatchOfTheArchiveChosenAndPicksIt) {
   const std::string zip = Download("big-gun-v2", {{"big-gun-v2/readme.txt", "read me"}, kBigGun[0], kBigGun[1]});
   std::vector<std::string> titles;
   ModalAnswerer answer([&](QWidget& dialog) {
+    // A file dialog accepted before it has read its folder may find no such file and say so
+    // in a box of its own, which runs until answered: so the dialog is accepted from the
+    // event loop, not from here, and the next tick closes the box and chooses the file again.
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) return box->done(QMessageBox::Ok);
     auto* files = qobject_cast<QFileDialog*>(&dialog);
     if (!files) return;
-    titles.push_back(FromQt(files->windowTitle()));
+    if (titles.empty()) titles.push_back(FromQt(files->windowTitle()));
     files->selectFile(ToQt(zip));
-    static_cast<QDialog*>(files)->accept();  // public as a QDialog
+    QTimer::singleShot(0, files, [files] { static_cast<QDialog*>(files)->accept(); });  // public as a QDialog
   });
   QTest::keyClick(Find<QWidget>("ListBox2"), Qt::Key_O, Qt::ControlModifier);
   ASSERT_TRUE(messages_.empty()) << messages_.front();

@@ -61,14 +61,15 @@ TEST(FailedLook, AJobWhoseLookFailsFailsAndLeavesNoMarker) {
     const ProgramResult run = StruckCli(game, c.calls, path, c.args);
     EXPECT_EQ(run.status, 1) << run.errors;
     EXPECT_TRUE(Shows(run.errors, c.named)) << run.errors;
-    // The script stays as far as it was written when the error ended the job.
+    // Nothing of the game changes; a script is placed only once the whole job is ready.
     std::set<std::string> mayChange = kBookkeeping;
     mayChange.insert("Simpatch/0305.bat");
     ExpectSameFiles(original, game.Files(), mayChange);
   }
 }
 
-TEST(FailedLook, ARemovalWhoseStockModelFileCannotBeLookedAtKeepsThePatchActive) {
+// The removal puts back the records its install replaced, reading the working copy.
+TEST(FailedLook, ARemovalWhoseModelFileCannotBeLookedAtKeepsThePatchActive) {
   if (const std::string why = WhyStraceCannotStrike(); !why.empty()) GTEST_SKIP() << why;
   TempDir dir;
   FaultGame game(dir.path());
@@ -76,7 +77,7 @@ TEST(FailedLook, ARemovalWhoseStockModelFileCannotBeLookedAtKeepsThePatchActive)
   ASSERT_EQ(installed, 0) << installErrors;
   const Snapshot active = game.Files();
   const ProgramResult run =
-      StruckCli(game, "newfstatat,statx", "vantrel-files/fmparams.dat", {"deactivate", "0305_FE2b Fighter"});
+      StruckCli(game, "newfstatat,statx", "fmparams.dat", {"deactivate", "0305_FE2b Fighter"});
   EXPECT_EQ(run.status, 1) << run.errors;
   EXPECT_TRUE(Shows(run.errors, "fmparams.dat")) << run.errors;
   const Snapshot after = game.Files();

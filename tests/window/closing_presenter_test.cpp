@@ -86,7 +86,7 @@ TEST_F(ClosingPresenterTest, OnceTheWindowIsClosingNoOtherJobStartsAndItIsNotAsk
 
   jobs_.End();
   EXPECT_EQ(jobs_.started.size(), 1u);
-  EXPECT_EQ(Scripts(), std::vector<std::string>{"0612.bat"});
+  EXPECT_TRUE(Scripts().empty()) << "the job ran to its end, and no other was written";
   EXPECT_EQ(view_.closed, 1);
 }
 
