@@ -52,6 +52,21 @@ FolderLock::FolderLock(std::chrono::milliseconds wait) : folder_(detail::Current
   held.emplace(folder_, HeldFolder{std::move(lockFile), 1});
 }
 
+namespace detail {
+
+const NativeFile* HeldLockFile() {
+  auto& held = HeldFolders();
+  if (held.empty()) return nullptr;
+  try {
+    const auto found = held.find(CurrentFolderIdentity());
+    return found == held.end() ? nullptr : &found->second.lockFile;
+  } catch (const Error&) {
+    return nullptr;  // a current folder that is gone holds no lock of ours
+  }
+}
+
+}  // namespace detail
+
 FolderLock::~FolderLock() {
   auto& held = HeldFolders();
   auto found = held.find(folder_);

@@ -13,4 +13,11 @@ NativeFile OpenLockFile();
 // Takes the lock without waiting; false when another process holds it.
 bool TryLock(const NativeFile& file);
 
+// The lock file of the current folder while this process holds its lock, else null. A
+// program started meanwhile is handed it, its number in the environment variable below,
+// so that a job's shell holds the lock its starter took: the lock then stays while either
+// runs, and the shell taking it again does not wait for its own starter.
+const NativeFile* HeldLockFile();
+inline constexpr char kHandedLockVariable[] = "VANTREL_FOLDER_LOCK";
+
 }  // namespace vantrel::platform::detail

@@ -8,6 +8,7 @@
 #include "engine/activation.h"
 #include "engine_session.h"
 #include "platform/files.h"
+#include "platform/folder_lock.h"
 #include "platform/process.h"
 #include "samplegame/sample_game.h"
 #include "temp_dir.h"
@@ -23,7 +24,7 @@ using testing::TempDir;
 using Files = std::map<std::string, std::string>;
 
 // The sample game in game/, its working folder Simpatch made the current folder; every
-// file below game/ with its bytes.
+// file below game/ with its bytes, but for the lock file our job shell leaves between jobs.
 struct SampleGame {
   SampleGame() {
     samplegame::LaySampleGame((dir.path() / "game").string());
@@ -33,6 +34,7 @@ struct SampleGame {
     Files files;
     const fs::path root = dir.path() / "game";
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
+      if (entry.path().filename() == platform::kFolderLockFile) continue;
       if (entry.is_regular_file()) files[testing::Utf8Name(fs::relative(entry.path(), root))] = testing::ReadFileBytes(entry.path());
     }
     return files;
