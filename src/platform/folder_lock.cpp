@@ -30,7 +30,7 @@ std::map<std::string, HeldFolder>& HeldFolders() {
   return held;
 }
 
-void WaitForLock(const NativeFile& file, std::chrono::milliseconds wait) {
+void WaitForLock(NativeFile& file, std::chrono::milliseconds wait) {
   const Clock::time_point deadline = Clock::now() + wait;
   while (!detail::TryLock(file)) {
     const Clock::time_point now = Clock::now();

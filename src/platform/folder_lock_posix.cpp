@@ -60,7 +60,7 @@ UniqueFd OpenLockFile() {
   return fd;
 }
 
-bool TryLock(const UniqueFd& file) {
+bool TryLock(UniqueFd& file) {
   for (;;) {
     if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0) return true;
     if (errno == EWOULDBLOCK) return false;
