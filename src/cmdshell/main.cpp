@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cmdshell/batch_interpreter.h"
+#include "platform/folder_lock.h"
 #include "platform/game_tree.h"
 #include "platform/job_status.h"
 #include "platform/names.h"
@@ -27,6 +29,23 @@ void PrintHelp(std::ostream& out) {
          "  /C SCRIPT [ARGUMENTS...]  run SCRIPT; ARGUMENTS are its %1, %2, ...\n"
          "  /?, -h, --help            show this help\n"
          "  --version                 show the version\n";
+}
+
+// The folder is the job's for its whole run, whoever started it and whether or not that one
+// is still there: a front end killed during a pause must not let a second job in beside
+// this one. A front end that holds the lock hands it over, so taking it does not wait.
+int RunLocked(const std::string& script, const std::vector<std::string>& arguments) {
+  std::optional<vantrel::platform::FolderLock> lock;
+  try {
+    lock.emplace();
+  } catch (const std::exception& e) {
+    std::cerr << kProgram << ": " << e.what() << '\n';
+    return 1;
+  }
+  // A job changes the game's files and nothing else, whatever a link in the game points at.
+  vantrel::platform::ConfineWritesToGameTree(true);
+  vantrel::cmdshell::TerminalInput input(STDIN_FILENO);
+  return vantrel::cmdshell::RunBatchFile(script, arguments, vantrel::cmdshell::Console{std::cout, std::cerr, input});
 }
 
 }  // namespace
@@ -51,10 +70,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!statusFile.empty()) vantrel::platform::WriteJobRunning(statusFile);
-  // A job changes the game's files and nothing else, whatever a link in the game points at.
-  vantrel::platform::ConfineWritesToGameTree(true);
-  TerminalInput input(STDIN_FILENO);
-  const int status = RunBatchFile(args[1], {args.begin() + 2, args.end()}, Console{std::cout, std::cerr, input});
+  const int status = RunLocked(args[1], {args.begin() + 2, args.end()});
   std::cout.flush();
   if (!statusFile.empty()) vantrel::platform::WriteJobEnded(statusFile, status);
   return status;

@@ -6,12 +6,12 @@
 
 namespace vantrel::cmdshell {
 
-platform::FileWriter OpenOutputFile(std::string_view name, bool append) {
+platform::WholeFileWriter OpenOutputFile(std::string_view name, bool append) {
   if (!IsWellFormedName(name, false) || EndsWithSeparator(name)) throw Error(kBadName);
   const NameOnDisk target = LookUpName(name);
   RefuseReadOnly(target);
   if (target.directory) throw InOutError(5);
-  return platform::FileWriter(name, append ? platform::FileWriter::Mode::Append : platform::FileWriter::Mode::Replace);
+  return platform::WholeFileWriter(name, append ? platform::FileWriter::Mode::Append : platform::FileWriter::Mode::Replace);
 }
 
 }  // namespace vantrel::cmdshell

@@ -1,6 +1,6 @@
 #pragma once
-// The handles of one command after its redirections. Files are created (or emptied)
-// before the command runs, as cmd does, and receive its output when it is done.
+// The handles of one command after its redirections. Files are checked before the command
+// runs, as cmd does, and receive its output, whole, when it is done.
 #include <list>
 #include <memory>
 #include <ostream>
@@ -29,7 +29,7 @@ class RedirectedHandles {
  private:
   struct FileSink {
     FileSink(std::string_view name, bool append) : file(OpenOutputFile(name, append)) {}
-    platform::FileWriter file;
+    platform::WholeFileWriter file;
     std::ostringstream text;
   };
   std::ostream** Handle(int number);

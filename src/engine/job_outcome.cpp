@@ -2,7 +2,9 @@
 
 #include "engine/file_errors.h"
 #include "engine/ledger_steps.h"
+#include "platform/file_length.h"
 #include "platform/files.h"
+#include "platform/record_file.h"
 #include "platform/search.h"
 
 namespace vantrel {
@@ -12,6 +14,19 @@ namespace {
 // The bytes themselves: an archive and its patch are often of one size, and a game file
 // left as it was must not pass for the patch's copy.
 bool InPlace(const PlannedCopy& copy) { return platform::SameContent(copy.source, copy.target); }
+
+// The marker's echo ends its one line last, so a full disk or a kill while Windows' cmd
+// writes it leaves it empty or without its line end. Markers are listed by name alone: such
+// a marker would list a patch as active that was never installed.
+bool CutShort(const std::string& marker) {
+  const std::uint64_t length = platform::FileLength(marker);
+  if (length < 2) return true;
+  char end[2];
+  platform::RecordFile file(marker, platform::RecordFile::Mode::ReadOnly);
+  file.ReadAt(length - 2, end, sizeof end);
+  file.Close();
+  return end[0] != '\r' || end[1] != '\n';
+}
 
 std::string Joined(const std::vector<std::string>& names) {
   std::string text;
@@ -28,7 +43,9 @@ JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded) {
     for (const PlannedCopy& copy : plan.copies) {
       if (!InPlace(copy)) outcome.notInPlace.push_back(copy.target);
     }
-    if (!outcome.notInPlace.empty() && platform::FileExists(plan.marker)) {
+    const bool markerThere = platform::FileExists(plan.marker);
+    outcome.markerCut = !shellSucceeded && markerThere && NamingFile(plan.marker, [&] { return CutShort(plan.marker); });
+    if ((!outcome.notInPlace.empty() || outcome.markerCut) && markerThere) {
       NamingFile(plan.marker, [&] { platform::DeleteFileAt(plan.marker); });
     }
   } else if (!plan.removedMarkers.empty()) {
@@ -43,6 +60,10 @@ std::string OutcomeText(const JobPlan& plan, const JobOutcome& outcome) {
   if (!outcome.notInPlace.empty()) {
     return "The patch was not installed: not in place after " + plan.script + ": " + Joined(outcome.notInPlace) +
            ". It is not listed as active.";
+  }
+  if (outcome.markerCut) {
+    return "The patch was not installed: " + plan.script + " left its marker " + plan.marker +
+           " cut short. It is not listed as active.";
   }
   if (outcome.markerLeft) return "The patch was not removed: " + plan.script + " did not delete its marker.";
   if (!outcome.notPutBack.empty()) {

@@ -13,19 +13,22 @@ struct JobOutcome {
   std::vector<std::string> notInPlace;  // an install's targets that do not hold their source;
                                         // the install's marker is deleted when there are any
   bool markerLeft = false;              // a removal whose marker is still there
+  bool markerCut = false;               // an install's marker cut short by a failed job; deleted
   std::vector<std::string> notPutBack;     // a removal's files that do not hold what lay below
   std::vector<std::string> keptAsTheyAre;  // a removal's files changed since the patch put them
                                            // there, left as they are
 
   bool Complete() const {
-    return shellSucceeded && notInPlace.empty() && !markerLeft && notPutBack.empty() && keptAsTheyAre.empty();
+    return shellSucceeded && notInPlace.empty() && !markerLeft && !markerCut && notPutBack.empty() &&
+           keptAsTheyAre.empty();
   }
 };
 
 // Compares every copy target of an install with its source, byte for byte, and deletes the
-// install's marker when one is not in place; a removal's files are checked against the
-// ledger. Then the ledger is told (ledger_steps.h). `shellSucceeded`: the shell's exit
-// status was 0. Raises InOutError naming the file that cannot be changed.
+// install's marker when one is not in place, or when a failed job left it cut short; a
+// removal's files are checked against the ledger. Then the ledger is told (ledger_steps.h).
+// `shellSucceeded`: the shell's exit status was 0. Raises InOutError naming the file that
+// cannot be read or changed.
 JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded);
 
 // One line for the user: "" for a complete job, otherwise what failed, by file.

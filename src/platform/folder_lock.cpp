@@ -30,7 +30,7 @@ std::map<std::string, HeldFolder>& HeldFolders() {
   return held;
 }
 
-void WaitForLock(const NativeFile& file, std::chrono::milliseconds wait) {
+void WaitForLock(NativeFile& file, std::chrono::milliseconds wait) {
   const Clock::time_point deadline = Clock::now() + wait;
   while (!detail::TryLock(file)) {
     const Clock::time_point now = Clock::now();
@@ -51,6 +51,21 @@ FolderLock::FolderLock(std::chrono::milliseconds wait) : folder_(detail::Current
   WaitForLock(lockFile, wait);
   held.emplace(folder_, HeldFolder{std::move(lockFile), 1});
 }
+
+namespace detail {
+
+const NativeFile* HeldLockFile() {
+  auto& held = HeldFolders();
+  if (held.empty()) return nullptr;
+  try {
+    const auto found = held.find(CurrentFolderIdentity());
+    return found == held.end() ? nullptr : &found->second.lockFile;
+  } catch (const Error&) {
+    return nullptr;  // a current folder that is gone holds no lock of ours
+  }
+}
+
+}  // namespace detail
 
 FolderLock::~FolderLock() {
   auto& held = HeldFolders();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/errors.h"
 #include "platform/folder_lock.h"
 #include "platform/handle_io.h"
@@ -19,23 +21,27 @@ std::string CurrentFolderIdentity() {
          std::to_string(info.nFileIndexLow);
 }
 
-// Read access is enough for LockFileEx. A reparse point standing in the lock file's place
-// is opened itself, not followed, so that a planted link creates nothing outside the game.
-UniqueHandle OpenLockFile() {
-  UniqueHandle file(::CreateFileW(Wide(kFolderLockFile).c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-  if (!file.valid()) ThrowLastError(kFolderLockFile);
-  return file;
-}
+// The lock is the lock file open in no one else's hands (no sharing). A byte-range lock
+// (LockFileEx) belongs to the process that took it: a child that inherits the handle is not
+// granted it, and it goes when that process ends, so a job's cmd could not keep it once
+// the front end that started it is killed. An open file stays open while any handle to it
+// does, an inherited one included, and no one can open it again meanwhile.
+UniqueHandle OpenLockFile() { return {}; }
 
-bool TryLock(const UniqueHandle& file) {
-  OVERLAPPED whole{};
-  if (::LockFileEx(file.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &whole)) {
-    return true;
+// Read access, which the sharing check counts, and inheritable: a program started in this
+// console keeps the folder. A
+// reparse point standing in the lock file's place is opened itself, not followed, so that
+// a planted link creates nothing outside the game.
+bool TryLock(UniqueHandle& file) {
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  UniqueHandle opened(::CreateFileW(Wide(kFolderLockFile).c_str(), GENERIC_READ, 0, &inherited, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!opened.valid()) {
+    if (::GetLastError() == ERROR_SHARING_VIOLATION) return false;
+    ThrowLastError(kFolderLockFile);
   }
-  if (::GetLastError() == ERROR_LOCK_VIOLATION || ::GetLastError() == ERROR_IO_PENDING) return false;
-  ThrowLastError(kFolderLockFile);
+  file = std::move(opened);
+  return true;
 }
 
 }  // namespace vantrel::platform::detail

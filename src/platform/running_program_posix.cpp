@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/errors.h"
+#include "platform/folder_lock_backend.h"
 #include "platform/program_start.h"
 
 extern char** environ;
@@ -55,15 +56,30 @@ class SpawnSetup {
   }
   void OutputToErrorStream() { ::posix_spawn_file_actions_adddup2(&actions_, STDERR_FILENO, STDOUT_FILENO); }
 
+  // The folder lock this process holds goes with the program (folder_lock_backend.h): a
+  // dup2 onto itself keeps the descriptor open across exec.
+  void HandOverFolderLock() {
+    const std::string prefix = std::string(detail::kHandedLockVariable) + "=";
+    for (char** entry = environ; *entry; ++entry) {
+      if (!std::string_view(*entry).starts_with(prefix)) environment_.emplace_back(*entry);
+    }
+    if (const detail::UniqueFd* lock = detail::HeldLockFile()) {
+      ::posix_spawn_file_actions_adddup2(&actions_, lock->get(), lock->get());
+      environment_.push_back(prefix + std::to_string(lock->get()));
+    }
+  }
+
   // 0 and the process id, or the errno of the failure.
   int Spawn(const std::string& path, std::vector<std::string> words, pid_t& pid) {
     std::vector<char*> argv = detail::ArgumentVector(words);
-    return ::posix_spawn(&pid, path.c_str(), &actions_, &attributes_, argv.data(), environ);
+    std::vector<char*> envp = detail::ArgumentVector(environment_);
+    return ::posix_spawn(&pid, path.c_str(), &actions_, &attributes_, argv.data(), envp.data());
   }
 
  private:
   posix_spawnattr_t attributes_;
   posix_spawn_file_actions_t actions_;
+  std::vector<std::string> environment_;
 };
 
 }  // namespace
@@ -81,6 +97,7 @@ RunningProgram::RunningProgram(std::string_view program, const std::vector<std::
     return;
   }
   SpawnSetup setup;
+  setup.HandOverFolderLock();
   if (console == ProgramConsole::OwnWindow) {
     setup.Detach();
   } else if (output == ConsoleOutput::ToErrorStream) {

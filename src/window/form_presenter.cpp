@@ -112,7 +112,12 @@ void FormPresenter::Loadpatches() {
   view_.SetText(Control::path, platform::SplitLastComponent(platform::CurrentDirectory()).name);
 }
 
-void FormPresenter::refreshpatches() { RefreshPatchList(cat_); }
+// A running job's shell holds the folder's lock until it ends, its pauses included: a scan
+// asked for meanwhile would wait for it with the window stopped, so it waits in line.
+void FormPresenter::refreshpatches() {
+  if (PutOffWhileAJobRuns(&FormPresenter::refreshpatches)) return;
+  RefreshPatchList(cat_);
+}
 
 void FormPresenter::getslots() { FillDestinationSlots(cat_); }
 

@@ -4,6 +4,7 @@
 
 #include "engine/activation.h"
 #include "platform/files.h"
+#include "platform/folder_lock.h"
 #include "samplegame/sample_game.h"
 
 namespace vantrel::testing {
@@ -19,6 +20,7 @@ Files SampleGame::Snapshot() const {
   Files files;
   const fs::path root = dir.path() / "game";
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.path().filename() == platform::kFolderLockFile) continue;
     if (entry.is_regular_file()) files[Utf8Name(fs::relative(entry.path(), root))] = ReadFileBytes(entry.path());
   }
   return files;

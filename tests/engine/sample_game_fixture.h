@@ -15,7 +15,8 @@ using Files = std::map<std::string, std::string>;
 
 struct SampleGame {
   SampleGame();
-  // Every file below game/ with its bytes, by its path from there ("Simpatch/0305.bat").
+  // Every file below game/ with its bytes, by its path from there ("Simpatch/0305.bat"), but
+  // for the lock file our job shell leaves between jobs.
   Files Snapshot() const;
   TempDir dir;
 };

@@ -156,6 +156,18 @@ TEST_F(JobsPresenterTest, AJobAskedForWhileOneRunsWaitsWithTheEntriesPickedForIt
   EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
 }
 
+TEST_F(JobsPresenterTest, ARefreshAskedForWhileAJobRunsWaitsForIt) {
+  Choose("060E Big Tank", "0612");
+  presenter_->Clicked(Control::v);
+  temp_.write("game/Simpatch/New Plane/03209000.dml", "shape\n");
+  presenter_->Clicked(Control::Button1);
+  EXPECT_EQ(session_.cat.ListBox1.Count(), 4) << "scanned while the job held the folder";
+  jobs_.ended = nullptr;  // only the refresh put off may scan
+  jobs_.End();
+  EXPECT_EQ(session_.cat.ListBox1.Count(), 5);
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
 TEST_F(JobsPresenterTest, AnEndedJobRefreshesAvailablePatches) {
   Choose("060E Big Tank", "0612");
   presenter_->Clicked(Control::v);
