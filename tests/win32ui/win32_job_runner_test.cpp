@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "temp_dir.h"
@@ -23,7 +24,16 @@ constexpr const char* kInstall =
     "copy /y Patch\\rb.vol rb.vol > nul\r\n"
     "echo 0301> 0301.mrk\r\n";
 
-JobPlan InstallPlan() { return {"0301.bat", {{"Patch\\rb.vol", "rb.vol"}}, "0301.mrk", ""}; }
+JobPlan Plan(const char* script, std::vector<PlannedCopy> copies, const char* marker, const char* removedMarkers) {
+  JobPlan plan;
+  plan.script = script;
+  plan.copies = std::move(copies);
+  plan.marker = marker;
+  plan.removedMarkers = removedMarkers;
+  return plan;
+}
+
+JobPlan InstallPlan() { return Plan("0301.bat", {{"Patch\\rb.vol", "rb.vol"}}, "0301.mrk", ""); }
 
 class Win32JobRunnerTest : public ::testing::Test {
  protected:
@@ -156,7 +166,7 @@ TEST_F(Win32JobRunnerTest, ARequestThatStartsAJobKeepsTheRestWaiting) {
   runner.WhenIdle([&] {
     ran.push_back("next job");
     dir_.write("0302.bat", "@echo off\r\nexit /b 0\r\n");
-    runner.Start("cmd", {"0302.bat", {}, "", "0302.mrk"}, "Removed.");
+    runner.Start("cmd", Plan("0302.bat", {}, "", "0302.mrk"), "Removed.");
   });
   runner.WhenIdle([&] { ran.push_back("after both"); });
   PollUntilEnded(runner, 1);
