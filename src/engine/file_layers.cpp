@@ -89,32 +89,34 @@ RestoreStep RestoreFor(const std::vector<LedgerEntry>& ledger, const LedgerEntry
   }
   const std::string current = CurrentHash(file.target);
   const LedgerEntry* below = TopLayer(ledger, file.target, entry.marker, entry.order);
-  if (current == file.put) {
-    if (below) {
-      const LedgerFile& lower = *below->FileFor(file.target);
-      if (lower.put.empty()) return {Restore::Delete, "", ""};
-      if (!platform::FileExists(lower.source) || CurrentHash(lower.source) != lower.put) {
-        throw Error(file.target + " cannot be put back as " + below->folder + " had it: " + lower.source +
-                    " is gone or changed. Remove " + below->folder + " first.");
-      }
-      return {Restore::CopyBelow, lower.source, lower.put};
-    }
-    if (!file.kept.empty()) {
-      CheckKept(file.kept, file.keptHash, file.target);
-      return {Restore::MoveKept, file.kept, file.keptHash};
-    }
-    if (current.empty()) return {};
-    return {Restore::Delete, "", ""};
-  }
   // Done already, by an earlier run of this removal that did not end.
-  if (below && current == below->FileFor(file.target)->put) return {};
-  if (!below && current == file.keptHash) {
-    if (!file.kept.empty() && platform::FileExists(file.kept) && CurrentHash(file.kept) == file.keptHash) {
-      return {Restore::DropKept, file.kept, current};
+  if (current != file.put) {
+    if (below && current == below->FileFor(file.target)->put) return {};
+    if (!below && current == file.keptHash) {
+      if (!file.kept.empty() && platform::FileExists(file.kept) && CurrentHash(file.kept) == file.keptHash) {
+        return {Restore::DropKept, file.kept, current};
+      }
+      return {};
     }
-    return {};
+    // Bytes of neither: a change since the install, unless the install itself was cut short
+    // while it wrote them.
+    if (entry.state != LedgerState::Installing) return {Restore::Changed, "", current};
   }
-  return {Restore::Changed, "", current};
+  if (below) {
+    const LedgerFile& lower = *below->FileFor(file.target);
+    if (lower.put.empty()) return {Restore::Delete, "", ""};
+    if (!platform::FileExists(lower.source) || CurrentHash(lower.source) != lower.put) {
+      throw Error(file.target + " cannot be put back as " + below->folder + " had it: " + lower.source +
+                  " is gone or changed. Remove " + below->folder + " first.");
+    }
+    return {Restore::CopyBelow, lower.source, lower.put};
+  }
+  if (!file.kept.empty()) {
+    CheckKept(file.kept, file.keptHash, file.target);
+    return {Restore::MoveKept, file.kept, file.keptHash};
+  }
+  if (current.empty()) return {};
+  return {Restore::Delete, "", ""};
 }
 
 }  // namespace vantrel

@@ -46,7 +46,8 @@ enum class Restore {
   MoveKept,   // the game's own file, kept whole at `from`, moved back
   Delete,     // the game had none: the patch's file goes
   DropKept,   // the game's own file is there already; its kept copy `from` goes
-  Changed,    // it holds bytes no patch put there: kept as it is
+  Changed,    // it holds bytes no patch put there: kept as it is (unless the entry is still
+              // installing: then they are the install's own, cut short, and go like its file)
 };
 struct RestoreStep {
   Restore what = Restore::Nothing;

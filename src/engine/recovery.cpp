@@ -36,12 +36,14 @@ bool InPlace(const LedgerEntry& entry) {
   });
 }
 
-// A script written and never run (--no-run, or a shell that could not start) has changed no
-// file of the game.
-bool NoneInPlace(const LedgerEntry& entry) {
+// A script written and never run (--no-run, or a shell that could not start) has left every
+// file as the install found it: the layer below, or the game's own.
+bool NeverRun(const std::vector<LedgerEntry>& ledger, const LedgerEntry& entry) {
   if (platform::FileExists(entry.marker)) return false;
-  return std::none_of(entry.files.begin(), entry.files.end(), [](const LedgerFile& file) {
-    return !file.put.empty() && file.put != file.keptHash && CurrentHash(file.target) == file.put;
+  return std::all_of(entry.files.begin(), entry.files.end(), [&](const LedgerFile& file) {
+    const LedgerEntry* below = TopLayer(ledger, file.target, entry.marker, entry.order);
+    const std::string found = below ? below->FileFor(file.target)->put : file.keptHash;
+    return CurrentHash(file.target) == found;
   });
 }
 
@@ -80,7 +82,7 @@ std::vector<std::string> PutBack(const std::vector<LedgerEntry>& ledger, const L
 }
 
 std::string Recover(const std::vector<LedgerEntry>& ledger, const LedgerEntry& entry) {
-  const bool neverRun = entry.state == LedgerState::Installing && NoneInPlace(entry);
+  const bool neverRun = entry.state == LedgerState::Installing && NeverRun(ledger, entry);
   DeleteIfThere(ScriptOf(entry));
   DeleteIfThere(UnfinishedScript(ScriptOf(entry)));
   if (entry.state == LedgerState::Installing && InPlace(entry)) {

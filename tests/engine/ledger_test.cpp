@@ -10,6 +10,7 @@
 #include "engine/activation.h"
 #include "engine/content_hash.h"
 #include "engine/ledger.h"
+#include "engine/recovery.h"
 #include "engine_session.h"
 #include "platform/errors.h"
 #include "sample_game_fixture.h"
@@ -186,6 +187,41 @@ TEST(Ledger, TheGamesSlotFilesBitmapsAndRecordsComeBack) {
   }
   const Files after = game.Snapshot();
   EXPECT_TRUE(after == before) << Difference(before, after);
+}
+
+// A job cut short is found from its entry: an install whose script ran to its end but was
+// never checked is finished; one cut short in the middle of a copy, or never run, is undone,
+// the cut archive replaced by the game's own.
+TEST(Recovery, FinishesAnInstallThatRanAndUndoesOneCutShort) {
+  const struct {
+    const char* what;
+    bool run;
+    const char* cut;  // bytes a copy cut short left in ..\rb.vol
+    const char* told;
+  } kJobs[] = {
+      {"ran", true, nullptr, "The install of SpringMaps into the game's archives was cut short after its last step; it is finished."},
+      {"cut", false, "the first bytes of", "The install of SpringMaps into the game's archives was cut short; it is undone."},
+      {"never run", false, nullptr, "The install of SpringMaps into the game's archives was never run; it is undone."},
+  };
+  for (const auto& job : kJobs) {
+    SCOPED_TRACE(job.what);
+    SampleGame game;
+    const Files before = game.Snapshot();
+    EngineSession e;
+    e.SelectPatch("0099 SpringMaps");
+    const JobPlan plan = WriteActivationScript(e.s);
+    if (job.run) testing::RunScript(plan.script);
+    if (job.cut) game.dir.write("game/rb.vol", job.cut);
+    EXPECT_EQ(RecoverJobs(), std::vector<std::string>{job.told});
+    EXPECT_TRUE(RecoverJobs().empty()) << "a second look finds nothing left";
+    const Files after = game.Snapshot();
+    if (job.run) {
+      EXPECT_EQ(after.at("rb.vol"), before.at("Simpatch/SpringMaps/RB.VOL"));
+      EXPECT_TRUE(Deactivate(e, "0099_SpringMaps_vol_patch").Complete());
+    }
+    const Files end = game.Snapshot();
+    EXPECT_TRUE(end == before) << Difference(before, end);
+  }
 }
 
 // A folder where the game's own archive would be kept: the install is refused, naming it,
