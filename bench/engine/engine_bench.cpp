@@ -1,5 +1,5 @@
-// An aircraft activation whose patch folder holds 2,000 files (script written, model
-// records moved), against a baseline that reads that folder once for each search the
+// An aircraft activation whose patch folder holds 2,000 files (script written, ledger entry
+// kept, model records moved), against a baseline that reads that folder once for each search the
 // activation makes, with plain opendir/readdir/fnmatch.
 #include <dirent.h>
 #include <fnmatch.h>
@@ -16,6 +16,7 @@
 
 #include "catalogue/scan.h"
 #include "engine/activation.h"
+#include "engine/recovery.h"
 #include "samplegame/disk_writes.h"
 #include "samplegame/sample_game.h"
 
@@ -67,11 +68,13 @@ double Us(const std::function<void()>& run) {
 }
 
 // Best times of the two, measured in alternation so that both meet the same load and cache.
+// `beforeA` runs untimed before each run of `a`.
 std::pair<double, double> BestOfAlternating(const std::function<void()>& a, const std::function<void()>& b,
-                                            int rounds) {
+                                            int rounds, const std::function<void()>& beforeA) {
   double bestA = 1e300;
   double bestB = 1e300;
   for (int i = 0; i < rounds; ++i) {
+    beforeA();
     bestA = std::min(bestA, Us(a));
     bestB = std::min(bestB, Us(b));
   }
@@ -101,8 +104,10 @@ int main() {
   s.cat.ListBox2.Select(*s.cat.ListBox2.FindIgnoringCase("0305 " + s.cat.slotNames[3][5]));
 
   const std::size_t baselineFound = BaselineSearches();  // warms the cache for both
-  const auto [ours, base] =
-      BestOfAlternating([&] { vantrel::WriteActivationScript(s); }, [] { BaselineSearches(); }, 200);
+  // Each activation finds the one before it written and never run, and would undo it first:
+  // that is done untimed, so each round times one activation from the same state.
+  const auto [ours, base] = BestOfAlternating([&] { vantrel::WriteActivationScript(s); }, [] { BaselineSearches(); },
+                                              200, [] { vantrel::RecoverJobs(); });
 
   fs::current_path(fs::temp_directory_path());
   fs::remove_all(root);
