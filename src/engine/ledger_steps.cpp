@@ -121,6 +121,12 @@ void FinishLedger(const JobPlan& plan, JobOutcome& outcome) {
     if (!outcome.Complete()) return;  // left installing: the next job finds and undoes it
     LedgerEntry installed = *plan.entry;
     installed.state = LedgerState::Installed;
+    // A file its del lines were to take away that the shell left (Wine's cmd matches "?"
+    // before a dot less widely than Windows does) is still there as it was: the ledger holds
+    // what the job did, so that its removal finds its own.
+    for (LedgerFile& file : installed.files) {
+      if (file.put.empty()) file.put = CurrentHash(file.target);
+    }
     WriteLedgerEntry(installed);
     for (const std::string& marker : plan.endsEntries) DropLedgerEntry(marker);
     return;
