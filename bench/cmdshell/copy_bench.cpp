@@ -2,31 +2,11 @@
 // file in the same run. Runs alternate and each starts with the page cache flushed of dirty
 // pages, so neither side pays for the other's writes.
 #include <algorithm>
-#include <cstdint>
 #include <vector>
 
 #include "bench_support.h"
 
-namespace {
-
 using namespace vantrel::bench;
-
-void WriteArchive(const fs::path& file, std::size_t megabytes) {
-  std::vector<std::uint64_t> block((1 << 20) / sizeof(std::uint64_t));
-  std::uint64_t state = 0x9E3779B97F4A7C15ull;
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  for (std::size_t mb = 0; mb < megabytes; ++mb) {
-    for (auto& word : block) {  // xorshift: data no file system can compress or share
-      state ^= state << 13;
-      state ^= state >> 7;
-      state ^= state << 17;
-      word = state;
-    }
-    out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size() * 8));
-  }
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const std::size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 512;

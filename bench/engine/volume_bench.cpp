@@ -4,7 +4,6 @@
 // each starts with dirty pages flushed, and a removal between install rounds puts the game's
 // archive back, untimed.
 #include <algorithm>
-#include <cstdint>
 #include <vector>
 
 #include "../cmdshell/bench_support.h"
@@ -13,21 +12,6 @@
 namespace {
 
 using namespace vantrel::bench;
-
-void WriteArchive(const fs::path& file, std::size_t megabytes, std::uint64_t seed) {
-  std::vector<std::uint64_t> block((1 << 20) / sizeof(std::uint64_t));
-  std::uint64_t state = seed;
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  for (std::size_t mb = 0; mb < megabytes; ++mb) {
-    for (auto& word : block) {  // xorshift: data no file system can compress or share
-      state ^= state << 13;
-      state ^= state >> 7;
-      state ^= state << 17;
-      word = state;
-    }
-    out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size() * 8));
-  }
-}
 
 double Median(std::vector<double> times) {
   std::sort(times.begin(), times.end());
