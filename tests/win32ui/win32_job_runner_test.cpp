@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "temp_dir.h"
@@ -23,7 +25,16 @@ constexpr const char* kInstall =
     "copy /y Patch\\rb.vol rb.vol > nul\r\n"
     "echo 0301> 0301.mrk\r\n";
 
-JobPlan InstallPlan() { return {"0301.bat", {{"Patch\\rb.vol", "rb.vol"}}, "0301.mrk", ""}; }
+JobPlan Plan(std::string script, std::vector<PlannedCopy> copies, std::string marker, std::string removedMarkers) {
+  JobPlan plan;
+  plan.script = std::move(script);
+  plan.copies = std::move(copies);
+  plan.marker = std::move(marker);
+  plan.removedMarkers = std::move(removedMarkers);
+  return plan;
+}
+
+JobPlan InstallPlan() { return Plan("0301.bat", {{"Patch\\rb.vol", "rb.vol"}}, "0301.mrk", ""); }
 
 class Win32JobRunnerTest : public ::testing::Test {
  protected:
@@ -156,7 +167,7 @@ TEST_F(Win32JobRunnerTest, ARequestThatStartsAJobKeepsTheRestWaiting) {
   runner.WhenIdle([&] {
     ran.push_back("next job");
     dir_.write("0302.bat", "@echo off\r\nexit /b 0\r\n");
-    runner.Start("cmd", {"0302.bat", {}, "", "0302.mrk"}, "Removed.");
+    runner.Start("cmd", Plan("0302.bat", {}, "", "0302.mrk"), "Removed.");
   });
   runner.WhenIdle([&] { ran.push_back("after both"); });
   PollUntilEnded(runner, 1);
