@@ -38,10 +38,13 @@ enum class Trailer { None, SelfDeletion, SelfDeletionAndPause };
 using Body = std::function<void(Job&)>;
 
 // Windows' cmd copies through a symbolic link wherever it leads, so every file a job puts in
-// place is checked before any shell runs it; ours checks again as it writes.
-void RefuseWritesOutOfTheGame(const JobPlan& plan) {
-  for (const PlannedCopy& copy : plan.copies) platform::CheckJobWriteInGameTree(copy.target);
-  if (!plan.marker.empty()) platform::CheckJobWriteInGameTree(plan.marker);
+// place is checked before any shell runs it; ours checks again as it writes. The model files'
+// records are written in place, through every name the file has, and are checked before the
+// ledger or any record changes.
+void RefuseWritesOutOfTheGame(const Job& job) {
+  for (const PlannedCopy& copy : job.plan.copies) platform::CheckJobWriteInGameTree(copy.target);
+  if (!job.plan.marker.empty()) platform::CheckJobWriteInGameTree(job.plan.marker);
+  for (const RecordMove& move : job.recordMoves) platform::CheckInPlaceWriteInGameTree(move.target);
 }
 
 // The frame of every job: the body, then the trailer. The script is written beside its name
@@ -65,7 +68,7 @@ JobPlan WriteJobScript(Session& s, const std::string& name, const Body& body, Tr
       if (trailer != Trailer::None) scriptFile->WriteLine(SelfDeletionLine(name));
       if (trailer == Trailer::SelfDeletionAndPause) scriptFile->WriteLine("Pause");
       scriptFile->Close();
-      RefuseWritesOutOfTheGame(job.plan);
+      RefuseWritesOutOfTheGame(job);
       PrepareLedger(job, [&] { platform::MoveFileTo(written, name); });
     } catch (const Error&) {
       scriptFile.reset();

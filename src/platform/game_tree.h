@@ -20,7 +20,16 @@ bool WritesConfined();
 // Windows' cmd copies through a link wherever it leads.
 void CheckJobWriteInGameTree(std::string_view name);
 
+// For a write in place (a model file's record), which reaches the file under every name it
+// has: with confinement on, raises as CheckJobWriteInGameTree does, and raises
+// Error(HardLinkedText(name)) for a file with more than one name, since where the others are
+// cannot be told cheaply and one may be outside the game. Raises InOutError for a file that
+// cannot be looked at.
+void CheckInPlaceWriteInGameTree(std::string_view name);
+
 // "Not changed: NAME leads out of the game folder through a symbolic link."
 std::string LinkOutOfGameText(std::string_view name);
+// "Not changed: NAME has other names through hard links, and one may be outside the game folder."
+std::string HardLinkedText(std::string_view name);
 
 }  // namespace vantrel::platform

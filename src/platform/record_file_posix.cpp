@@ -8,12 +8,14 @@
 
 #include "platform/errors.h"
 #include "platform/fd_io.h"
+#include "platform/game_tree.h"
 #include "platform/names.h"
 #include "platform/write_target.h"
 
 namespace vantrel::platform {
 
 RecordFile::RecordFile(std::string_view path, Mode mode) {
+  if (mode == Mode::ReadWrite) CheckInPlaceWriteInGameTree(path);
   std::string resolved = ResolvePath(path);
   if (mode == Mode::ReadWrite) resolved = detail::WriteTarget(resolved, path);
   fd_ = detail::OpenRegularFile(resolved, mode == Mode::ReadOnly ? O_RDONLY : O_RDWR, path);

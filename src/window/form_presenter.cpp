@@ -4,6 +4,7 @@
 
 #include "catalogue/accessors.h"
 #include "catalogue/scan.h"
+#include "engine/recovery.h"
 #include "platform/files.h"
 #include "platform/names.h"
 #include "platform/process.h"
@@ -104,8 +105,11 @@ void FormPresenter::RefreshKey() {
 
 void FormPresenter::JobEnded() { Handle(&FormPresenter::AfterJob); }
 
+// Jobs cut short before are finished or undone first, so that the lists show the game as whole
+// jobs left it. Recovery that fails is told, and the lists still show what is there.
 void FormPresenter::Loadpatches() {
   view_.SetTitle(std::string(kWindowTitle) + " : " + LowerName(SplitPath(platform::OwnPath()).folder));
+  Handle(&FormPresenter::recoverjobs);
   refreshpatches();
   getslots();
   view_.ShowPicture(std::nullopt);
@@ -117,6 +121,12 @@ void FormPresenter::Loadpatches() {
 void FormPresenter::refreshpatches() {
   if (PutOffWhileAJobRuns(&FormPresenter::refreshpatches)) return;
   RefreshPatchList(cat_);
+}
+
+// A job of this window that is running is in the ledger as cut short: recovering now would undo it.
+void FormPresenter::recoverjobs() {
+  if (PutOffWhileAJobRuns(&FormPresenter::recoverjobs)) return;
+  for (const std::string& told : RecoverJobs()) view_.ShowMessage(told);
 }
 
 void FormPresenter::getslots() { FillDestinationSlots(cat_); }
@@ -190,8 +200,10 @@ void FormPresenter::CheckBox4Click() { session_.fmVariantFlags[2] = !session_.fm
 void FormPresenter::FMDMavailClick() { MarkOwnModelFiles(); }
 
 // The four names address sibling folders of the working folder, so each new choice is taken
-// relative to the folder the last one made current.
+// relative to the folder the last one made current. A running job's outcome is checked in the
+// working folder once it ends, so the folder changes only after that.
 void FormPresenter::pathChange() {
+  if (PutOffWhileAJobRuns(&FormPresenter::pathChange)) return;
   const std::string text = view_.Text(Control::path);
   // Only a plain folder name names a sibling. An emptied box, ".", ".." or a path would name
   // the game's folder or one above it, and the working folder, and with it the game tree

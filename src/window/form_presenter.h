@@ -35,6 +35,7 @@ class FormPresenter {
 
   // The handlers, each raising what the catalogue or the engine raises.
   void Loadpatches();
+  void recoverjobs();
   void refreshpatches();
   void getslots();
   void updedit();

@@ -234,6 +234,34 @@ TEST(LinkOutOfTheGame, NothingOutsideTheGameIsWritten) {
   }
 }
 
+// A model file with a second name outside the game: its records are written in place, so they
+// would change the file under that name too. The removal puts records back in place as well.
+TEST(HardLinkedModelFile, NeitherAnInstallNorARemovalWritesThroughIt) {
+  const std::vector<std::string> install = {"activate", "FE2b Fighter", "0305", "--fm", "S"};
+  for (const bool installedBefore : {false, true}) {
+    SCOPED_TRACE(installedBefore ? "deactivate" : "activate");
+    TempDir dir;
+    FaultGame game(dir.path());
+    if (installedBefore) {
+      ASSERT_EQ(std::get<0>(game.Cli(install)), 0);
+    }
+    const fs::path inGame = game.Work() / "fmparams.dat";
+    const fs::path outside = dir.path() / "outside/fmparams.dat";
+    fs::create_directories(outside.parent_path());
+    fs::rename(inGame, outside);
+    fs::create_hard_link(outside, inGame);
+    const std::string outsideBytes = dir.read("outside/fmparams.dat");
+    const Snapshot original = game.Files();
+
+    const auto [status, errors] =
+        game.Cli(installedBefore ? std::vector<std::string>{"deactivate", "0305_FE2b Fighter"} : install);
+    EXPECT_EQ(status, 1) << errors;
+    EXPECT_TRUE(Shows(errors, platform::HardLinkedText("fmparams.dat"))) << errors;
+    EXPECT_TRUE(dir.read("outside/fmparams.dat") == outsideBytes) << "the file outside the game was written";
+    ExpectSameFiles(original, game.Files(), kBookkeeping);
+  }
+}
+
 TEST(RefusedWrite, AnImmutableArchiveOrAReadOnlySlotFileFailsTheJobAndKeepsTheFile) {
   struct Case {
     const char* file;

@@ -109,6 +109,22 @@ TEST_F(GameTree, LinksInsideTheGameAreWrittenThroughAndKept) {
   EXPECT_EQ(ReadFileBytes(Victim()), "outside bytes");
 }
 
+// A record write changes the file in place, under its other names too; a copy replaces the
+// game's name only, so it stays allowed.
+TEST_F(GameTree, ARecordWriteToAFileWithAnotherNameIsRefused) {
+  fs::create_hard_link(Victim(), "fmparams.dat");
+  const auto recordWrite = [] { RecordFile("fmparams.dat", RecordFile::Mode::ReadWrite).WriteAt(0, "x", 1); };
+  EXPECT_EQ(RefusalOf(recordWrite), HardLinkedText("fmparams.dat"));
+  EXPECT_EQ(RefusalOf([] { CheckInPlaceWriteInGameTree("fmparams.dat"); }), HardLinkedText("fmparams.dat"));
+  EXPECT_EQ(ReadFileBytes(Victim()), "outside bytes");
+  RecordFile("old.dat", RecordFile::Mode::ReadWrite).WriteAt(0, "x", 1);
+  EXPECT_EQ(ReadFileBytes("old.dat"), "xld bytes");
+  CopyFileKeepTime("patch.dat", "fmparams.dat");
+  EXPECT_EQ(ReadFileBytes(Victim()), "outside bytes");
+  RecordFile("fmparams.dat", RecordFile::Mode::ReadWrite).WriteAt(0, "x", 1);
+  EXPECT_EQ(ReadFileBytes("fmparams.dat"), "xatch bytes");
+}
+
 TEST_F(GameTree, ADanglingLinkOutOfTheGameCreatesNothingThere) {
   Link(dir_.path() / "outside/none.dat", "fmparams.dat");
   EXPECT_EQ(RefusalOf([] { CopyFileKeepTime("patch.dat", "fmparams.dat"); }), LinkOutOfGameText("fmparams.dat"));

@@ -3,7 +3,6 @@
 #include "engine/job_outcome.h"
 #include "platform/errors.h"
 #include "platform/process.h"
-#include "rbext/run_shell.h"
 
 namespace vantrel::testing {
 
@@ -57,7 +56,7 @@ void FakeJobs::WhenIdle(std::function<void()> request) {
 void FakeJobs::End() {
   // The job runs now, in the job shell, and its outcome is checked as the windows' runners do.
   const StartedJob& job = started.back();
-  outcomes.push_back(CheckJobOutcome(job.plan, platform::RunProgramAndWait(ShellExecutableFor("cmd"), {"/C", job.plan.script},
+  outcomes.push_back(CheckJobOutcome(job.plan, platform::RunProgramAndWait(job.program, {"/C", job.plan.script},
                                                                          platform::ConsoleOutput::ToErrorStream) == 0));
   busy_ = false;
   if (ended) ended();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "rbext/run_shell.h"
 #include "samplegame/sample_game.h"
 #include "window/list_controls.h"
 
@@ -19,6 +20,7 @@ void WriteStandInPicture(const std::filesystem::path& file, const samplegame::Pi
 
 PresenterTest::PresenterTest() {
   samplegame::LaySampleGame(Game().string(), WriteStandInPicture);
+  session_.shellProgram = JobShellProgram();  // as the windows set it at start
   std::filesystem::current_path(Work());
   jobs_.ended = [this] { presenter_->JobEnded(); };
   view_.closeAsked = [this] { return presenter_->CloseAsked(); };
