@@ -1,5 +1,6 @@
 #include "cli/activate_command.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -10,6 +11,7 @@
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
 #include "engine/job_outcome.h"
+#include "engine/ledger.h"
 #include "engine/recovery.h"
 #include "platform/errors.h"
 #include "platform/names.h"
@@ -115,6 +117,15 @@ void TellRecovered(Session& s) {
   for (const std::string& told : RecoverJobs()) s.showMessage(told);
 }
 
+// Whether the ledger holds a removal of `entry`, an active patch's name, that was cut short:
+// finishing it is the removal asked for again.
+bool RemovalCutShort(const std::string& entry) {
+  const std::vector<LedgerEntry> ledger = ReadLedger();
+  return std::any_of(ledger.begin(), ledger.end(), [&](const LedgerEntry& job) {
+    return job.state == LedgerState::Removing && platform::SameNameIgnoringCase(job.marker, entry + ".aop");
+  });
+}
+
 }  // namespace
 
 void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
@@ -138,11 +149,16 @@ void Activate(Session& s, const std::vector<std::string>& args, std::ostream& ou
 
 void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
   const JobArguments parsed = ParseJobArguments(args, 1, false);
-  TellRecovered(s);
   const std::string& entry = parsed.words[0];
+  const bool finishing = RemovalCutShort(entry);
+  TellRecovered(s);
   s.cat.ListBox3.SetSorted(true);
   ListActivePatches(s.cat);
   const std::optional<int> found = s.cat.ListBox3.FindIgnoringCase(entry);
+  if (!found && finishing) {
+    PrintEntries(s.cat.ListBox3.Items(), out);
+    return;
+  }
   if (!found) throw UsageError("unknown active patch '" + entry + "'");
   s.cat.ListBox3.Select(*found);
   RunAndList(s, WriteDeactivationScript(s), parsed.run, out);

@@ -70,6 +70,19 @@ TEST(ActivateCommand, NamesWhatItCannotFindAndReportsTheSystemsErrors) {
   EXPECT_EQ(game.Run({"activate", "Big Tank", "0601"}), std::make_tuple(1, "", "vantrel-cli: File access denied: 0601.bat\n"));
 }
 
+// A removal cut short (here written and never run) is finished from the ledger by the next
+// command: when that command is the same removal, its work is then done, and it succeeds.
+TEST(ActivateCommand, TheRemovalOfAPatchWhoseRemovalWasCutShortFinishesItAndSucceeds) {
+  CliGame game;
+  ASSERT_EQ(std::get<0>(game.Run({"activate", "Big Tank", "0601"})), 0);
+  ASSERT_EQ(game.Run({"deactivate", "--no-run", "0601_Big Tank"}), std::make_tuple(0, "0601_Big Tank\n", ""));
+  EXPECT_EQ(game.Run({"deactivate", "0601_big tank"}),
+            std::make_tuple(0, "", "vantrel-cli: The removal of Big Tank from slot 0601 was cut short; it is finished.\n"));
+  EXPECT_FALSE(game.Has("06019000.dml"));
+  EXPECT_FALSE(game.Has("0601_Big Tank.aop"));
+  EXPECT_EQ(std::get<0>(game.Run({"deactivate", "0601_Big Tank"})), 2) << "once finished, it is no longer known";
+}
+
 // Scripts rely on activate going on, so the window's questions are only warnings, unless
 // --strict makes them errors that stop the job before anything is written.
 TEST(ActivateCommand, WarnsOfWhatTheWindowWouldAskAndRefusesItUnderStrict) {

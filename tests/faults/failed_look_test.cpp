@@ -11,7 +11,6 @@
 #include "failing_calls.h"
 #include "fault_programs.h"
 #include "game_snapshot.h"
-#include "platform/process.h"
 #include "temp_dir.h"
 
 namespace vantrel::testing {
@@ -28,12 +27,7 @@ bool Shows(const std::string& text, const std::string& part) { return text.find(
 // vantrel-cli ARGS run in the working folder, with `calls` failing wherever they touch `path`.
 ProgramResult StruckCli(const FaultGame& game, const char* calls, const fs::path& path,
                         const std::vector<std::string>& args) {
-  std::vector<std::string> words = FailingCalls(calls, path);
-  const std::string strace = words.front();
-  words.erase(words.begin());
-  words.push_back(platform::OwnFolder() + "/vantrel-cli");
-  words.insert(words.end(), args.begin(), args.end());
-  return RunOurs(strace, words, game.Work());
+  return RunOursUnder(FailingCalls(calls, path), "vantrel-cli", args, game.Work());
 }
 
 TEST(FailedLook, AJobWhoseLookFailsFailsAndLeavesNoMarker) {
@@ -103,10 +97,8 @@ TEST(PipeForAFile, AJobThatWouldReadAPipeFailsAtOnce) {
     const fs::path pipe = game.Game() / c.pipe;
     fs::remove(pipe);
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
-    std::vector<std::string> args{"30", platform::OwnFolder() + "/vantrel-cli"};
-    args.insert(args.end(), c.args.begin(), c.args.end());
     // timeout ends a job that waits on the pipe with 124.
-    const ProgramResult run = RunOurs("/usr/bin/timeout", args, game.Work());
+    const ProgramResult run = RunOursUnder({"/usr/bin/timeout", "30"}, "vantrel-cli", c.args, game.Work());
     EXPECT_EQ(run.status, 1) << run.errors;
     EXPECT_EQ(game.Files().count(c.marker), 0u);
     EXPECT_TRUE(fs::is_fifo(pipe));

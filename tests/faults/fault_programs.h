@@ -20,6 +20,11 @@ struct ProgramResult {
 ProgramResult RunOurs(std::string_view program, const std::vector<std::string>& args,
                       const std::filesystem::path& folder);
 
+// The same, `program` run by a tracer: `tracer` are the tracer's words that come before the
+// program's (strace's, from failing_calls.h). POSIX's.
+ProgramResult RunOursUnder(const std::vector<std::string>& tracer, std::string_view program,
+                           const std::vector<std::string>& args, const std::filesystem::path& folder);
+
 // The job shell as vantrel-cli starts it: vantrel-cmd beside the test, or Windows' cmd.
 std::string JobShell();
 // Whether the job shell's copy puts its target in place whole or not at all (vantrel-cmd

@@ -57,6 +57,14 @@ ProgramResult RunOurs(std::string_view program, const std::vector<std::string>& 
   return result;
 }
 
+ProgramResult RunOursUnder(const std::vector<std::string>& tracer, std::string_view program,
+                           const std::vector<std::string>& args, const fs::path& folder) {
+  std::vector<std::string> words(tracer.begin() + 1, tracer.end());
+  words.push_back(Beside(program));
+  words.insert(words.end(), args.begin(), args.end());
+  return RunOurs(tracer.front(), words, folder);
+}
+
 std::string JobShell() { return platform::OwnFolder() + "/vantrel-cmd"; }
 bool ShellCopiesWhole() { return true; }
 

@@ -31,19 +31,27 @@ Snapshot TakeSnapshot(const fs::path& folder) {
   return files;
 }
 
-void ExpectSameFiles(const Snapshot& before, const Snapshot& after, const std::set<std::string>& mayChange) {
+std::vector<std::string> FileDifferences(const Snapshot& before, const Snapshot& after,
+                                         const std::set<std::string>& mayChange) {
+  std::vector<std::string> differences;
   for (const auto& [name, bytes] : before) {
     if (mayChange.count(name)) continue;
     const auto found = after.find(name);
     if (found == after.end()) {
-      ADD_FAILURE() << name << " is gone";
+      differences.push_back(name + " is gone");
     } else if (found->second != bytes) {
-      ADD_FAILURE() << name << " changed (" << bytes.size() << " bytes before, " << found->second.size() << " after)";
+      differences.push_back(name + " changed (" + std::to_string(bytes.size()) + " bytes before, " +
+                            std::to_string(found->second.size()) + " after)");
     }
   }
   for (const auto& [name, bytes] : after) {
-    if (!before.count(name) && !mayChange.count(name)) ADD_FAILURE() << name << " is new";
+    if (!before.count(name) && !mayChange.count(name)) differences.push_back(name + " is new");
   }
+  return differences;
+}
+
+void ExpectSameFiles(const Snapshot& before, const Snapshot& after, const std::set<std::string>& mayChange) {
+  for (const std::string& difference : FileDifferences(before, after, mayChange)) ADD_FAILURE() << difference;
 }
 
 FaultGame::FaultGame(fs::path root) : root_(std::move(root)) {

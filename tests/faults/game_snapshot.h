@@ -15,8 +15,11 @@ namespace vantrel::testing {
 using Snapshot = std::map<std::string, std::string>;
 Snapshot TakeSnapshot(const std::filesystem::path& root);
 
-// Fails the test for each entry of `before` that is gone or changed and each new entry,
-// except those named in `mayChange`.
+// One line for each entry of `before` that is gone or changed and each new entry, except
+// those named in `mayChange`.
+std::vector<std::string> FileDifferences(const Snapshot& before, const Snapshot& after,
+                                         const std::set<std::string>& mayChange = {});
+// Fails the test for each of those.
 void ExpectSameFiles(const Snapshot& before, const Snapshot& after, const std::set<std::string>& mayChange = {});
 
 // The sample game at ROOT/game, its working folder ROOT/game/Simpatch, run with the real

@@ -1,6 +1,9 @@
 #include "failing_calls.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 namespace vantrel::testing {
 
@@ -32,6 +35,54 @@ std::string FailingCallsCommand(std::string_view calls, const std::filesystem::p
   std::string command;
   for (const std::string& word : FailingCalls(calls, path)) command.append(" '").append(word).append("'");
   return command;
+}
+
+std::vector<std::string> StruckCall(std::string_view call, std::string_view fault, int nth) {
+  const std::string name(call);
+  return {kStrace, "-qq", "-o", "/dev/null", "-e", "trace=" + name,
+          "-e", "inject=" + name + ":" + std::string(fault) + ":when=" + std::to_string(nth)};
+}
+
+std::vector<std::string> CountingCalls(std::string_view calls, const std::filesystem::path& log) {
+  return {kStrace, "-f", "-qq", "-o", log.string(), "-e", "trace=execve," + std::string(calls)};
+}
+
+CallCounts CountedCalls(const std::filesystem::path& log) {
+  // "PID NAME(ARGS) = RESULT", or "PID NAME(ARGS <unfinished ...>" with its end on a later
+  // line that starts "<...": each call once, by its first line.
+  std::map<std::string, std::pair<std::string, std::map<std::string, int>>> processes;
+  std::ifstream in(log);
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream words(line);
+    std::string pid;
+    std::string rest;
+    words >> pid >> std::ws;
+    std::getline(words, rest);
+    const std::size_t open = rest.find('(');
+    if (open == std::string::npos || rest.starts_with("<...") || rest.starts_with("---")) continue;
+    const std::string call = rest.substr(0, open);
+    auto& [program, counts] = processes[pid];
+    if (call == "execve") {
+      // execve("/path/program", ...): its calls are counted from here.
+      const std::size_t start = rest.find('"');
+      const std::size_t end = rest.find('"', start + 1);
+      if (start == std::string::npos || end == std::string::npos) continue;
+      program = std::filesystem::path(rest.substr(start + 1, end - start - 1)).filename().string();
+      counts.clear();
+    } else {
+      ++counts[call];
+    }
+  }
+  CallCounts busiest;
+  for (const auto& [pid, process] : processes) {
+    if (process.first.empty()) continue;
+    for (const auto& [call, count] : process.second) {
+      int& most = busiest[process.first][call];
+      most = std::max(most, count);
+    }
+  }
+  return busiest;
 }
 
 }  // namespace vantrel::testing
