@@ -18,12 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kAircraftMarker[] = "Simpatch/0305_FE2b Fighter.aop";
-constexpr char kVolumeMarker[] = "Simpatch/0099_SpringMaps_vol_patch.aop";
-const std::set<std::string> kBookkeeping = {"Simpatch/vantrel.scan.tmp", "Simpatch/vantrel.lock"};
-
-bool Shows(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 // vantrel-cli ARGS run in the working folder, with `calls` failing wherever they touch `path`.
 ProgramResult StruckCli(const FaultGame& game, const char* calls, const fs::path& path,
                         const std::vector<std::string>& args) {

@@ -10,6 +10,15 @@
 
 namespace vantrel::testing {
 
+// The markers of the sample game's aircraft and volume patches, as a snapshot names them.
+inline constexpr char kAircraftMarker[] = "Simpatch/0305_FE2b Fighter.aop";
+inline constexpr char kVolumeMarker[] = "Simpatch/0099_SpringMaps_vol_patch.aop";
+// What every run of the command line may write besides the job's own files.
+inline const std::set<std::string> kBookkeeping = {"Simpatch/vantrel.scan.tmp", "Simpatch/vantrel.lock"};
+
+// Whether an error output says `part`.
+inline bool Shows(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 // Every entry under a folder: a file's bytes, or "-> TARGET" for a symbolic link. Folders
 // are not entries of their own.
 using Snapshot = std::map<std::string, std::string>;

@@ -18,13 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kVolumeMarker[] = "Simpatch/0099_SpringMaps_vol_patch.aop";
-constexpr char kAircraftMarker[] = "Simpatch/0305_FE2b Fighter.aop";
-// What every run of the command line may write besides the job's own files.
-const std::set<std::string> kBookkeeping = {"Simpatch/vantrel.scan.tmp", "Simpatch/vantrel.lock"};
-
-bool Shows(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 // A game whose archive rb.vol is large, with a volume patch that replaces only that one by
 // one twice its size: a copy of the patch's archive made where the game's was (Windows'
 // cmd) then needs room beyond what the old one frees, and while it is being written it
