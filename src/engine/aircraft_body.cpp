@@ -50,7 +50,7 @@ void InstallAircraftPatch(Job& job) {
 }
 
 void RemoveAircraftPatch(Job& job, std::string_view code, RecordPair restorePair) {
-  TransferModelRecords(job, true, restorePair);
+  RestoreStockRecords(restorePair);
   WriteAircraftRemovalLines(job, code);
 }
 

@@ -129,20 +129,12 @@ std::vector<RecordMove> PlanRemovalRecords(const LedgerEntry& entry, std::vector
   return moves;
 }
 
-void TransferModelRecords(Job& job, bool restore, RecordPair pair) {
-  const Session& s = job.s;
-  if (!restore && !s.fmdmChanging) return;
+void RestoreStockRecords(RecordPair pair) {
   std::vector<RecordMove> moves;
   for (const ModelFile& file : kModelFiles) {
     const std::string stock = std::string(kSupportFolder) + std::string(file.name);
     if (!platform::FileExists(stock) || !platform::FileExists(file.name)) continue;
-    if (!restore && !s.fmVariantFlags[file.variant]) continue;
-    std::string source = stock;
-    if (!restore) {
-      const std::vector<std::string> own = job.patchFiles.Find(file.name);
-      if (!own.empty()) source = job.patchFiles.Folder() + "\\" + own.front();
-    }
-    moves.push_back({source, "", RecordOffset(pair.source, file.recordSize), std::string(file.name),
+    moves.push_back({stock, "", RecordOffset(pair.source, file.recordSize), std::string(file.name),
                      RecordOffset(pair.target, file.recordSize), file.recordSize});
   }
   MoveRecords(moves);
@@ -153,10 +145,6 @@ bool HoldsModelFile() {
     if (platform::FileExists(file.name)) return true;
   }
   return false;
-}
-
-void TransferModelRecords(Job& job, bool restore) {
-  TransferModelRecords(job, restore, RecordPair{job.s.sourceIndex, job.s.targetIndex});
 }
 
 }  // namespace vantrel

@@ -14,12 +14,11 @@ struct RecordPair {
   std::uint8_t target = 0;
 };
 
-// restore true: the stock records of the support folder, for every model file that has a
-// stock and a working copy. restore false: only with FM/DM changing on, for the chosen
-// variants, the patch's own records where it has them, else the stock ones.
+// The stock records of the support folder, for every model file that has a stock and a
+// working copy: what the removal of an install from before the ledger puts back.
 // All or nothing: every file is checked before the first one changes, and a failed write
 // puts the records changed so far back. Raises InOutError naming the file.
-void TransferModelRecords(Job& job, bool restore, RecordPair pair);
+void RestoreStockRecords(RecordPair pair);
 
 // An aircraft install's records, planned as one change: record `pair.target` of each model
 // file with a stock and a working copy becomes the stock record `pair.source`, or the
@@ -35,8 +34,5 @@ std::vector<RecordMove> PlanRemovalRecords(const LedgerEntry& entry, std::vector
 
 // Whether the current folder holds at least one of the model files.
 bool HoldsModelFile();
-
-// The pair of the last activation (sourceIndex, targetIndex).
-void TransferModelRecords(Job& job, bool restore);
 
 }  // namespace vantrel
