@@ -1,6 +1,7 @@
 #include "engine/job_outcome.h"
 
 #include "engine/file_errors.h"
+#include "engine/file_layers.h"
 #include "engine/ledger_steps.h"
 #include "platform/file_length.h"
 #include "platform/files.h"
@@ -13,7 +14,21 @@ namespace {
 
 // The bytes themselves: an archive and its patch are often of one size, and a game file
 // left as it was must not pass for the patch's copy.
-bool InPlace(const PlannedCopy& copy) { return platform::SameContent(copy.source, copy.target); }
+bool InPlace(const JobPlan& plan, const PlannedCopy& copy) {
+  // The ledger holds the hash of the patch's bytes already: one read of the target then. A
+  // target that cannot be read is not in place, as for the comparison.
+  if (plan.entry) {
+    const LedgerFile* file = plan.entry->FileFor(copy.LedgerName());
+    if (file && !file->put.empty()) {
+      try {
+        return CurrentHash(copy.target) == file->put;
+      } catch (const InOutError&) {
+        return false;
+      }
+    }
+  }
+  return platform::SameContent(copy.source, copy.target);
+}
 
 // The marker's echo ends its one line last, so a full disk or a kill while Windows' cmd
 // writes it leaves it empty or without its line end. Markers are listed by name alone: such
@@ -41,7 +56,7 @@ JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded) {
   outcome.shellSucceeded = shellSucceeded;
   if (!plan.marker.empty()) {
     for (const PlannedCopy& copy : plan.copies) {
-      if (!InPlace(copy)) outcome.notInPlace.push_back(copy.target);
+      if (!InPlace(plan, copy)) outcome.notInPlace.push_back(copy.target);
     }
     const bool markerThere = platform::FileExists(plan.marker);
     outcome.markerCut = !shellSucceeded && markerThere && NamingFile(plan.marker, [&] { return CutShort(plan.marker); });

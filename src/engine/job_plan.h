@@ -3,6 +3,7 @@
 // run it the tool can tell whether it did: whatever shell ran it, ours or Windows' own.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/ledger.h"
@@ -14,6 +15,12 @@ namespace vantrel {
 struct PlannedCopy {
   std::string source;
   std::string target;
+
+  // The target as the ledger names it: without the ".\" of the object copies.
+  std::string_view LedgerName() const {
+    const std::string_view name = target;
+    return name.starts_with(".\\") ? name.substr(2) : name;
+  }
 };
 
 // A file as a removal leaves it: the hash of what it holds then, "" for no file.

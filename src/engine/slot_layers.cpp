@@ -28,19 +28,12 @@ std::vector<std::string> SlotPatterns(std::string_view slotCode, bool aircraft) 
   return patterns;
 }
 
-bool Holds(const std::vector<std::string>& names, std::string_view name);
-
-void AddName(std::vector<std::string>& names, std::string_view name) {
-  if (!Holds(names, name)) names.emplace_back(name);
-}
-
 bool Holds(const std::vector<std::string>& names, std::string_view name) {
   return std::any_of(names.begin(), names.end(), [&](const std::string& known) { return platform::SameNameIgnoringCase(known, name); });
 }
 
-// A copy's target as the script writes it, without the ".\" of the object copies.
-std::string_view InWorkingFolder(std::string_view target) {
-  return target.starts_with(".\\") ? target.substr(2) : target;
+void AddName(std::vector<std::string>& names, std::string_view name) {
+  if (!Holds(names, name)) names.emplace_back(name);
 }
 
 bool NoPatchInstalledBefore(const std::string&) { return false; }
@@ -63,7 +56,7 @@ void PlanSlotInstall(Job& job, std::string_view slotCode, bool aircraft) {
   const std::vector<LedgerEntry> slotEntries = SlotEntries(job.ledger, slotCode);
   std::vector<std::string> names;
   std::vector<std::string> taken;  // what the del lines take away
-  for (const PlannedCopy& copy : job.plan.copies) AddName(names, InWorkingFolder(copy.target));
+  for (const PlannedCopy& copy : job.plan.copies) AddName(names, copy.LedgerName());
   for (const std::string& pattern : SlotPatterns(slotCode, aircraft)) {
     for (const auto& found : platform::FindEntries(pattern, platform::Admit::Files)) {
       AddName(names, found.name);
@@ -77,7 +70,7 @@ void PlanSlotInstall(Job& job, std::string_view slotCode, bool aircraft) {
   for (const std::string& name : names) {
     std::string source;
     for (const PlannedCopy& copy : job.plan.copies) {
-      if (platform::SameNameIgnoringCase(InWorkingFolder(copy.target), name)) source = copy.source;
+      if (platform::SameNameIgnoringCase(copy.LedgerName(), name)) source = copy.source;
     }
     // A default damage table missing from the support folder is the shell copy's failure.
     // An earlier patch's file that no line touches (a plane bitmap) stays as it is.
