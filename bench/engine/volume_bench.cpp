@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     std::system("sync");
     install.push_back(TimedSeconds(work, cli + " activate SpringMaps 0305 >/dev/null 2>&1"));
     TimedSeconds(work, cli + " deactivate 0099_SpringMaps_vol_patch >/dev/null 2>&1");
+    std::printf("round %d: install %.3f cp %.3f\n", round, install.back(), cp.back());
   }
   fs::remove_all(root);
   std::printf("volume install of a %zu MB archive over the game's, %d rounds each, alternating (median):\n",

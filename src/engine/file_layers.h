@@ -35,8 +35,9 @@ struct NewLayer {
 NewLayer LayerOver(const std::vector<LedgerEntry>& ledger, std::string_view target, std::string put,
                    std::string source, const std::function<bool(const std::string&)>& reproducible);
 
-// Keeps the game's own file of a new layer whole, as the layer says; the copy is checked
-// against the hash it was planned with. Raises InOutError or Error naming the file.
+// Keeps the game's own file of a new layer whole, as the layer says, by moving it to its
+// kept name: until the job puts the patch's file there, the game has none. Raises
+// InOutError naming the file.
 void KeepOriginal(const NewLayer& layer);
 
 // What a removal does for one file of its entry.

@@ -70,8 +70,9 @@ JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded) {
   return outcome;
 }
 
-std::string OutcomeText(const JobPlan& plan, const JobOutcome& outcome) {
-  if (outcome.Complete()) return "";
+namespace {
+
+std::string FailureText(const JobPlan& plan, const JobOutcome& outcome) {
   if (!outcome.notInPlace.empty()) {
     return "The patch was not installed: not in place after " + plan.script + ": " + Joined(outcome.notInPlace) +
            ". It is not listed as active.";
@@ -90,6 +91,20 @@ std::string OutcomeText(const JobPlan& plan, const JobOutcome& outcome) {
            ". The game's own files stay kept beside them (.orig).";
   }
   return plan.script + " reported failed commands; the job did not do all its work.";
+}
+
+}  // namespace
+
+std::string OutcomeText(const JobPlan& plan, const JobOutcome& outcome) {
+  if (outcome.Complete()) return "";
+  std::string text = FailureText(plan, outcome);
+  if (outcome.undone) {
+    text += " What it changed is put back as it was before the job.";
+    if (!outcome.changedSince.empty()) {
+      text += " Changed during the job, so kept as they are: " + Joined(outcome.changedSince) + ".";
+    }
+  }
+  return text;
 }
 
 }  // namespace vantrel

@@ -17,6 +17,8 @@ struct JobOutcome {
   std::vector<std::string> notPutBack;     // a removal's files that do not hold what lay below
   std::vector<std::string> keptAsTheyAre;  // a removal's files changed since the patch put them
                                            // there, left as they are
+  bool undone = false;                     // an install that did not complete, undone at once
+  std::vector<std::string> changedSince;   // files the undoing found changed and kept as they are
 
   bool Complete() const {
     return shellSucceeded && notInPlace.empty() && !markerLeft && !markerCut && notPutBack.empty() &&

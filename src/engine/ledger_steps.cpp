@@ -6,6 +6,7 @@
 #include "engine/file_layers.h"
 #include "engine/ledger.h"
 #include "engine/model_records.h"
+#include "engine/recovery.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/search.h"
@@ -38,14 +39,22 @@ LedgerEntry InstallEntry(Job& job) {
 }
 
 // Back to what was there before the install's entry was written: its records get their old
-// bytes, its kept copies go (the files they copy are untouched), and the entry it replaced,
-// if any, comes back.
+// bytes, the game's files it kept take their names again, and the entry it replaced, if any,
+// comes back.
 void Undo(const std::vector<const NewLayer*>& kept, const LedgerEntry& entry, const std::optional<LedgerEntry>& previous) noexcept {
   try {
     std::vector<std::string> changed;
     MoveRecords(PlanRemovalRecords(entry, changed));
     for (const NewLayer* layer : kept) {
-      if (platform::FileExists(layer->file.kept)) platform::DeleteFileAt(layer->file.kept);
+      const LedgerFile& file = layer->file;
+      if (!platform::FileExists(file.kept)) continue;
+      // The file still at its name was never moved: what the kept name holds is a copy that
+      // a move across devices began.
+      if (platform::FileExists(file.target)) {
+        platform::DeleteFileAt(file.kept);
+      } else {
+        platform::MoveFileTo(file.kept, file.target);
+      }
     }
     if (previous) {
       WriteLedgerEntry(*previous);
@@ -118,7 +127,12 @@ void PrepareLedger(Job& job, const std::function<void()>& placeScript) {
 
 void FinishLedger(const JobPlan& plan, JobOutcome& outcome) {
   if (plan.entry) {
-    if (!outcome.Complete()) return;  // left installing: the next job finds and undoes it
+    if (!outcome.Complete()) {
+      // Undone at once: a job cut short has moved the game's own files aside.
+      outcome.changedSince = UndoInstall(plan.entry->marker);
+      outcome.undone = true;
+      return;
+    }
     LedgerEntry installed = *plan.entry;
     installed.state = LedgerState::Installed;
     // A file its del lines were to take away that the shell left (Wine's cmd matches "?"

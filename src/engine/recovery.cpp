@@ -42,8 +42,10 @@ bool NeverRun(const std::vector<LedgerEntry>& ledger, const LedgerEntry& entry) 
   if (platform::FileExists(entry.marker)) return false;
   return std::all_of(entry.files.begin(), entry.files.end(), [&](const LedgerFile& file) {
     const LedgerEntry* below = TopLayer(ledger, file.target, entry.marker, entry.order);
-    const std::string found = below ? below->FileFor(file.target)->put : file.keptHash;
-    return CurrentHash(file.target) == found;
+    const std::string current = CurrentHash(file.target);
+    if (below) return current == below->FileFor(file.target)->put;
+    // The game's own file, kept under its other name before the script would run.
+    return current == file.keptHash || (current.empty() && !file.kept.empty() && platform::FileExists(file.kept));
   });
 }
 
@@ -112,6 +114,17 @@ std::string Recover(const std::vector<LedgerEntry>& ledger, const LedgerEntry& e
 }
 
 }  // namespace
+
+std::vector<std::string> UndoInstall(const std::string& marker) {
+  const std::vector<LedgerEntry> ledger = ReadLedger();
+  const std::optional<LedgerEntry> entry = FindLedgerEntry(ledger, marker);
+  if (!entry || entry->state != LedgerState::Installing) return {};
+  DeleteIfThere(ScriptOf(*entry));
+  DeleteIfThere(UnfinishedScript(ScriptOf(*entry)));
+  const std::vector<std::string> changed = PutBack(ledger, *entry);
+  DropLedgerEntry(entry->marker);
+  return changed;
+}
 
 std::vector<std::string> RecoverJobs() {
   std::vector<std::string> told;

@@ -14,4 +14,9 @@ namespace vantrel {
 // file that could not be changed, or Error where a file cannot be put back.
 std::vector<std::string> RecoverJobs();
 
+// Undoes at once the install recorded under `marker` that is still installing, as its
+// removal would: for a job that ended without doing all its work. Returns the files changed
+// since, kept as they are. Raises as RecoverJobs does.
+std::vector<std::string> UndoInstall(const std::string& marker);
+
 }  // namespace vantrel

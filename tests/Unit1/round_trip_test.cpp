@@ -174,7 +174,9 @@ TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {
   ClickButton("v");
   ASSERT_TRUE(WaitFor([&] { return !messages_.empty(); }));
   EXPECT_TRUE(messages_.front().starts_with("Error #2 executing ")) << messages_.front();
-  EXPECT_TRUE(temp_.exists("game/Simpatch/0612.bat"));
+  // Never run, so undone at once: no script is left to run by hand without its ledger entry.
+  EXPECT_FALSE(temp_.exists("game/Simpatch/0612.bat"));
+  EXPECT_FALSE(temp_.exists("game/Simpatch/vantrel-files/ledger/0612_Big Tank.txt"));
   EXPECT_EQ(Caption("v"), "Activate this choice");
 }
 

@@ -27,9 +27,6 @@ ProgramResult RunOursUnder(const std::vector<std::string>& tracer, std::string_v
 
 // The job shell as vantrel-cli starts it: vantrel-cmd beside the test, or Windows' cmd.
 std::string JobShell();
-// Whether the job shell's copy puts its target in place whole or not at all (vantrel-cmd
-// writes a temporary and renames it), or writes the target where it is (cmd).
-bool ShellCopiesWhole();
 
 // A program started in `folder` (ours beside the test, or the job shell), its console the
 // null device, to be killed while it works.

@@ -66,7 +66,6 @@ ProgramResult RunOursUnder(const std::vector<std::string>& tracer, std::string_v
 }
 
 std::string JobShell() { return platform::OwnFolder() + "/vantrel-cmd"; }
-bool ShellCopiesWhole() { return true; }
 
 struct StruckProgram::Process {
   pid_t pid;

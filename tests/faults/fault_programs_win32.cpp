@@ -76,7 +76,6 @@ ProgramResult RunOurs(std::string_view program, const std::vector<std::string>& 
 }
 
 std::string JobShell() { return "cmd"; }
-bool ShellCopiesWhole() { return false; }
 
 struct StruckProgram::Process {
   UniqueHandle handle;
