@@ -63,7 +63,7 @@ JobPlan WriteJobScript(Session& s, const std::string& name, const Body& body, Tr
     Job job(s, *scriptFile);
     job.plan.script = name;
     try {
-      job.ledger = ReadLedger();
+      job.ledger = ReadGameLedger();
       body(job);
       if (trailer != Trailer::None) scriptFile->WriteLine(SelfDeletionLine(name));
       if (trailer == Trailer::SelfDeletionAndPause) scriptFile->WriteLine("Pause");

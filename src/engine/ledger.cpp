@@ -57,6 +57,43 @@ std::string EntryFile(std::string_view marker) {
   return LedgerFolder() + "\\" + std::string(base) + std::string(kEntryExtension);
 }
 
+constexpr std::string_view kUp = "..\\";
+
+// The entries of the ledger of the working folder `home` ("" for this one, else "..\\NAME\\"),
+// in no order.
+std::vector<LedgerEntry> EntriesIn(const std::string& home) {
+  std::vector<LedgerEntry> ledger;
+  const std::string folder = home + LedgerFolder();
+  if (!platform::DirectoryExists(folder)) return ledger;
+  for (const auto& found : platform::FindEntries(folder + "\\*" + std::string(kEntryExtension), platform::Admit::Files)) {
+    const std::string file = folder + "\\" + found.name;
+    std::string text;
+    for (const std::string& line : NamingFile(file, [&] { return platform::ReadTextLines(file); })) text += line + "\n";
+    ledger.push_back(ParseLedgerEntry(text, file));
+  }
+  return ledger;
+}
+
+std::vector<LedgerEntry> InOrder(std::vector<LedgerEntry> ledger) {
+  std::stable_sort(ledger.begin(), ledger.end(), [](const LedgerEntry& a, const LedgerEntry& b) { return a.order < b.order; });
+  return ledger;
+}
+
+// Another working folder's entry as far as it concerns this one: the files it changed
+// outside its folder, the game's own archives, which lie at the same paths from here. Its
+// paths and marker are put as seen from here.
+std::optional<LedgerEntry> SeenFromHere(LedgerEntry entry, const std::string& home) {
+  std::erase_if(entry.files, [](const LedgerFile& file) { return !file.target.starts_with(kUp); });
+  if (entry.files.empty()) return std::nullopt;
+  for (LedgerFile& file : entry.files) {
+    if (!file.source.empty()) file.source = home + file.source;
+  }
+  entry.marker = home + entry.marker;
+  entry.folder = home + entry.folder;
+  entry.records.clear();
+  return entry;
+}
+
 }  // namespace
 
 const LedgerFile* LedgerEntry::FileFor(std::string_view target) const {
@@ -140,18 +177,22 @@ LedgerEntry ParseLedgerEntry(std::string_view text, std::string_view name) {
   return entry;
 }
 
-std::vector<LedgerEntry> ReadLedger() {
-  std::vector<LedgerEntry> ledger;
-  if (!platform::DirectoryExists(LedgerFolder())) return ledger;
-  for (const auto& found : platform::FindEntries(LedgerFolder() + "\\*" + std::string(kEntryExtension), platform::Admit::Files)) {
-    const std::string file = LedgerFolder() + "\\" + found.name;
-    std::string text;
-    for (const std::string& line : NamingFile(file, [&] { return platform::ReadTextLines(file); })) text += line + "\n";
-    ledger.push_back(ParseLedgerEntry(text, file));
+std::vector<LedgerEntry> ReadLedger() { return InOrder(EntriesIn("")); }
+
+std::vector<LedgerEntry> ReadGameLedger() {
+  std::vector<LedgerEntry> ledger = EntriesIn("");
+  const std::string own = platform::SplitLastComponent(platform::CurrentDirectory()).name;
+  for (const auto& found : platform::FindEntries("..\\*", platform::Admit::Folders)) {
+    if (!found.directory || platform::SameNameIgnoringCase(found.name, own)) continue;
+    const std::string home = "..\\" + found.name + "\\";
+    for (LedgerEntry& entry : EntriesIn(home)) {
+      if (std::optional<LedgerEntry> seen = SeenFromHere(std::move(entry), home)) ledger.push_back(std::move(*seen));
+    }
   }
-  std::stable_sort(ledger.begin(), ledger.end(), [](const LedgerEntry& a, const LedgerEntry& b) { return a.order < b.order; });
-  return ledger;
+  return InOrder(std::move(ledger));
 }
+
+bool IsOwnEntry(const LedgerEntry& entry) { return !entry.marker.starts_with(kUp); }
 
 std::optional<LedgerEntry> FindLedgerEntry(const std::vector<LedgerEntry>& ledger, std::string_view marker) {
   for (const LedgerEntry& entry : ledger) {

@@ -51,6 +51,13 @@ std::string LedgerFolder();
 // no ledger. An entry that cannot be read raises Error naming it: a ledger read in part
 // would take files it records for the game's own.
 std::vector<LedgerEntry> ReadLedger();
+// The working folder's ledger, and beside its entries those of the game's other working
+// folders for the files they changed outside their folder: the game's own archives, which
+// any working folder's jobs replace at the same paths ("..\rb.vol"). Their paths and
+// markers are put as seen from here ("..\Multi\SpringMaps\rb.vol"); such an entry is
+// another folder's to write, finish or undo (IsOwnEntry).
+std::vector<LedgerEntry> ReadGameLedger();
+bool IsOwnEntry(const LedgerEntry& entry);
 std::optional<LedgerEntry> FindLedgerEntry(const std::vector<LedgerEntry>& ledger, std::string_view marker);
 
 // Writes the entry whole, in place of an older one of the same marker; makes the ledger's

@@ -116,7 +116,7 @@ std::string Recover(const std::vector<LedgerEntry>& ledger, const LedgerEntry& e
 }  // namespace
 
 std::vector<std::string> UndoInstall(const std::string& marker) {
-  const std::vector<LedgerEntry> ledger = ReadLedger();
+  const std::vector<LedgerEntry> ledger = ReadGameLedger();
   const std::optional<LedgerEntry> entry = FindLedgerEntry(ledger, marker);
   if (!entry || entry->state != LedgerState::Installing) return {};
   DeleteIfThere(ScriptOf(*entry));
@@ -131,9 +131,9 @@ std::vector<std::string> RecoverJobs() {
   // Latest first, the ledger read again after each: an interrupted install over another
   // puts that one's layer back.
   for (;;) {
-    const std::vector<LedgerEntry> ledger = ReadLedger();
+    const std::vector<LedgerEntry> ledger = ReadGameLedger();
     const auto open = std::find_if(ledger.rbegin(), ledger.rend(), [](const LedgerEntry& entry) {
-      return entry.state != LedgerState::Installed;
+      return IsOwnEntry(entry) && entry.state != LedgerState::Installed;
     });
     if (open == ledger.rend()) return told;
     told.push_back(Recover(ledger, *open));

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "engine/recovery.h"
 #include "engine_session.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "sample_game_fixture.h"
 
 namespace vantrel {
@@ -66,16 +68,26 @@ TEST(LedgerText, ReadsBackWhatItWroteAndRefusesAnEntryCutShort) {
 
 // Three volume patches over the same archives: SpringMaps (rb.vol, 3dspring.vol), then
 // WinterMaps (the same two), then FallMaps (rb.vol, lowres.vol); rb.vol has three layers,
-// 3dspring.vol two, lowres.vol one.
+// 3dspring.vol two, lowres.vol one. WinterMaps lies in another working folder of the game,
+// whose jobs replace the same archives.
 struct VolumeLayers {
   VolumeLayers() {
     for (const auto& [folder, archives] : kPatches) {
       for (const std::string& archive : archives) {
-        game.dir.write("game/Simpatch/" + folder + "/" + archive, folder + "'s " + archive);
+        game.dir.write("game/" + Home(folder) + "/" + folder + "/" + archive, folder + "'s " + archive);
       }
-      game.dir.write("game/Simpatch/" + folder + "/00999000.dml", "");
+      game.dir.write("game/" + Home(folder) + "/" + folder + "/00999000.dml", "");
     }
     before = game.Snapshot();
+  }
+
+  static std::string Home(const std::string& folder) { return folder == "WinterMaps" ? "Multi" : "Simpatch"; }
+
+  // Runs `job` in the working folder of `folder`, as a session there would.
+  JobOutcome InHomeOf(const std::string& folder, const std::function<JobOutcome(EngineSession&)>& job) {
+    platform::ChangeDirectory("../" + Home(folder));
+    EngineSession e;
+    return job(e);
   }
 
   // What `archive` holds with the patches `active` installed in this order: the last one
@@ -101,15 +113,17 @@ class RemovalOrder : public ::testing::TestWithParam<std::vector<int>> {};
 
 TEST_P(RemovalOrder, EachRemovalPutsBackTheLayerBelowAndTheLastTheGamesOwn) {
   VolumeLayers layers;
-  EngineSession e;
   std::vector<std::string> active;
   for (const auto& [folder, archives] : layers.kPatches) {
-    ASSERT_TRUE(Activate(e, "0099 " + folder, "0301").Complete()) << folder;
+    const JobOutcome outcome =
+        layers.InHomeOf(folder, [&](EngineSession& e) { return Activate(e, "0099 " + folder, "0301"); });
+    ASSERT_TRUE(outcome.Complete()) << folder << ": " << OutcomeText({}, outcome);
     active.push_back(folder);
   }
   for (int index : GetParam()) {
     const std::string folder = layers.kPatches[static_cast<std::size_t>(index)].first;
-    const JobOutcome outcome = Deactivate(e, "0099_" + folder + "_vol_patch");
+    const JobOutcome outcome =
+        layers.InHomeOf(folder, [&](EngineSession& e) { return Deactivate(e, "0099_" + folder + "_vol_patch"); });
     EXPECT_TRUE(outcome.Complete()) << folder << ": " << OutcomeText({}, outcome);
     active.erase(std::find(active.begin(), active.end(), folder));
     const Files now = layers.game.Snapshot();
