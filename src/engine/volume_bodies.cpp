@@ -14,6 +14,7 @@
 #include "engine/restore_lines.h"
 #include "engine/script_text.h"
 #include "platform/files.h"
+#include "platform/names.h"
 #include "platform/search.h"
 #include "rbext/text_utils.h"
 
@@ -57,6 +58,17 @@ std::optional<ArchiveHome> HomeOf(std::string_view lowerName) {
   }
   return std::nullopt;
 }
+
+}  // namespace
+
+bool KeptInGameFolder(std::string_view archiveName) {
+  for (const ArchiveName& archive : kArchives) {
+    if (archive.home.folder == kGame.folder && platform::SameNameIgnoringCase(archive.name, archiveName)) return true;
+  }
+  return false;
+}
+
+namespace {
 
 struct RecognisedArchive {
   std::string name;  // lower case, as the lines write it

@@ -8,6 +8,10 @@
 
 namespace vantrel {
 
+// Whether the game keeps an archive of this name (any letter case) in its own folder, the
+// working folders' parent: rb.vol, rbshell.vol, rbtest.vol, lowres.vol.
+bool KeptInGameFolder(std::string_view archiveName);
+
 // The marker a volume install leaves: 0099_FOLDER_vol_patch.aop.
 std::string VolumeMarkerName(std::string_view patchFolder);
 
