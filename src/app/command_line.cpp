@@ -12,8 +12,10 @@ namespace {
 void PrintHelp(std::ostream& out) {
   out << "Usage: " << kProgram << " [FOLDER]\n"
       << "Opens the window that installs and removes game patches in a working folder of the game:\n"
-         "FOLDER when given, else the current folder when it holds a patch folder or a model file,\n"
-         "else the folder picked in a folder dialog, which starts at the one used last.\n\n"
+         "FOLDER when given, else the current folder when it is one, else the folder picked in a\n"
+         "folder dialog, which starts at the one used last. A working folder lies in the game's\n"
+         "folder, beside its archives (rb.vol) or its other working folders (Multi, Simpatch,\n"
+         "Shellpat, 3dpatch); the game's folder itself is none.\n\n"
          "Options:\n"
          "  -h, --help   show this help\n"
          "  --version    show the version\n"

@@ -11,8 +11,9 @@ inline constexpr const char* kFolderDialogTitle = "Vantrel: the game's working f
 // user's Documents on Windows, where Explorer starts too.
 std::string HomeFolder();
 
-// The dialog, starting at `start`: the folder chosen in UTF-8, "" when the user cancels. The
+// The dialog, starting at `start`, after a message box telling `why` the last folder chosen
+// was refused when it is not "": the folder chosen in UTF-8, "" when the user cancels. The
 // program's FolderChooser.
-std::string AskForWorkingFolder(const std::string& start);
+std::string AskForWorkingFolder(const std::string& start, const std::string& why);
 
 }  // namespace vantrel::app

@@ -66,7 +66,8 @@ std::string HomeFolder() {
 
 // The system's folder picker (IFileOpenDialog picking folders), owned by no window: the
 // program's window is not up yet.
-std::string AskForWorkingFolder(const std::string& start) {
+std::string AskForWorkingFolder(const std::string& start, const std::string& why) {
+  if (!why.empty()) ::MessageBoxW(nullptr, Wide(why).c_str(), Wide(kFolderDialogTitle).c_str(), MB_OK | MB_ICONWARNING);
   const ComOnThisThread com;
   IFileOpenDialog* made = nullptr;
   Check(::CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&made)));

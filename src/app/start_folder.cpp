@@ -2,23 +2,13 @@
 
 #include "app/folder_dialog.h"
 #include "app/folder_memory.h"
-#include "catalogue/scan.h"
-#include "engine/model_records.h"
+#include "engine/working_folder.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
 namespace vantrel::app {
 
 namespace {
-
-void Enter(const std::string& folder) {
-  try {
-    platform::ChangeDirectory(folder);
-  } catch (const InOutError& e) {
-    // The system's text alone does not say which folder the user gave.
-    throw InOutError(e.code(), folder);
-  }
-}
 
 // Where the folder dialog opens: the folder of the last run while it can be looked at, else
 // the home folder. Only where the dialog starts hangs on it, so a disk that fails the look
@@ -34,15 +24,18 @@ std::string DialogStart() {
 
 }  // namespace
 
-bool InWorkingFolder() { return HoldsPatchFolder() || HoldsModelFile(); }
-
 bool EnterWorkingFolder(const std::string& given, const FolderChooser& choose) {
   if (!given.empty()) {
-    Enter(given);
-  } else if (!InWorkingFolder()) {
-    const std::string chosen = choose(DialogStart());
-    if (chosen.empty()) return false;
-    Enter(chosen);
+    if (const std::string why = EnterIfWorkingFolder(given, given); !why.empty()) throw UsageError(why);
+  } else if (!WhyNotAWorkingFolder(platform::CurrentDirectory()).empty()) {
+    std::string start = DialogStart();
+    std::string why;
+    do {
+      const std::string chosen = choose(start, why);
+      if (chosen.empty()) return false;
+      why = EnterIfWorkingFolder(chosen, chosen);
+      start = chosen;  // the game's folder, say: its working folders are a step away
+    } while (!why.empty());
   }
   RememberFolder(platform::CurrentDirectory());
   return true;

@@ -36,20 +36,26 @@ class StartFolder : public ::testing::Test {
   }
   ~StartFolder() override { RememberFolder(before_); }
 
-  // A chooser that records where it was asked to start and answers `answer`.
-  FolderChooser Answering(const std::string& answer) {
-    return [this, answer](const std::string& start) {
+  // A chooser that records where it was asked to start and why, and answers `answers` in
+  // turn, then cancels.
+  FolderChooser Answering(std::vector<std::string> answers) {
+    return [this, answers = std::move(answers), next = std::size_t{0}](const std::string& start,
+                                                                         const std::string& why) mutable {
       asked_.push_back(start);
-      return answer;
+      whys_.push_back(why);
+      return next < answers.size() ? answers[next++] : std::string();
     };
   }
+  FolderChooser Answering(const std::string& answer) { return Answering(std::vector<std::string>{answer}); }
 
+  std::string Game() const { return Native(temp_.path() / "game"); }
   std::string Work() const { return Native(temp_.path() / "game" / "Simpatch"); }
   static std::string Current() { return platform::CurrentDirectory(); }
 
   const std::string before_;
   testing::TempDir temp_;
   std::vector<std::string> asked_;
+  std::vector<std::string> whys_;
 };
 
 TEST_F(StartFolder, AGivenFolderIsEnteredWithoutAskingAndRemembered) {
@@ -59,35 +65,44 @@ TEST_F(StartFolder, AGivenFolderIsEnteredWithoutAskingAndRemembered) {
   EXPECT_EQ(RememberedFolder(), Work());
 }
 
-// What makes the folder the program was started in a working folder: a patch folder, or one
-// of the model files. Anything else has the user asked.
+// Started in one of the game's working folders, the program stays there; anywhere else, the
+// game's own folder above them included, the user is asked (engine/working_folder.h has the
+// rule's cases).
 TEST_F(StartFolder, StartedInAWorkingFolderItStaysThereWithoutAsking) {
   struct Case {
-    const char* file;
+    const char* folder;  // in the temporary folder
     bool working;
   };
   const Case cases[] = {
-      {"Big Tank/060E9000.dml", true}, {"fmparams.dat", true},       {"acspecs3.dat", true},
-      {"Notes/readme.txt", false},     {"Big Tank/060E.dml", false}, {"060E9000.dml", false},
+      {"game/Simpatch", true}, {"game/Shellpat", true}, {"game", false},
+      {"game/Simpatch/FE2b Fighter", false}, {"home", false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
-    temp_.write("start/" + std::string(c.file), "x");
-    fs::current_path(temp_.path() / "start");
+    SCOPED_TRACE(c.folder);
+    fs::current_path(temp_.path() / c.folder);
     const std::string started = Current();
     asked_.clear();
+    whys_.clear();
 
     ASSERT_TRUE(EnterWorkingFolder("", Answering(Work())));
     EXPECT_EQ(asked_.size(), c.working ? 0u : 1u);
+    EXPECT_EQ(whys_, std::vector<std::string>(asked_.size())) << "where it was started is not the user's choice";
     EXPECT_EQ(Current(), c.working ? started : Work());
-    fs::current_path(temp_.path());
-    fs::remove_all(temp_.path() / "start");
   }
-  // The sample game's working folder is one, as the window tests start in it.
-  fs::current_path(temp_.path() / "game" / "Simpatch");
-  asked_.clear();
-  ASSERT_TRUE(EnterWorkingFolder("", Answering("/")));
-  EXPECT_TRUE(asked_.empty());
+}
+
+// Picking the game's own folder, or a patch folder in a working folder, is refused with the
+// reason, and the dialog asks again from there (start_up_test.cpp: a given one ends the start).
+TEST_F(StartFolder, AFolderThatIsNoWorkingFolderIsRefusedAndAskedForAgain) {
+  const std::string patch = Native(temp_.path() / "game" / "Simpatch" / "FE2b Fighter");
+  ASSERT_TRUE(EnterWorkingFolder("", Answering({Game(), patch, Work()})));
+  EXPECT_EQ(asked_, (std::vector<std::string>{HomeFolder(), Game(), patch}));
+  ASSERT_EQ(whys_.size(), 3u);
+  EXPECT_EQ(whys_[0], "");
+  EXPECT_TRUE(whys_[1].starts_with(Game() + " holds the game's own archives (lowres.vol)")) << whys_[1];
+  EXPECT_TRUE(whys_[2].starts_with(patch + " is not a working folder of the game")) << whys_[2];
+  EXPECT_EQ(Current(), Work());
+  EXPECT_EQ(RememberedFolder(), Work());
 }
 
 TEST_F(StartFolder, TheDialogStartsAtHomeThenAtTheFolderChosenLast) {
@@ -112,9 +127,10 @@ TEST_F(StartFolder, TheDialogStartsAtHomeThenAtTheFolderChosenLast) {
 // pointed anywhere else.
 TEST_F(StartFolder, TheDialogStartsAtHomeWhenTheRememberedFolderCannotBeLookedAt) {
   std::error_code ec;
-  fs::create_symlink("loop", temp_.path() / "loop", ec);
+  fs::create_directories(temp_.path() / "links");  // beside no folder that is looked at
+  fs::create_symlink("loop", temp_.path() / "links" / "loop", ec);
   if (ec) GTEST_SKIP() << "no symbolic link can be made here: " << ec.message();
-  RememberFolder(Native(temp_.path() / "loop" / "Simpatch"));
+  RememberFolder(Native(temp_.path() / "links" / "loop" / "Simpatch"));
   ASSERT_TRUE(EnterWorkingFolder("", Answering(Work())));
   ASSERT_EQ(asked_.size(), 1u);
   EXPECT_EQ(asked_[0], HomeFolder());
@@ -122,8 +138,9 @@ TEST_F(StartFolder, TheDialogStartsAtHomeWhenTheRememberedFolderCannotBeLookedAt
 
 // A folder whose name is not ASCII is entered, remembered and offered again as it is.
 TEST_F(StartFolder, AFolderNamedBeyondAsciiIsEnteredAndRememberedAsItIs) {
-  const fs::path folder = temp_.path() / testing::Utf8Path("Jeu d\xC3\xA9mo \xE2\x80\x93 \xE6\xB8\xAC");
-  fs::create_directories(folder / "Simpatch");
+  const fs::path folder = temp_.path() / testing::Utf8Path("Jeu d\xC3\xA9mo \xE2\x80\x93 \xE6\xB8\xAC") / "Simpatch";
+  fs::create_directories(folder);
+  testing::WriteFileBytes(folder.parent_path() / "rb.vol", "game archive");
   const std::string chosen = Native(folder);
   ASSERT_TRUE(EnterWorkingFolder("", Answering(chosen)));
   EXPECT_EQ(Current(), chosen);

@@ -4,10 +4,15 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "app/folder_dialog.h"
 #include "app/folder_memory.h"
@@ -47,10 +52,36 @@ TEST(FolderDialog, ReturnsTheFolderChosenAndNothingWhenCancelled) {
       QDialog* box = dialog;
       choose ? box->accept() : box->reject();
     });
-    EXPECT_EQ(AskForWorkingFolder(start), choose ? work.toStdString() : std::string());
+    EXPECT_EQ(AskForWorkingFolder(start, ""), choose ? work.toStdString() : std::string());
     EXPECT_EQ(startedAt.toStdString(), start);
     EXPECT_EQ(title, "Vantrel: the game's working folder");
   }
+}
+
+// Asked again after a refusal, the user reads why in a box before the dialog comes up.
+TEST(FolderDialog, TellsWhyTheLastFolderWasRefusedBeforeAskingAgain) {
+  testing::TempDir temp;
+  temp.mkdir("game/Simpatch");
+  const QString work = QString::fromStdString((temp.path() / "game/Simpatch").string());
+  std::vector<std::string> seen;
+  std::function<void()> answer = [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      seen.push_back("box: " + box->windowTitle().toStdString() + ": " + box->text().toStdString());
+      box->accept();
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+      seen.push_back("dialog");
+      dialog->setDirectory(work);
+      static_cast<QDialog*>(dialog)->accept();
+      return;
+    }
+    QTimer::singleShot(0, answer);  // the dialog comes up once the box is gone
+  };
+  QTimer::singleShot(0, answer);
+  EXPECT_EQ(AskForWorkingFolder((temp.path() / "game").string(), "game holds the game's own archives (rb.vol)"),
+            work.toStdString());
+  EXPECT_EQ(seen, (std::vector<std::string>{
+                      "box: Vantrel: the game's working folder: game holds the game's own archives (rb.vol)", "dialog"}));
 }
 
 }  // namespace

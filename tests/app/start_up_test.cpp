@@ -14,6 +14,11 @@
 namespace vantrel::app {
 namespace {
 
+// What the game's own folder is told when it is given as the working folder.
+const std::string kGameFolderRefused =
+    "holds the game's own archives (rb.vol): it is the game's folder, not one of its working folders. Pick one of "
+    "the folders in it: Multi, Simpatch, Shellpat or 3dpatch.";
+
 struct Told {
   std::string text;
   int status;
@@ -27,14 +32,17 @@ class StartUp : public ::testing::Test {
   StartUp() : before_(RememberedFolder()) {
     RememberFolder("");
     temp_.mkdir("home");
-    temp_.mkdir("work");
+    temp_.write("game/rb.vol", "game archive");
+    temp_.mkdir("game/Simpatch");
     std::filesystem::current_path(temp_.path() / "home");
   }
   ~StartUp() override { RememberFolder(before_); }
 
+  // The dialog answers `chosen` the first time, and is cancelled when asked again.
   std::optional<int> Start(const std::vector<std::string>& args, const std::string& chosen) {
-    return StartInWorkingFolder(args, [chosen](const std::string&) { return chosen; },
-                                [this](const std::string& text, int status) { told_.push_back({text, status}); });
+    return StartInWorkingFolder(
+        args, [chosen](const std::string&, const std::string& why) { return why.empty() ? chosen : std::string(); },
+        [this](const std::string& text, int status) { told_.push_back({text, status}); });
   }
 
   const std::string before_;
@@ -50,9 +58,11 @@ TEST_F(StartUp, EndsWithTheStatusForWhatWentWrongAndTellsIt) {
     std::vector<Told> told;
   };
   const Case cases[] = {
-      {{"../work"}, "", std::nullopt, {}},
-      {{}, "../work", std::nullopt, {}},
-      {{}, "", 0, {}},  // the dialog cancelled: nothing to tell
+      {{"../game/Simpatch"}, "", std::nullopt, {}},
+      {{}, "../game/Simpatch", std::nullopt, {}},
+      {{}, "", 0, {}},        // the dialog cancelled: nothing to tell
+      {{}, "../game", 0, {}},  // refused, and then cancelled: the dialog told why
+      {{"../game"}, "", 2, {{"../game " + kGameFolderRefused, 2}}},
       {{"missing"}, "", 1, {{"File not found: missing", 1}}},
       {{}, "missing", 1, {{"File not found: missing", 1}}},
       {{"one", "two"}, "", 2, {{"one working folder only, not 'one' and 'two'", 2}}},
