@@ -6,6 +6,7 @@
 #include "cli/activate_command.h"
 #include "cli/add_command.h"
 #include "cli/list_commands.h"
+#include "engine/working_folder.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/folder_lock.h"
@@ -27,7 +28,7 @@ void PrintHelp(std::ostream& out) {
     out << "  " << head << std::string(head.size() < 34 ? 34 - head.size() : 1, ' ') << command.summary << '\n';
   }
   out << "\nOptions:\n"
-      << "  -C DIR                            use DIR as the working folder\n"
+      << "  -C DIR                            use DIR as the working folder (one of the game's)\n"
       << "  -h, --help                        show this help\n"
       << "  --version                         show the version\n";
 }
@@ -86,7 +87,10 @@ int RunCommandLine(Session& session, const std::vector<std::string>& args, std::
     const Command& command = FindCommand(args[i]);
     const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
 
-    if (!folder.empty()) platform::ChangeDirectory(folder);
+    if (!folder.empty()) {
+      platform::ChangeDirectory(folder);
+      if (const std::string why = WhyNotAWorkingFolder(folder); !why.empty()) throw UsageError(why);
+    }
     session.shellProgram = JobShellProgram();
     session.showMessage = [&err](const std::string& text) { err << kProgram << ": " << text << '\n'; };
     {

@@ -14,6 +14,7 @@ namespace {
 TEST(Cli, AddUnpacksEveryPatchOfAnArchiveOrNoneAndListsTheAvailablePatches) {
   testing::TempDir dir;
   dir.mkdir("game/Simpatch");
+  dir.write("game/rb.vol", "");
   const std::string tank = (dir.path() / "Big Tank.zip").string();
   testing::MakeArchive(tank, testing::Format::Zip, {{"060E9000.dml", "tank"}});
   const std::string pack = (dir.path() / "pack.7z").string();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "cli_run.h"
 #include "samplegame/sample_game.h"
@@ -11,6 +12,7 @@ namespace {
 
 TEST(Cli, ListsPatchesSlotsAndActiveEntriesOfTheFolderGivenWithC) {
   testing::TempDir dir;
+  dir.write("game/rb.vol", "");
   dir.write("game/Simpatch/Big Tank/060E9000.dml", "");
   dir.write("game/Simpatch/FE2b/031F9000.dml", "");
   dir.write("game/Simpatch/0305_FE2b.aop", "");
@@ -49,6 +51,32 @@ TEST(Cli, ReportsMistakesWithTheRightExitStatus) {
   CliResult help = RunCli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("patches"), std::string::npos);
+}
+
+// -C takes only a working folder of the game: anything else is a mistake in the arguments,
+// told with its reason before anything is written.
+TEST(Cli, RefusesAFolderGivenWithCThatIsNoWorkingFolderOfTheGame) {
+  testing::TempDir dir;
+  samplegame::LaySampleGame("game");
+  const struct {
+    const char* folder;
+    const char* reason;
+  } kRefused[] = {
+      {"game", " holds the game's own archives (lowres.vol): it is the game's folder"},
+      {"game/Simpatch/FE2b Fighter", " is not a working folder of the game: the folder above"},
+  };
+  for (const auto& refused : kRefused) {
+    SCOPED_TRACE(refused.folder);
+    const std::string folder = (dir.path() / refused.folder).string();  // -C changes the current folder
+    const auto before = testing::VisibleFiles(folder);
+    CliResult run = RunCli({"-C", folder, "patches"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.starts_with("vantrel-cli: " + folder + refused.reason)) << run.err;
+    EXPECT_TRUE(run.err.ends_with("\nTry 'vantrel-cli --help'.\n")) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(testing::VisibleFiles(folder), before) << "no scan list written";
+  }
+  EXPECT_EQ(RunCli({"-C", (dir.path() / "game/Multi").string(), "patches"}).status, 0);
 }
 
 TEST(Cli, SaysHowManyPatchFoldersAndActivePatchesItLeftOut) {
