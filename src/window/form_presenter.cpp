@@ -5,6 +5,7 @@
 #include "catalogue/accessors.h"
 #include "catalogue/scan.h"
 #include "engine/recovery.h"
+#include "engine/working_folder.h"
 #include "platform/files.h"
 #include "platform/names.h"
 #include "platform/process.h"
@@ -211,7 +212,12 @@ void FormPresenter::pathChange() {
   if (text.empty() || text == "." || text == ".." || text.find_first_of("\\/") != std::string::npos) return;
   const std::string folder = "..\\" + text;
   if (!platform::DirectoryExists(folder)) return;
-  platform::ChangeDirectory(folder);
+  // A sibling that is none of the game's working folders is refused; the box keeps the text
+  // for the user to change.
+  if (const std::string why = EnterIfWorkingFolder(folder, text); !why.empty()) {
+    view_.ShowMessage(why);
+    return;
+  }
   Loadpatches();
   view_.SetTitle(std::string(kWindowTitle) + " :  " + text);
 }

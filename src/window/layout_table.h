@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "engine/working_folder.h"
 #include "window/window_fit.h"
 
 namespace vantrel {
@@ -70,8 +71,9 @@ const ControlSpec& SpecOf(Control id);
 inline constexpr Box kWindowOuterBox{273, 142, 875, 868};
 inline constexpr std::string_view kWindowTitle = "Vantrel";
 
-// The working folders the folder box offers, and the text it shows before the first scan.
-inline constexpr std::string_view kFolderChoices[] = {"Multi", "Simpatch", "Shellpat", "3dpatch"};
+// The working folders the folder box offers, the game's own, and the text it shows before the
+// first scan.
+inline constexpr const auto& kFolderChoices = kWorkingFolderNames;
 inline constexpr std::string_view kFolderBoxText = "path";
 inline constexpr std::string_view kFilterPlaceholder = "Filter by code or name";
 

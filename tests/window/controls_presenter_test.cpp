@@ -82,5 +82,44 @@ TEST_F(PresenterTest, AFolderBoxTextThatIsNoPlainNameKeepsTheWorkingFolder) {
   EXPECT_TRUE(view_.messages.empty());
 }
 
+// A sibling that is none of the game's working folders is refused with its reason, and the
+// box keeps the text for another try; one that holds what a working folder holds is taken.
+TEST_F(PresenterTest, ASiblingThatIsNoWorkingFolderIsRefusedWithItsReason) {
+  temp_.write("game/Saves/save1.dat", "x");
+  temp_.write("game/Mine/Big Tank/060E9000.dml", "shape\n");
+  const std::string title = view_.title;
+  view_.Type(Control::path, "Saves");
+  presenter_->FolderTextChanged();
+  EXPECT_EQ(std::filesystem::current_path(), Work());
+  EXPECT_EQ(view_.title, title);
+  EXPECT_EQ(view_.Text(Control::path), "Saves");
+  EXPECT_EQ(session_.cat.ListBox1.Count(), 4) << "the lists still show the working folder";
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_TRUE(view_.messages[0].starts_with("Saves is not a working folder of the game: it is none of"))
+      << view_.messages[0];
+  EXPECT_FALSE(temp_.exists("game/Saves/vantrel.scan.tmp"));
+
+  view_.messages.clear();
+  view_.Type(Control::path, "Mine");
+  presenter_->FolderTextChanged();
+  EXPECT_EQ(std::filesystem::current_path(), Game() / "Mine");
+  EXPECT_EQ(view_.title, "Vantrel :  Mine");
+  EXPECT_EQ(session_.cat.ListBox1.Items(), std::vector<std::string>{"060E Big Tank"});
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+// A sibling that cannot be looked at is a failure told as one, and the folder stays.
+TEST_F(PresenterTest, ASiblingThatCannotBeLookedAtIsAFailure) {
+  temp_.mkdir("game/Saves");
+  std::error_code ec;
+  std::filesystem::create_symlink("loop", Game() / "Saves" / "loop", ec);
+  if (ec) GTEST_SKIP() << "no symbolic link can be made here: " << ec.message();
+  view_.Type(Control::path, "Saves");
+  presenter_->FolderTextChanged();
+  EXPECT_EQ(std::filesystem::current_path(), Work());
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].find("not a working folder"), std::string::npos) << view_.messages[0];
+}
+
 }  // namespace
 }  // namespace vantrel::testing
