@@ -149,6 +149,8 @@ void JobPanel::PollStatus() {
   }
 }
 
+void JobPanel::ShowOutcome(const std::string& line) { outcome->setText(ToQt(line)); }
+
 void JobPanel::ShowNotes() {
   if (notes) notes->setCurrentWidget(console);
 }

@@ -41,6 +41,7 @@ class JobPanel : public QObject, public JobRunner {
   bool Busy() const override { return running_; }
   void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
   void WhenIdle(std::function<void()> request) override;
+  void ShowOutcome(const std::string& line) override;
   void ShowNotes() override;  // the console's page of `notes`
   void GoOnUnattended() override;  // as "Continue on its own"
 

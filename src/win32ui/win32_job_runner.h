@@ -28,6 +28,9 @@ class Win32JobRunner : public JobRunner {
   bool Busy() const override { return job_.has_value(); }
   void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
   void WhenIdle(std::function<void()> request) override { waiting_.Add(std::move(request)); }
+  void ShowOutcome(const std::string& line) override {
+    if (hooks_.outcome) hooks_.outcome(line);
+  }
   void ShowNotes() override {}  // the job's console is a window of its own
   void GoOnUnattended() override {}  // its user answers its pauses there
 

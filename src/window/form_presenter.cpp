@@ -204,7 +204,6 @@ void FormPresenter::FMDMavailClick() { MarkOwnModelFiles(); }
 // relative to the folder the last one made current. A running job's outcome is checked in the
 // working folder once it ends, so the folder changes only after that.
 void FormPresenter::pathChange() {
-  if (PutOffWhileAJobRuns(&FormPresenter::pathChange)) return;
   const std::string text = view_.Text(Control::path);
   // Only a plain folder name names a sibling. An emptied box, ".", ".." or a path would name
   // the game's folder or one above it, and the working folder, and with it the game tree
@@ -212,6 +211,9 @@ void FormPresenter::pathChange() {
   if (text.empty() || text == "." || text == ".." || text.find_first_of("\\/") != std::string::npos) return;
   const std::string folder = "..\\" + text;
   if (!platform::DirectoryExists(folder)) return;
+  if (PutOffWhileAJobRuns(&FormPresenter::pathChange, "The change to " + text + " waits for the running job.")) {
+    return;
+  }
   // A sibling that is none of the game's working folders is refused; the box keeps the text
   // for the user to change.
   if (const std::string why = EnterIfWorkingFolder(folder, text); !why.empty()) {

@@ -57,7 +57,8 @@ class FormPresenter {
   void Handle(void (FormPresenter::*handler)());
   void ShowUnlisted();
   void MarkOwnModelFiles();
-  bool PutOffWhileAJobRuns(void (FormPresenter::*handler)());
+  // `waiting`, when not "", is told in the outcome line while the handler waits.
+  bool PutOffWhileAJobRuns(void (FormPresenter::*handler)(), const std::string& waiting = "");
   void StartJob(const JobPlan& plan, const std::string& success);
 
   Session& session_;

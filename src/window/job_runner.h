@@ -20,6 +20,9 @@ class JobRunner {
   // Runs `request` now when no job runs, else once the running job (and those asked for
   // before) have ended.
   virtual void WhenIdle(std::function<void()> request) = 0;
+  // Puts `line` where the job's outcome is told, until the next job's: what waits for the
+  // running job, what the user's last action came to.
+  virtual void ShowOutcome(const std::string& line) = 0;
   // Brings the job's notes to the front (the Qt view's console tab); nothing where the job
   // has a window of its own.
   virtual void ShowNotes() = 0;

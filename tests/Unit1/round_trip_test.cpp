@@ -143,6 +143,7 @@ TEST_F(JobWindowTest, AJobAskedForWhileOneRunsWaitsForIt) {
   ClickEntry("ListBox2", SlotLine("0613"));
   ClickButton("v");
   EXPECT_FALSE(temp_.exists("game/Simpatch/0613.bat")) << "written while the first job ran";
+  EXPECT_EQ(Outcome(), "Activating Big Tank waits for the running job.");
   auto* next = Find<QAbstractButton>("JobContinue");
   for (const char* job : {"0612.bat", "0613.bat"}) {
     ASSERT_TRUE(WaitFor([&] { return next->isEnabled(); })) << job << "\n" << Console();

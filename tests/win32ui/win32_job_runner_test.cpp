@@ -144,6 +144,9 @@ TEST_F(Win32JobRunnerTest, PollDoesNotWaitAndWaitingRequestsRunInOrderAfterTheJo
     ran.push_back("first");
   });
   runner.WhenIdle([&] { ran.push_back("second"); });
+  // What the presenter says of a job put off goes to the outcome line, until the job's end.
+  runner.ShowOutcome("Removing 0305_Camel Views waits for the running job.");
+  EXPECT_EQ(outcomes_.back(), "Removing 0305_Camel Views waits for the running job.");
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < 10; ++i) runner.Poll();
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));

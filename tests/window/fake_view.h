@@ -74,6 +74,7 @@ class FakeJobs : public JobRunner {
   bool Busy() const override { return busy_; }
   void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
   void WhenIdle(std::function<void()> request) override;
+  void ShowOutcome(const std::string& line) override { shownLines.push_back(line); }
   void ShowNotes() override { ++notesShown; }
   void GoOnUnattended() override { unattended = true; }
 
@@ -84,6 +85,7 @@ class FakeJobs : public JobRunner {
 
   std::vector<StartedJob> started;
   std::vector<JobOutcome> outcomes;
+  std::vector<std::string> shownLines;  // what the presenter put in the outcome line
   int notesShown = 0;
   bool unattended = false;
   std::function<void()> ended;

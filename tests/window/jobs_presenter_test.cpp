@@ -2,6 +2,7 @@
 // the job handed to the runner with its outcome line, the captions, the jobs put off while
 // one runs and the lists after a job.
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "presenter_fixture.h"
@@ -153,6 +154,38 @@ TEST_F(JobsPresenterTest, AJobAskedForWhileOneRunsWaitsWithTheEntriesPickedForIt
   EXPECT_EQ(jobs_.started[1].plan.script, "0613.bat");
   EXPECT_EQ(jobs_.started[1].success, "Big Tank is active in " + SlotLine("0613"));
   EXPECT_FALSE(std::filesystem::exists(Work() / "0620.bat"));
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+// The outcome line says what waits for the running job, by what was picked for it; a
+// refresh, which follows every job's end anyway, is no job of its own.
+TEST_F(JobsPresenterTest, AJobPutOffSaysInTheOutcomeLineThatItWaits) {
+  Pick(Control::ListBox3, "0305_Camel Views");
+  presenter_->Clicked(Control::Button4);
+  ASSERT_TRUE(jobs_.Busy());
+  const struct {
+    const char* what;
+    std::function<void()> ask;
+    std::string line;
+  } kCases[] = {
+      {"activation", [&] { Pick(Control::ListBox1, "060E Big Tank"), presenter_->Entered(Control::ListBox1); },
+       "Activating Big Tank waits for the running job."},
+      {"removal", [&] { Pick(Control::ListBox3, "0601_Big Tank"), presenter_->Clicked(Control::Button4); },
+       "Removing 0601_Big Tank waits for the running job."},
+      {"change of folder", [&] { view_.Type(Control::path, "Multi"), presenter_->FolderTextChanged(); },
+       "The change to Multi waits for the running job."},
+      {"refresh", [&] { presenter_->Clicked(Control::Button1); }, ""},
+      {"folder box text naming no folder", [&] { view_.Type(Control::path, "Mul"), presenter_->FolderTextChanged(); },
+       ""},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    jobs_.shownLines.clear();
+    c.ask();
+    EXPECT_EQ(jobs_.shownLines, c.line.empty() ? Texts{} : Texts{c.line});
+  }
+  EXPECT_EQ(jobs_.started.size(), 1u);
+  EXPECT_EQ(std::filesystem::current_path(), Work());
   EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
 }
 
