@@ -92,7 +92,7 @@ void FormPresenter::turnPatchOff() {
   }
   ListActivePatches(cat_);
   refreshpatches();
-  caption.Finish("Deactivate selected");  // lower-case "s" from the first use on
+  caption.Finish(kDeactivateCaption);
   updedit();
 }
 

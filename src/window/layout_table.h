@@ -79,5 +79,7 @@ inline constexpr std::string_view kFilterPlaceholder = "Filter by code or name";
 
 // The activation button's caption, put back by its handler after "Working......".
 inline constexpr const char* kActivateCaption = "&Activate this choice";
+// The deactivation button's caption from its first use on: a lower-case "s", its Alt-letter kept.
+inline constexpr const char* kDeactivateCaption = "&Deactivate selected";
 
 }  // namespace vantrel

@@ -2,7 +2,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListView>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -140,6 +142,24 @@ TEST_F(FilterTest, AltLettersPressTheirButtons) {
   // The shell here runs no script: the install is undone as soon as its job ends.
   EXPECT_TRUE(messages_.empty()) << messages_.front();
   EXPECT_FALSE(std::filesystem::exists(Work() / "vantrel-files" / "ledger" / "0612_Big Tank.txt"));
+}
+
+// After its first use the button reads "Deactivate selected"; its Alt-letter stays, use after use.
+TEST_F(FilterTest, AltDDeactivatesEveryTime) {
+  temp_.write("game/Simpatch/0601_Big Tank.aop", "Active");
+  temp_.write("game/Simpatch/0305_Camel Views.aop", "Active");
+  ClickButton("Button2");
+  auto* button = Find<QAbstractButton>("Button4");
+  QSignalSpy clicks(button, &QAbstractButton::clicked);
+  for (const char* entry : {"0601_Big Tank", "0305_Camel Views", "0601_Big Tank"}) {
+    SCOPED_TRACE(entry);
+    ClickEntry("ListBox3", entry);
+    const int before = static_cast<int>(clicks.count());
+    QTest::keyClick(Find<QWidget>("ListBox3"), Qt::Key_D, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() == before + 1; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Find<QLabel>("JobOutcome")->text().startsWith("Running"); }, 5000));
+    EXPECT_EQ(Caption("Button4"), "Deactivate selected");
+  }
 }
 
 }  // namespace

@@ -300,5 +300,19 @@ TEST_F(Controls, AltLettersClickTheirButtons) {
   }
 }
 
+// The caption the presenter gives Button4 after its first use keeps its Alt letter.
+TEST_F(Controls, AltDClicksTheButtonAfterEachNewCaption) {
+  for (int use = 0; use < 3; ++use) {
+    events.seen.clear();
+    MSG key{Of(Control::ListBox3), WM_SYSCHAR, L'd', LPARAM{1} << 29, 0, {}};
+    ::SetFocus(Of(Control::ListBox3));
+    if (!window.TakesMessage(key)) ::DispatchMessageW(&key);
+    Pump();
+    EXPECT_EQ(events.seen, std::vector<std::string>{"Clicked Button4"}) << "use " << use;
+    view.SetText(Control::Button4, "Deactivating..");
+    view.SetText(Control::Button4, kDeactivateCaption);
+  }
+}
+
 }  // namespace
 }  // namespace vantrel::win32ui::testing

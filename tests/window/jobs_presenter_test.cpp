@@ -95,13 +95,19 @@ TEST_F(JobsPresenterTest, AnActivationHandsItsJobToTheRunnerWithItsOutcomeLine) 
   EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
 }
 
+// The lower-case "s" keeps its Alt-letter, use after use.
 TEST_F(JobsPresenterTest, ADeactivationHandsItsJobOverAndLowersTheButtonsS) {
   Pick(Control::ListBox3, "0601_Big Tank");
   presenter_->Clicked(Control::Button4);
   ASSERT_EQ(jobs_.started.size(), 1u);
   EXPECT_EQ(jobs_.started[0].plan.script, "0601.bat");
   EXPECT_EQ(jobs_.started[0].success, "0601_Big Tank is removed");
-  EXPECT_EQ(view_.texts[Control::Button4], (Texts{"&Deactivate Selected", "Deactivating..", "Deactivate selected"}));
+  jobs_.End();
+  Pick(Control::ListBox3, "0305_Camel Views");
+  presenter_->Clicked(Control::Button4);
+  EXPECT_EQ(jobs_.started.size(), 2u);
+  EXPECT_EQ(view_.texts[Control::Button4], (Texts{"&Deactivate Selected", "Deactivating..", "&Deactivate selected",
+                                                  "Deactivating..", "&Deactivate selected"}));
   EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
 }
 
