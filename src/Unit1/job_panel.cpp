@@ -10,8 +10,14 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 #include "Unit1/qt_text.h"
 #include "engine/job_log.h"
@@ -29,6 +35,10 @@ namespace {
 
 // What cmd and our shell both print while a pause waits for its key.
 constexpr std::string_view kPausePrompt = "Press any key to continue . . . ";
+// What cmd and our shell both print for a del that finds nothing to delete. Every removal
+// deletes what a slot may hold, so a job's console opens with several of these: the shell's
+// own words and kept, but muted, as they tell of no failure.
+constexpr QStringView kNothingToDelete = u"Could Not Find ";
 // The console panel keeps this many lines; the log keeps them all.
 constexpr int kConsoleLines = 5000;
 constexpr const char* kInTerminalKey = "job/inTerminal";
@@ -169,7 +179,8 @@ void JobPanel::Take() {
   // One insertion per chunk keeps the window responsive under a fast console.
   QTextCursor end = console->textCursor();
   end.movePosition(QTextCursor::End);
-  end.insertText(ToQt(text));
+  end.insertText(ToQt(text), QTextCharFormat());  // not the format of a muted line before it
+  MuteNothingToDelete(static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1);
   console->verticalScrollBar()->setValue(console->verticalScrollBar()->maximum());
   if (!record_.Console().ends_with(kPausePrompt)) return;
   if (continueOnItsOwn->isChecked()) {
@@ -177,6 +188,19 @@ void JobPanel::Take() {
   } else {
     continueButton->setEnabled(true);
     continueButton->setFocus();  // so that Return answers the pause
+  }
+}
+
+// The chunk may have ended inside a line, so the last `lines` lines are looked at whole.
+void JobPanel::MuteNothingToDelete(int lines) {
+  QTextCharFormat muted;
+  muted.setForeground(console->palette().brush(QPalette::Disabled, QPalette::Text));
+  for (QTextBlock block = console->document()->lastBlock(); block.isValid() && lines > 0;
+       block = block.previous(), --lines) {
+    if (!block.text().startsWith(kNothingToDelete)) continue;
+    QTextCursor line(block);
+    line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    line.setCharFormat(muted);
   }
 }
 

@@ -62,6 +62,7 @@ class JobPanel : public QObject, public JobRunner {
   void StartInTerminal(const std::string& program);
   void PollStatus();
   void Take();
+  void MuteNothingToDelete(int lines);
   void Continue();
   void Finish(bool succeeded);
 

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <chrono>
 #include <filesystem>
@@ -166,6 +168,33 @@ TEST_F(JobWindowTest, AWorkingFolderWithoutASupportFolderGetsOneForItsLedger) {
   EXPECT_TRUE(messages_.empty()) << messages_.front();
   EXPECT_TRUE(std::filesystem::exists(Work() / "vantrel-files" / "ledger" / "0612_Big Tank.txt"));
   EXPECT_TRUE(std::filesystem::exists(Work() / "vantrel-files" / "vantrel-jobs.log"));
+}
+
+// Every removal deletes what a slot may hold, and the shell says "Could Not Find" of each
+// name that is not there: its own words, kept, but muted, as they tell of no failure.
+TEST_F(JobWindowTest, TheShellsCouldNotFindLinesAreKeptButMuted) {
+  Find<QCheckBox>("JobContinueOnItsOwn")->click();
+  ClickEntry("ListBox1", "060E Big Tank");
+  ClickEntry("ListBox2", SlotLine("0612"));
+  ClickButton("v");
+  ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+  auto* console = Find<QPlainTextEdit>("JobConsole");
+  const QColor muted = console->palette().color(QPalette::Disabled, QPalette::Text);
+  ASSERT_NE(muted, console->palette().color(QPalette::Active, QPalette::Text)) << "no muted colour to tell apart";
+  int mutedLines = 0;
+  int plainLines = 0;
+  for (QTextBlock block = console->document()->begin(); block.isValid(); block = block.next()) {
+    if (block.text().trimmed().isEmpty()) continue;
+    const bool notFound = block.text().startsWith("Could Not Find ");
+    for (auto piece = block.begin(); !piece.atEnd(); ++piece) {
+      const bool greyed = piece.fragment().charFormat().foreground().color() == muted;
+      EXPECT_EQ(greyed, notFound) << block.text().toStdString();
+    }
+    ++(notFound ? mutedLines : plainLines);
+  }
+  EXPECT_GE(mutedLines, 3) << Console();
+  EXPECT_GE(plainLines, 3) << Console();
+  EXPECT_EQ(Outcome(), "Big Tank is active in " + SlotLine("0612"));
 }
 
 TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {
