@@ -19,13 +19,16 @@
 
 #include <algorithm>
 
+#include "Unit1/log_viewer.h"
 #include "Unit1/qt_text.h"
+#include "engine/file_errors.h"
 #include "engine/job_log.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/job_status.h"
 #include "platform/names.h"
 #include "platform/process.h"
+#include "platform/text_file.h"
 #include "rbext/run_shell.h"
 #include "window/run_handler.h"
 
@@ -49,7 +52,7 @@ constexpr qint64 kStartGraceMs = 5000;
 
 }  // namespace
 
-JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(std::move(show)) {
+JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(std::move(show)), window_(window) {
   // Under the job's console, where the reference layout has nothing.
   console = new QPlainTextEdit(window);  // the window puts it where it wants it
   console->setObjectName("JobConsole");
@@ -86,10 +89,7 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   connect(continueButton, &QPushButton::clicked, this, [this] { Continue(); });
   connect(inTerminal, &QCheckBox::toggled, this,
           [](bool on) { QSettings("Vantrel", "Vantrel").setValue(kInTerminalKey, on); });
-  connect(openLog, &QPushButton::clicked, this, [] {
-    const std::string log = platform::ResolvePath(JobLogFile());
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(ToQt(log))));
-  });
+  connect(openLog, &QPushButton::clicked, this, [this] { RunHandler(show_, [this] { OpenLog(); }); });
 }
 
 // A job in a terminal window has a window of its own and goes on.
@@ -160,6 +160,21 @@ void JobPanel::PollStatus() {
 }
 
 void JobPanel::ShowOutcome(const std::string& line) { outcome->setText(ToQt(line)); }
+
+// A working folder without a support folder keeps no log; nor is there one before the first
+// job. Where no program opens files, the window shows the log itself.
+void JobPanel::OpenLog() {
+  const std::string log = JobLogFile();
+  if (!platform::FileExists(log)) {
+    ShowLogViewer(window_, "No job has been logged in this working folder yet.");
+    return;
+  }
+  const QString path = QDir::current().absoluteFilePath(ToQt(platform::ResolvePath(log)));
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
+  std::string text;
+  for (const std::string& line : NamingFile(log, [&] { return platform::ReadTextLines(log); })) text += line + '\n';
+  ShowLogViewer(window_, ToQt(text));
+}
 
 void JobPanel::ShowNotes() {
   if (notes) notes->setCurrentWidget(console);

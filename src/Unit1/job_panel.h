@@ -63,10 +63,12 @@ class JobPanel : public QObject, public JobRunner {
   void PollStatus();
   void Take();
   void MuteNothingToDelete(int lines);
+  void OpenLog();
   void Continue();
   void Finish(bool succeeded);
 
   MessageHook show_;
+  QWidget* window_;
   bool running_ = false;
   QProcess* process_ = nullptr;
   std::optional<std::string> terminal_;

@@ -2,12 +2,16 @@
 // in one line and both patch lists refreshed when the job ends, without a click.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <chrono>
 #include <filesystem>
@@ -195,6 +199,40 @@ TEST_F(JobWindowTest, TheShellsCouldNotFindLinesAreKeptButMuted) {
   EXPECT_GE(mutedLines, 3) << Console();
   EXPECT_GE(plainLines, 3) << Console();
   EXPECT_EQ(Outcome(), "Big Tank is active in " + SlotLine("0612"));
+}
+
+// "Job log" hands the log to the desktop's program for it; where there is none (offscreen,
+// or no xdg-open), the window shows it in a viewer of its own.
+TEST_F(JobWindowTest, TheJobLogOpensInAViewerOfTheWindowsOwnWhereNoProgramOpensIt) {
+  const auto viewerText = [&] {
+    auto* viewer = form_->findChild<QDialog*>("JobLogViewer");
+    EXPECT_NE(viewer, nullptr);
+    if (!viewer || !viewer->isVisible()) return std::string("(no viewer)");
+    viewer->close();
+    return FromQt(viewer->findChild<QPlainTextEdit*>()->toPlainText());
+  };
+  ClickButton("JobLog");
+  EXPECT_EQ(viewerText(), "No job has been logged in this working folder yet.");
+
+  Find<QCheckBox>("JobContinueOnItsOwn")->click();
+  ClickEntry("ListBox1", "060E Big Tank");
+  ClickEntry("ListBox2", SlotLine("0612"));
+  ClickButton("v");
+  ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+  ClickButton("JobLog");  // offscreen, Qt knows no program for it
+  const std::string shown = viewerText();
+  EXPECT_NE(shown.find("Big Tank is active in 0612"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("copy "), std::string::npos) << shown;
+
+  // A program registered for files gets the log, and no viewer comes up. QTextBrowser's
+  // setSource is a slot that takes the URL as the desktop's handler would.
+  QTextBrowser program;
+  QDesktopServices::setUrlHandler("file", &program, "setSource");
+  ClickButton("JobLog");
+  QDesktopServices::unsetUrlHandler("file");
+  EXPECT_EQ(program.source().toLocalFile().toStdString(), (Work() / "vantrel-files" / "vantrel-jobs.log").string());
+  EXPECT_FALSE(form_->findChild<QDialog*>("JobLogViewer")->isVisible());
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
 }
 
 TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {
