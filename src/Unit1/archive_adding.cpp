@@ -16,6 +16,7 @@
 #include "Unit1/entry_list_view.h"
 #include "Unit1/error_box.h"
 #include "Unit1/form.h"
+#include "Unit1/job_panel.h"
 #include "Unit1/qt_text.h"
 #include "archive/patch_archive.h"
 #include "catalogue/list_line.h"
@@ -120,6 +121,7 @@ void TForm1::AddPatchArchive(const std::string& archivePath) {
   } catch (const Cancelled&) {
     return;  // the user's own stop: nothing was added, and nothing is left of it
   }
+  Jobs->ShowOutcome(archive::AddedText(archivePath, found[which], *name));
   // What the user would do next: refresh the list and pick the new patch in it.
   presenter_->Clicked(Control::Button1);
   const std::vector<std::string>& lines = cat_.ListBox1.Items();

@@ -31,10 +31,16 @@ void TForm1::ConnectEvents() {
     if (!button || entry.id == Control::AddArchive) continue;
     connect(button, &QAbstractButton::clicked, this, [this, id = entry.id] { presenter_->Clicked(id); });
   }
-  // Adding from archives is the view's own; what it raises is shown as a handler's error is.
+  // Adding from archives is the view's own; what it raises is shown as a handler's error is,
+  // and the outcome line says that nothing was added.
   const auto archiveHandler = [this](std::function<void()> adding) {
     return [this, adding = std::move(adding)] {
-      RunHandler([this](const std::string& text) { ShowMessage(text); }, adding);
+      RunHandler(
+          [this](const std::string& text) {
+            Jobs->ShowOutcome("Nothing is added: " + text);
+            ShowMessage(text);
+          },
+          adding);
     };
   };
   connect(static_cast<QAbstractButton*>(Widget(Control::AddArchive)), &QAbstractButton::clicked, this,

@@ -83,6 +83,11 @@ std::string BadFolderNameText(std::string_view newName) {
   return std::string(newName) + " cannot be the name of a patch folder.";
 }
 
+std::string AddedText(std::string_view archivePath, const FoundPatch& patch, std::string_view newName) {
+  return std::string(newName) + " (" + patch.patchCode + ") is added from " +
+         platform::SplitLastComponent(archivePath).name + ".";
+}
+
 bool GoodFolderName(std::string_view newName) {
   return platform::WindowsCanCreate(newName) && platform::FitsInOneName(newName) && !platform::IsHiddenName(newName);
 }

@@ -59,5 +59,8 @@ std::string DuplicateText(std::string_view archiveName, std::string_view entry);
 std::string NoRoomText(std::string_view archiveName, std::uint64_t needed, std::uint64_t free);
 // "FOLDER cannot be the name of a patch folder."
 std::string BadFolderNameText(std::string_view newName);
+// "Big Tank (060E) is added from Big Tank.zip.": what an add that unpacked `patch` under
+// `newName` tells, the archive named without its folders.
+std::string AddedText(std::string_view archivePath, const FoundPatch& patch, std::string_view newName);
 
 }  // namespace vantrel::archive

@@ -37,7 +37,9 @@ void Add(Session& s, const std::vector<std::string>& args, std::ostream& out) {
     if (platform::NameTaken(folder)) throw platform::NameTakenError(folder);
   }
   for (const archive::FoundPatch& patch : found) {
-    archive::ExtractPatchFolder(archivePath, patch, name ? *name : patch.defaultName);
+    const std::string& folder = name ? *name : patch.defaultName;
+    archive::ExtractPatchFolder(archivePath, patch, folder);
+    s.showMessage(archive::AddedText(archivePath, patch, folder));
   }
   Patches(s, {}, out);
 }

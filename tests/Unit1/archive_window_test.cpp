@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -46,6 +47,7 @@ class ArchiveWindowTest : public WindowTest {
   }
   std::set<std::string> WorkFolder() const { return ArchiveFixture::Listing(Work()); }
   std::string Edit1() const { return FromQt(Find<QLineEdit>("Edit1")->text()); }
+  std::string Outcome() const { return FromQt(Find<QLabel>("JobOutcome")->text()); }
 
   const std::vector<Entry> kBigGun = {{"Big Gun/06209000.dml", "shape"}, {"Big Gun/0620tex1.bmp", "texture"}};
 };
@@ -71,6 +73,7 @@ TEST_F(ArchiveWindowTest, CtrlOAddsThePatchOfTheArchiveChosenAndPicksIt) {
   EXPECT_EQ(Shown("ListBox1").size(), 5u);
   EXPECT_EQ(Highlighted("ListBox1"), "0620 Big Gun");
   EXPECT_TRUE(Edit1().starts_with("0620 Big Gun ==> ")) << Edit1();
+  EXPECT_EQ(Outcome(), "Big Gun (0620) is added from big-gun-v2.zip.");
 }
 
 // Several patches: the window asks which; a taken name: it asks for another, and a cancel of
@@ -127,6 +130,7 @@ TEST_F(ArchiveWindowTest, AnArchiveWithoutAPatchIsReportedAndAddsNothing) {
   Drop(zip);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0], "pictures.zip holds no patch (no ????9000.dml file)");
+  EXPECT_EQ(Outcome(), "Nothing is added: pictures.zip holds no patch (no ????9000.dml file)");
   EXPECT_EQ(WorkFolder(), before);
 }
 

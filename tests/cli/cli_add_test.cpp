@@ -23,6 +23,7 @@ TEST(Cli, AddUnpacksEveryPatchOfAnArchiveOrNoneAndListsTheAvailablePatches) {
   CliResult added = RunCli({"-C", "game/Simpatch", "add", tank});
   EXPECT_EQ(added.status, 0) << added.err;
   EXPECT_EQ(added.out, "060E Big Tank\n");
+  EXPECT_EQ(added.err, "vantrel-cli: Big Tank (060E) is added from Big Tank.zip.\n");
   CliResult clash = RunCli({"add", tank});
   EXPECT_EQ(clash.status, 1);
   EXPECT_EQ(clash.err, "vantrel-cli: There is already a file or folder named Big Tank in the working folder.\n");
@@ -36,7 +37,9 @@ TEST(Cli, AddUnpacksEveryPatchOfAnArchiveOrNoneAndListsTheAvailablePatches) {
   EXPECT_EQ(RunCli({"add", pack}).status, 1);
   EXPECT_FALSE(dir.exists("game/Simpatch/A"));
   std::filesystem::remove(dir.path() / "game/Simpatch/b");
-  EXPECT_EQ(RunCli({"add", pack}).out, "0305 A\n031F B\n060E Big Tank\n060E Tank 2\n");
+  CliResult both = RunCli({"add", pack});
+  EXPECT_EQ(both.out, "0305 A\n031F B\n060E Big Tank\n060E Tank 2\n");
+  EXPECT_EQ(both.err, "vantrel-cli: A (0305) is added from pack.7z.\nvantrel-cli: B (031F) is added from pack.7z.\n");
 
   testing::MakeArchive(dir.path() / "empty.zip", testing::Format::Zip, {{"readme.txt", "no patch"}});
   CliResult none = RunCli({"add", "../../empty.zip"});
