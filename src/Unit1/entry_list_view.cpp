@@ -1,10 +1,14 @@
 #include "Unit1/entry_list_view.h"
 
 #include <QDropEvent>
+#include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -24,6 +28,21 @@ class FixedHeightDelegate : public QStyledItemDelegate {
     size.setHeight(height_);
     return size;
   }
+  // An entry cut at the list's edge (a long slot or folder name) shows whole in a tooltip.
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override {
+    if (event->type() != QEvent::ToolTip || !index.isValid()) {
+      return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    const QString text = index.data().toString();
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    if (view->fontMetrics().horizontalAdvance(text) > option.rect.width() - 2 * margin) {
+      QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
 
  private:
   int height_;
@@ -39,6 +58,10 @@ std::vector<std::string> LocalFiles(const QMimeData* data) {
   }
   return files;
 }
+
+// The style's own focus mark is a faint dotted line round the current entry: the list that
+// has the focus is framed in the highlight colour instead.
+constexpr int kFocusRingWidth = 2;
 
 }  // namespace
 
@@ -180,6 +203,25 @@ void EntryListView::keyPressEvent(QKeyEvent* event) {
   } else {
     ShowList();
   }
+}
+
+void EntryListView::paintEvent(QPaintEvent* event) {
+  QListView::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(viewport());
+  painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusRingWidth));
+  const int inset = kFocusRingWidth / 2;
+  painter.drawRect(viewport()->rect().adjusted(inset, inset, -inset, -inset));
+}
+
+void EntryListView::focusInEvent(QFocusEvent* event) {
+  QListView::focusInEvent(event);
+  viewport()->update();
+}
+
+void EntryListView::focusOutEvent(QFocusEvent* event) {
+  QListView::focusOutEvent(event);
+  viewport()->update();
 }
 
 }  // namespace vantrel

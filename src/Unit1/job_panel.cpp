@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -36,6 +37,24 @@ constexpr const char* kInTerminalKey = "job/inTerminal";
 // has gone may take to start the job (one that hands it to its server returns at once).
 constexpr int kPollMs = 100;
 constexpr qint64 kStartGraceMs = 5000;
+
+// What answers a pause, as any key does in a console: Return, Space, a letter or another key
+// that types something. Tab still moves the focus; with Ctrl or Alt a key is the window's.
+bool AnswersPause(const QKeyEvent& key) {
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+      return false;
+    default:
+      return !key.text().isEmpty() && key.text().at(0).isPrint();
+  }
+}
 
 }  // namespace
 
@@ -74,6 +93,13 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   poll_->setInterval(kPollMs);
   connect(poll_, &QTimer::timeout, this, [this] { PollStatus(); });
   connect(continueButton, &QPushButton::clicked, this, [this] { Continue(); });
+  // Ticked while a pause waits, it answers that pause too.
+  connect(continueOnItsOwn, &QCheckBox::toggled, this, [this](bool on) {
+    if (on && Waiting()) Continue();
+  });
+  // A push button outside a dialog takes only Space; the console takes no keys at all.
+  console->installEventFilter(this);
+  continueButton->installEventFilter(this);
   connect(inTerminal, &QCheckBox::toggled, this,
           [](bool on) { QSettings("Vantrel", "Vantrel").setValue(kInTerminalKey, on); });
   connect(openLog, &QPushButton::clicked, this, [] {
@@ -95,6 +121,9 @@ void JobPanel::Start(const std::string& program, const JobPlan& plan, const std:
   console->clear();
   outcome->setText(ToQt(record_.RunningLine()));
   running_ = true;
+  // The console first, then the outcome line under it, as far as the window has room for both.
+  bringIntoView(notes ? static_cast<QWidget*>(notes) : console);
+  bringIntoView(outcome);
   if (inTerminal->isChecked() && terminal_) {
     StartInTerminal(program);
   } else {
@@ -154,8 +183,7 @@ void JobPanel::ShowNotes() {
 }
 
 void JobPanel::GoOnUnattended() {
-  continueOnItsOwn->setChecked(true);
-  if (continueButton->isEnabled()) Continue();  // a pause that waits now
+  continueOnItsOwn->setChecked(true);  // which answers a pause that waits now
 }
 
 void JobPanel::WhenIdle(std::function<void()> request) { waiting_.Add(std::move(request)); }
@@ -174,13 +202,27 @@ void JobPanel::Take() {
     Continue();
   } else {
     continueButton->setEnabled(true);
+    bringIntoView(continueButton);
     continueButton->setFocus();  // so that Return answers the pause
   }
 }
 
 void JobPanel::Continue() {
+  // The keys typed on stay with the panel, where the next pause takes them, rather than go to
+  // the control after Continue.
+  if (continueButton->hasFocus()) console->setFocus();
   continueButton->setEnabled(false);
   if (process_) process_->write("\r");
+}
+
+bool JobPanel::Waiting() const { return continueButton->isEnabled(); }
+
+bool JobPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !Waiting() || !AnswersPause(*static_cast<QKeyEvent*>(event))) {
+    return QObject::eventFilter(watched, event);
+  }
+  Continue();
+  return true;
 }
 
 void JobPanel::Finish(bool succeeded) {

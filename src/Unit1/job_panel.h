@@ -1,6 +1,7 @@
 #pragma once
 // The job the window runs itself: its console shown as it comes, each pause answered by
-// Continue (or on its own), its outcome checked, told in one line and logged when it ends.
+// Continue, a key typed in the panel (or on its own), its outcome checked, told in one line and
+// logged when it ends.
 // One job at a time: a job asked for while another runs waits for it. When the user prefers
 // and the desktop has a terminal emulator, the job runs in a terminal window instead, and its
 // status file tells when it has ended.
@@ -51,6 +52,8 @@ class JobPanel : public QObject, public JobRunner {
   QPushButton* openLog = nullptr;
   QLabel* outcome = nullptr;
   QTabWidget* notes = nullptr;  // the tabs the window put the console in
+  // Scrolls the window so that a control of the panel shows; set by the window.
+  std::function<void(QWidget*)> bringIntoView = [](QWidget*) {};
 
  signals:
   // The job has ended and its outcome is shown: the lists want a refresh.
@@ -62,7 +65,9 @@ class JobPanel : public QObject, public JobRunner {
   void PollStatus();
   void Take();
   void Continue();
+  bool Waiting() const;
   void Finish(bool succeeded);
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   MessageHook show_;
   bool running_ = false;

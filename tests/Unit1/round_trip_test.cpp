@@ -2,6 +2,11 @@
 // in one line and both patch lists refreshed when the job ends, without a click.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -122,6 +127,71 @@ TEST_F(JobWindowTest, ClosingTheWindowDuringAJobNeverCutsTheJobShort) {
     EXPECT_EQ(form_->isVisible(), !c.closedAfterTheJob);
     EXPECT_TRUE(messages_.empty()) << messages_.front();
   }
+}
+
+// As in a console, a key answers a pause: Return or Space on Continue, a letter typed in the
+// job's console; Tab only moves on. "Continue on its own" ticked during a pause answers it too.
+TEST_F(JobWindowTest, APauseIsAnsweredByAKeyInThePanelOrByContinuingOnItsOwn) {
+  auto* next = Find<QAbstractButton>("JobContinue");
+  QWidget* console = Find<QWidget>("JobConsole");
+  const struct {
+    const char* what;
+    QWidget* target;
+    Qt::Key key;
+  } kAnswers[] = {
+      {"Return on Continue", next, Qt::Key_Return},
+      {"a letter in the console", console, Qt::Key_X},
+      {"Space on Continue", next, Qt::Key_Space},
+  };
+  std::size_t answered = 0;
+  for (const char* slot : {"0305", "0306"}) {
+    ClickEntry("ListBox1", "031F FE2b Fighter");
+    ClickEntry("ListBox2", SlotLine(slot));
+    ClickButton("v");
+    for (int pause = 0; pause < 2; ++pause) {
+      ASSERT_TRUE(WaitFor([&] { return next->isEnabled(); })) << slot << " pause " << pause << "\n" << Console();
+      if (answered == std::size(kAnswers)) {
+        QTest::keyClick(next, Qt::Key_Tab);
+        QTest::qWait(50);
+        EXPECT_TRUE(next->isEnabled()) << "Tab answered the pause";
+        Find<QCheckBox>("JobContinueOnItsOwn")->click();
+        EXPECT_FALSE(next->isEnabled()) << "ticking Continue on its own left the pause waiting";
+        break;
+      }
+      const auto& answer = kAnswers[answered++];
+      answer.target->setFocus();
+      QTest::keyClick(answer.target, answer.key);
+      EXPECT_FALSE(next->isEnabled()) << answer.what << " left the pause waiting";
+    }
+    ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+    EXPECT_EQ(Outcome(), "FE2b Fighter is active in " + SlotLine(slot));
+  }
+}
+
+// On a screen lower than the window's panels, the job's console, its Continue and its outcome
+// line are scrolled into view while it runs.
+TEST_F(JobWindowTest, OnASmallScreenTheRunningJobIsScrolledIntoView) {
+  const QRect small = QGuiApplication::screens().at(1)->availableGeometry();
+  QSettings("Vantrel", "Vantrel").setValue("window/place", QRect(small.topLeft(), QSize(875, 868)));
+  form_.reset();
+  SetUp();
+  auto* scroller = Find<QScrollArea>("WindowScroller");
+  ASSERT_GT(scroller->verticalScrollBar()->maximum(), 0);
+  const auto inView = [&](const char* name) {
+    auto* control = Find<QWidget>(name);
+    const QRect shown(control->mapTo(scroller->viewport(), QPoint(0, 0)), control->size());
+    return scroller->viewport()->rect().contains(shown);
+  };
+  ClickEntry("ListBox1", "060E Big Tank");
+  ClickEntry("ListBox2", SlotLine("0612"));
+  ClickButton("v");
+  auto* next = Find<QAbstractButton>("JobContinue");
+  ASSERT_TRUE(WaitFor([&] { return next->isEnabled(); })) << Console();
+  EXPECT_TRUE(inView("JobContinue"));
+  EXPECT_TRUE(inView("JobOutcome"));
+  QTest::keyClick(next, Qt::Key_Return);
+  ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+  EXPECT_EQ(Outcome(), "Big Tank is active in " + SlotLine("0612"));
 }
 
 TEST_F(JobWindowTest, AJobThatCannotCopyAFileSaysWhichAndListsNothing) {
