@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -18,6 +19,7 @@
 #include "engine/job_log.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/folder_lock_handover.h"
 #include "platform/job_status.h"
 #include "platform/names.h"
 #include "platform/process.h"
@@ -124,17 +126,32 @@ void JobPanel::Start(const std::string& program, const JobPlan& plan, const std:
   // The console first, then the outcome line under it, as far as the window has room for both.
   bringIntoView(notes ? static_cast<QWidget*>(notes) : console);
   bringIntoView(outcome);
-  if (inTerminal->isChecked() && terminal_) {
+  if (InTerminal()) {
     StartInTerminal(program);
   } else {
     StartInPanel(program);
   }
 }
 
+// A terminal emulator starts the shell as a program of its own, and what the terminal is
+// handed need not reach the shell: no lock can be handed over there, and the shell takes it
+// itself once it runs.
+bool JobPanel::InTerminal() const { return inTerminal->isChecked() && terminal_; }
+
+// The shell gets the folder lock the window holds, as any program we start does, so that it
+// keeps the folder for its whole run should the window die meanwhile.
 void JobPanel::StartInPanel(const std::string& program) {
   process_ = new QProcess(this);
   process_->setProcessChannelMode(QProcess::MergedChannels);
   process_->setWorkingDirectory(QDir::currentPath());
+  const platform::FolderLockHandover handover = platform::HandOverFolderLock();
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(ToQt(handover.variable));
+  if (handover.lockFile >= 0) {
+    environment.insert(ToQt(handover.variable), ToQt(handover.value));
+    process_->setChildProcessModifier([lockFile = handover.lockFile] { platform::KeepOpenAcrossExec(lockFile); });
+  }
+  process_->setProcessEnvironment(environment);
   connect(process_, &QProcess::readyReadStandardOutput, this, [this] { Take(); });
   connect(process_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
     Finish(status == QProcess::NormalExit && code == 0);

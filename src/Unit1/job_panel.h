@@ -40,6 +40,7 @@ class JobPanel : public QObject, public JobRunner {
   ~JobPanel() override;  // a job still running is ended: its window is going
 
   bool Busy() const override { return running_; }
+  bool HandsOverFolderLock() const override { return !InTerminal(); }
   void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
   void WhenIdle(std::function<void()> request) override;
   void ShowNotes() override;  // the console's page of `notes`
@@ -60,6 +61,7 @@ class JobPanel : public QObject, public JobRunner {
   void JobEnded();
 
  private:
+  bool InTerminal() const;  // the next job runs in a terminal window
   void StartInPanel(const std::string& program);
   void StartInTerminal(const std::string& program);
   void PollStatus();

@@ -1,10 +1,15 @@
 // The presenter's job handlers: the two big buttons, the questions before an activation,
 // the jobs put off while one runs, and what follows a job's end.
+#include <chrono>
+#include <memory>
+#include <utility>
+
 #include "catalogue/accessors.h"
 #include "catalogue/scan.h"
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
 #include "platform/errors.h"
+#include "platform/folder_lock.h"
 #include "rbext/run_shell.h"
 #include "window/form_presenter.h"
 #include "window/working_caption.h"
@@ -12,7 +17,19 @@
 namespace vantrel {
 
 namespace {
+
 constexpr const char* kPickAPatchFirst = "Pick a patch in Available patches first.";
+// The window's thread waits for the folder: a job of another program that keeps it longer
+// refuses this one (kFolderBusyText) rather than stop the window for the minute a command
+// line waits.
+constexpr std::chrono::milliseconds kJobFolderWait = std::chrono::seconds(2);
+
+// The folder's lock, taken before a job writes anything of its own; a handler that raises
+// after this lets go of it on its way out.
+std::unique_ptr<platform::FolderLock> HoldFolderForJob() {
+  return std::make_unique<platform::FolderLock>(kJobFolderWait);
+}
+
 }  // namespace
 
 // A job asked for while another runs is put off, with the entries picked for it. Once the
@@ -31,10 +48,16 @@ bool FormPresenter::PutOffWhileAJobRuns(void (FormPresenter::*handler)()) {
   return true;
 }
 
-void FormPresenter::StartJob(const JobPlan& plan, const std::string& success) {
+void FormPresenter::StartJob(const JobPlan& plan, const std::string& success,
+                             std::unique_ptr<platform::FolderLock> folder) {
   runningScript_ = plan.script;
   jobs_.ShowNotes();
+  // Held on, the lock would keep a shell that takes it itself waiting for this window.
+  if (!jobs_.HandsOverFolderLock()) folder.reset();
   jobs_.Start(ShellExecutableFor(session_.shellProgram), plan, success);
+  // Kept until JobEnded. A job that did not start has been told already (JobEnded among it),
+  // and the folder goes free as this returns.
+  if (jobs_.Busy()) jobFolder_ = std::move(folder);
 }
 
 // Once a job has ended its markers are on disk: both patch lists show what it did.
@@ -45,6 +68,7 @@ void FormPresenter::turnPatchOn() {
   // A "no" leaves everything as it was.
   if (!ActivationAllowed(cat_, [this](const std::string& question) { return view_.Ask(question); })) return;
   WorkingCaption caption(view_, Control::v, "Working......");
+  std::unique_ptr<platform::FolderLock> folder = HoldFolderForJob();
   const JobPlan plan = [&] {
     try {
       return WriteActivationScript(session_);
@@ -60,7 +84,7 @@ void FormPresenter::turnPatchOn() {
     success =
         PatchFolder(cat_) + " is active" + (plan.script == "0099.bat" ? "" : " in " + cat_.ListBox2.SelectedText());
   }
-  StartJob(plan, success);
+  StartJob(plan, success, std::move(folder));
   ListActivePatches(cat_);
   caption.Finish(kActivateCaption);
   updedit();
@@ -70,8 +94,9 @@ void FormPresenter::turnPatchOn() {
 void FormPresenter::turnPatchOff() {
   if (PutOffWhileAJobRuns(&FormPresenter::turnPatchOff)) return;
   WorkingCaption caption(view_, Control::Button4, "Deactivating..");
+  std::unique_ptr<platform::FolderLock> folder = HoldFolderForJob();
   if (const std::optional<JobPlan> plan = WriteDeactivationScript(session_)) {
-    StartJob(*plan, cat_.ListBox3.SelectedText() + " is removed");
+    StartJob(*plan, cat_.ListBox3.SelectedText() + " is removed", std::move(folder));
   }
   ListActivePatches(cat_);
   refreshpatches();

@@ -103,7 +103,12 @@ void FormPresenter::RefreshKey() {
   Handle(&FormPresenter::getactivepatch);
 }
 
-void FormPresenter::JobEnded() { Handle(&FormPresenter::AfterJob); }
+// The runner calls this once the job's outcome has been checked and logged; the lists are
+// read again under the job's lock, and only then may another job have the folder.
+void FormPresenter::JobEnded() {
+  Handle(&FormPresenter::AfterJob);
+  jobFolder_.reset();
+}
 
 // Jobs cut short before are finished or undone first, so that the lists show the game as whole
 // jobs left it. Recovery that fails is told, and the lists still show what is there.

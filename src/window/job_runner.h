@@ -14,6 +14,10 @@ class JobRunner {
  public:
   virtual ~JobRunner() = default;
   virtual bool Busy() const = 0;
+  // Whether the shell that Start would start now is handed the folder lock this process holds,
+  // so that it keeps the folder should the window go while it runs. Where it is not, the
+  // presenter lets go of the lock just before the start and the shell takes it itself.
+  virtual bool HandsOverFolderLock() const = 0;
   // Runs `program` /C on the plan's script in the current folder. `success` is the outcome
   // line when the job does all its work.
   virtual void Start(const std::string& program, const JobPlan& plan, const std::string& success) = 0;

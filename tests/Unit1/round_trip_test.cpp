@@ -12,37 +12,14 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include <chrono>
 #include <filesystem>
-#include <functional>
 
-#include "Unit1/qt_text.h"
+#include "job_window_fixture.h"
+#include "lock_probe.h"
 #include "scoped_env.h"
-#include "window_fixture.h"
 
 namespace vantrel::testing {
 namespace {
-
-class JobWindowTest : public WindowTest {
- protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    session_.shellProgram = "cmd";  // our batch interpreter, beside the test
-  }
-
-  // Lets the window run until `done` holds or ten seconds have passed.
-  bool WaitFor(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-      if (std::chrono::steady_clock::now() > deadline) return false;
-      QTest::qWait(10);
-    }
-    return true;
-  }
-  std::string Outcome() const { return FromQt(Find<QLabel>("JobOutcome")->text()); }
-  std::string Console() const { return FromQt(Find<QPlainTextEdit>("JobConsole")->toPlainText()); }
-  bool JobOver() const { return !Outcome().starts_with("Running"); }
-};
 
 TEST_F(JobWindowTest, AnAircraftPatchGoesInAndOutWithEachPauseAnsweredByContinue) {
   ClickEntry("ListBox1", "031F FE2b Fighter");
@@ -248,6 +225,7 @@ TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {
   EXPECT_FALSE(temp_.exists("game/Simpatch/0612.bat"));
   EXPECT_FALSE(temp_.exists("game/Simpatch/vantrel-files/ledger/0612_Big Tank.txt"));
   EXPECT_EQ(Caption("v"), "Activate this choice");
+  EXPECT_EQ(LockFoundByAnotherProgram(), FolderLockFound::Free);
 }
 
 // A terminal emulator may keep the job until it ends or hand it on and return at once: the

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "lock_probe.h"
+#include "platform/folder_lock.h"
 #include "temp_dir.h"
 
 namespace vantrel {
@@ -176,6 +178,28 @@ TEST_F(Win32JobRunnerTest, ARequestThatStartsAJobKeepsTheRestWaiting) {
   EXPECT_EQ(ran, (std::vector<std::string>{"next job", "after both"}));
   EXPECT_EQ(outcomes_.back(), "Removed.");
   EXPECT_EQ(ended_, 2);
+}
+
+// The lock the window holds for the job goes with the job's cmd: once the window has gone, its
+// runner and its lock with it, the folder stays the job's until cmd ends.
+TEST_F(Win32JobRunnerTest, TheJobsCmdKeepsTheFolderOnceTheWindowHasGone) {
+  dir_.write("0301.bat", std::string(":wait\r\nif not exist go.txt goto wait\r\n") + kInstall);
+  {
+    platform::FolderLock windowLock;
+    Win32JobRunner runner(Hooks());
+    runner.Start("cmd", InstallPlan(), kInstalled);
+    ASSERT_TRUE(runner.Busy());
+  }
+  EXPECT_EQ(testing::LockFoundByAnotherProgram(), testing::FolderLockFound::Busy) << "free while the job's cmd runs";
+  dir_.write("go.txt", "");
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  testing::FolderLockFound found;
+  while ((found = testing::LockFoundByAnotherProgram()) == testing::FolderLockFound::Busy &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  EXPECT_EQ(found, testing::FolderLockFound::Free) << "still held once the job's cmd has ended";
+  EXPECT_EQ(dir_.read("rb.vol"), "new volume");
 }
 
 }  // namespace

@@ -72,6 +72,7 @@ struct StartedJob {
 class FakeJobs : public JobRunner {
  public:
   bool Busy() const override { return busy_; }
+  bool HandsOverFolderLock() const override { return handsOverLock; }
   void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
   void WhenIdle(std::function<void()> request) override;
   void ShowNotes() override { ++notesShown; }
@@ -86,6 +87,8 @@ class FakeJobs : public JobRunner {
   std::vector<JobOutcome> outcomes;
   int notesShown = 0;
   bool unattended = false;
+  bool handsOverLock = true;  // false: as a shell in a terminal window, which takes the lock itself
+  bool shellMissing = false;  // as a runner whose shell cannot start: the job ends at once, told
   std::function<void()> ended;
 
  private:
