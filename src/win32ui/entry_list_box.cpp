@@ -65,6 +65,19 @@ int EntryListBox::RowsInView() const {
   return height > 0 ? std::max(1, static_cast<int>(client.bottom) / height) : 1;
 }
 
+void EntryListBox::KeepInView(std::size_t row) {
+  const auto at = std::find(shown_.begin(), shown_.end(), static_cast<int>(row));
+  if (at == shown_.end()) return;
+  const auto index = static_cast<int>(at - shown_.begin());
+  const auto top = static_cast<int>(::SendMessageW(box_, LB_GETTOPINDEX, 0, 0));
+  const int rows = RowsInView();
+  if (index < top) {
+    ::SendMessageW(box_, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+  } else if (index >= top + rows) {
+    ::SendMessageW(box_, LB_SETTOPINDEX, static_cast<WPARAM>(index - rows + 1), 0);
+  }
+}
+
 void EntryListBox::ScrollToTop(std::size_t row) {
   const auto first = std::lower_bound(shown_.begin(), shown_.end(), static_cast<int>(row));
   if (first == shown_.end()) return;

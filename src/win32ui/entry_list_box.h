@@ -39,6 +39,8 @@ class EntryListBox {
   bool Move(ListMove move);
   // Scrolls so that the entry `row` of the entry list, or the first shown one after it, is on top.
   void ScrollToTop(std::size_t row);
+  // Scrolls as little as it takes to show the entry `row`; nothing while the filter hides it.
+  void KeepInView(std::size_t row);
   // The entry list's row shown at the control's row `shown`.
   std::optional<int> EntryAt(int shown) const;
 

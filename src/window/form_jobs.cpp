@@ -1,9 +1,11 @@
 // The presenter's job handlers: the two big buttons, the questions before an activation,
 // the jobs put off while one runs, and what follows a job's end.
 #include "catalogue/accessors.h"
+#include "catalogue/list_line.h"
 #include "catalogue/scan.h"
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
+#include "engine/code_fields.h"
 #include "platform/errors.h"
 #include "rbext/run_shell.h"
 #include "window/form_presenter.h"
@@ -12,22 +14,37 @@
 namespace vantrel {
 
 namespace {
+
 constexpr const char* kPickAPatchFirst = "Pick a patch in Available patches first.";
+constexpr const char* kPickASlotFirst = "Pick a destination slot first.";
+constexpr const char* kPickAnActivePatchFirst = "Pick a patch in Active patches first.";
+
+// A job goes only where the user has picked: the list's own error, and what to pick, since
+// the system's text alone leaves a new user guessing.
+void RequirePick(const EntryList& list, const char* whatToPick) {
+  if (!list.Selected()) throw Error(std::string(ListIndexError(-1).what()) + "\n" + whatToPick);
+}
+
 }  // namespace
 
-// A job asked for while another runs is put off, with the entries picked for it. Once the
-// window is closing none starts, put off or not: it would keep the window or be cut by its end.
+// A job asked for while another runs is put off, with the entries picked for it; what the
+// window shows follows them back. Once the window is closing none starts, put off or not: it
+// would keep the window or be cut by its end.
 bool FormPresenter::PutOffWhileAJobRuns(void (FormPresenter::*handler)()) {
   if (closeWaiting_) return true;
   if (!jobs_.Busy()) return false;
   const auto picked = [](const EntryList& list) { return list.Selected() ? list.SelectedText() : std::string(); };
-  jobs_.WhenIdle(
-      [this, handler, patch = picked(cat_.ListBox1), slot = picked(cat_.ListBox2), active = picked(cat_.ListBox3)] {
-        for (auto [list, text] : {std::pair{&cat_.ListBox1, patch}, {&cat_.ListBox2, slot}, {&cat_.ListBox3, active}}) {
-          if (auto found = list->FindIgnoringCase(text); found && !text.empty()) list->Select(*found);
-        }
-        Handle(handler);
-      });
+  jobs_.WhenIdle([this, handler, picked, patch = picked(cat_.ListBox1), slot = picked(cat_.ListBox2),
+                  active = picked(cat_.ListBox3)] {
+    bool repicked = false;
+    for (auto [list, text] : {std::pair{&cat_.ListBox1, patch}, {&cat_.ListBox2, slot}, {&cat_.ListBox3, active}}) {
+      if (text.empty() || picked(*list) == text) continue;
+      list->Reselect(text);  // gone meanwhile: picked no more
+      repicked = true;
+    }
+    Handle(handler);
+    if (repicked) Handle(&FormPresenter::updedit);
+  });
   return true;
 }
 
@@ -41,18 +58,13 @@ void FormPresenter::StartJob(const JobPlan& plan, const std::string& success) {
 void FormPresenter::AfterJob() { refreshpatches(); }
 
 void FormPresenter::turnPatchOn() {
+  RequirePick(cat_.ListBox1, kPickAPatchFirst);
+  if (TakesASlot(LineCode(cat_.ListBox1.SelectedText()))) RequirePick(cat_.ListBox2, kPickASlotFirst);
   if (PutOffWhileAJobRuns(&FormPresenter::turnPatchOn)) return;
   // A "no" leaves everything as it was.
   if (!ActivationAllowed(cat_, [this](const std::string& question) { return view_.Ask(question); })) return;
   WorkingCaption caption(view_, Control::v, "Working......");
-  const JobPlan plan = [&] {
-    try {
-      return WriteActivationScript(session_);
-    } catch (const ListIndexError& error) {
-      // The system's text alone leaves a new user guessing what to do.
-      throw Error(std::string(error.what()) + "\n" + kPickAPatchFirst);
-    }
-  }();
+  const JobPlan plan = WriteActivationScript(session_);
   // "FE2b Fighter is active in 0305  Halberstadt D.2"; a volume patch takes no slot, and a
   // patch of a class without files to install leaves no marker.
   std::string success = plan.script + " has run; it installs nothing for " + PatchFolder(cat_) + ".";
@@ -68,6 +80,7 @@ void FormPresenter::turnPatchOn() {
 }
 
 void FormPresenter::turnPatchOff() {
+  RequirePick(cat_.ListBox3, kPickAnActivePatchFirst);
   if (PutOffWhileAJobRuns(&FormPresenter::turnPatchOff)) return;
   WorkingCaption caption(view_, Control::Button4, "Deactivating..");
   if (const std::optional<JobPlan> plan = WriteDeactivationScript(session_)) {

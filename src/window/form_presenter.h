@@ -4,6 +4,7 @@
 // keep the system's names and steps; each event runs its handler through the default error
 // handler (a raised error's text goes to the view's ShowMessage and ends the handler) and then
 // brings the unlisted notes up to date.
+#include <optional>
 #include <string>
 
 #include "engine/session.h"
@@ -39,7 +40,6 @@ class FormPresenter {
   void refreshpatches();
   void getslots();
   void updedit();
-  void slotClicked();
   void patchClicked();
   void turnPatchOn();
   void turnPatchOff();
@@ -67,6 +67,7 @@ class FormPresenter {
   bool activatedOnce_ = false;
   std::string runningScript_;  // the last job started, the one running while the runner is busy
   bool closeWaiting_ = false;  // the window closes once no job runs
+  std::optional<std::string> shownPatch_;  // the patch line updedit showed last
 };
 
 }  // namespace vantrel

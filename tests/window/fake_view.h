@@ -30,6 +30,7 @@ class RecordingView : public FormView {
   void SetShown(Control control, bool on) override { shown[control] = on; }
   void ShowFromStart(Control line) override { fromStart.push_back(line); }
   void ScrollToTop(Control list, std::size_t row) override { scrolls.emplace_back(list, row); }
+  void KeepInView(Control list, std::size_t row) override { keptInView.emplace_back(list, row); }
   // Raises as the real views do for a file in `undecodable`.
   void ShowPicture(const std::optional<std::string>& file) override;
   void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
@@ -48,7 +49,7 @@ class RecordingView : public FormView {
   std::map<Control, bool> enabled, checked, shown;
   std::map<Control, std::string> hints;
   std::vector<Control> fromStart;
-  std::vector<std::pair<Control, std::size_t>> scrolls;
+  std::vector<std::pair<Control, std::size_t>> scrolls, keptInView;
   std::vector<std::optional<std::string>> pictures;  // each picture shown, none for cleared
   std::set<std::string> undecodable;
   std::optional<std::string> readme;
