@@ -57,6 +57,13 @@ void FormPresenter::StartJob(const JobPlan& plan, const std::string& success) {
 // Once a job has ended its markers are on disk: both patch lists show what it did.
 void FormPresenter::AfterJob() { refreshpatches(); }
 
+// A failure is told in a box as well, after the lists show what the job left: the outcome
+// line alone is easily missed.
+void FormPresenter::JobEnded() {
+  Handle(&FormPresenter::AfterJob);
+  if (const std::optional<std::string> failure = jobs_.LastFailure()) view_.ShowMessage(*failure);
+}
+
 void FormPresenter::turnPatchOn() {
   RequirePick(cat_.ListBox1, kPickAPatchFirst);
   if (TakesASlot(LineCode(cat_.ListBox1.SelectedText()))) RequirePick(cat_.ListBox2, kPickASlotFirst);

@@ -122,8 +122,6 @@ void FormPresenter::RefreshKey() {
   Handle(&FormPresenter::getactivepatch);
 }
 
-void FormPresenter::JobEnded() { Handle(&FormPresenter::AfterJob); }
-
 // Jobs cut short before are finished or undone first, so that the lists show the game as whole
 // jobs left it. Recovery that fails is told, and the lists still show what is there. The
 // patches and markers picked in another folder are not this one's: the folder starts with

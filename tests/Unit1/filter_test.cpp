@@ -167,8 +167,11 @@ TEST_F(FilterTest, AltLettersPressTheirButtons) {
   EXPECT_TRUE(press(Qt::Key_A, [&] { return std::filesystem::exists(Work() / "0612.bat"); }));
   ClickEntry("ListBox3", "0601_Big Tank");
   EXPECT_TRUE(press(Qt::Key_D, [&] { return std::filesystem::exists(Work() / "0601.bat"); }));
-  // The shell here runs no script: the install is undone as soon as its job ends.
-  EXPECT_TRUE(messages_.empty()) << messages_.front();
+  // The shell here runs no script: the install is undone as soon as its job ends, and a box
+  // says so.
+  ASSERT_FALSE(messages_.empty());
+  EXPECT_TRUE(messages_.front().starts_with("The patch was not installed: not in place after 0612.bat"))
+      << messages_.front();
   EXPECT_FALSE(std::filesystem::exists(Work() / "vantrel-files" / "ledger" / "0612_Big Tank.txt"));
 }
 

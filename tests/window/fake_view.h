@@ -77,6 +77,7 @@ class FakeJobs : public JobRunner {
   void WhenIdle(std::function<void()> request) override;
   void ShowNotes() override { ++notesShown; }
   void GoOnUnattended() override { unattended = true; }
+  std::optional<std::string> LastFailure() const override { return failure_; }
 
   // The running job runs to its end in the job shell and its outcome is checked; `ended` is
   // told (the view's call of the presenter's JobEnded), then the requests put off run in
@@ -91,6 +92,7 @@ class FakeJobs : public JobRunner {
 
  private:
   bool busy_ = false;
+  std::optional<std::string> failure_;
   std::deque<std::function<void()>> waiting_;
 };
 

@@ -182,6 +182,27 @@ TEST_F(JobsPresenterTest, AfterAJobThePicksStayAndWhatShowsFollowsThem) {
   EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
 }
 
+// A failure cannot be missed: once the lists show what the job left, a box tells what failed,
+// why, what was put back and what to do next. A job that did all its work brings up none.
+TEST_F(JobsPresenterTest, AFailedJobIsToldInABoxAndACompleteOneIsNot) {
+  Choose("060E Big Tank", "0612");
+  presenter_->Clicked(Control::v);
+  jobs_.End();
+  ASSERT_TRUE(jobs_.outcomes.back().Complete());
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+
+  temp_.mkdir("game/Simpatch/0613tex1.bmp");  // a folder where a texture goes: refused even for root
+  Pick(Control::ListBox2, SlotLine("0613"));
+  presenter_->Clicked(Control::v);
+  jobs_.End();
+  EXPECT_EQ(view_.messages,
+            Texts{"The patch was not installed: not in place after 0613.bat: .\\0613tex1.bmp. It is not listed as "
+                  "active.\n\nFile access denied: .\\0613tex1.bmp\n\n"
+                  "What it changed is put back as it was before the job.\n\n"
+                  "Once the cause is mended, activate the patch again."});
+  EXPECT_EQ(session_.cat.ListBox3.FindIgnoringCase("0613_Big Tank"), std::nullopt);
+}
+
 // A button's "Working......" would claim a job still running when its handler has ended.
 TEST_F(JobsPresenterTest, AJobThatFailsPutsItsButtonsCaptionBack) {
   temp_.mkdir("game/Simpatch/0601.bat");  // a folder where both job scripts go: denied even for root
