@@ -115,7 +115,13 @@ TEST_F(View, ShowReadmeShowsItsLinesAndComesToTheFrontWhenAsked) {
   view.ShowReadme("Tank\n", true);
   EXPECT_EQ(::SendMessageW(Of(Control::Notes), TCM_GETCURSEL, 0, 0), 1);
   EXPECT_TRUE(::IsWindowVisible(window.Notes().Readme()));
-  EXPECT_FALSE(::IsWindowVisible(window.Notes().Outcome()));
+  // The job's outcome line stays in sight, under the readme.
+  EXPECT_TRUE(::IsWindowVisible(window.Notes().Outcome()));
+  RECT readme{}, outcome{};
+  ::GetWindowRect(window.Notes().Readme(), &readme);
+  ::GetWindowRect(window.Notes().Outcome(), &outcome);
+  EXPECT_LE(readme.bottom, outcome.top);
+  EXPECT_GT(outcome.bottom, outcome.top);
   view.ShowReadme(std::nullopt, false);
   EXPECT_EQ(WindowText(window.Notes().Readme()), "The picked patch has no readme.");
 }
