@@ -88,7 +88,7 @@ bool EntryListModel::Refresh() {
 }
 
 EntryListView::EntryListView(EntryList& list, int itemHeight, QWidget* parent)
-    : QListView(parent), list_(list), model_(list, this) {
+    : QListView(parent), list_(list), model_(list, this), itemHeight_(itemHeight) {
   setModel(&model_);
   setItemDelegate(new FixedHeightDelegate(itemHeight, this));
   setUniformItemSizes(true);
@@ -185,13 +185,38 @@ bool EntryListView::TypedAhead(const QKeyEvent& event) {
   return true;
 }
 
+// The entry a key moves to is picked, whatever the view's current row was: from a pick the
+// filter hides, the view's own move would start where the user cannot see.
+void EntryListView::MovePick(ListMove move) {
+  std::vector<std::size_t> inView;
+  for (int row = 0; row < model_.rowCount(); ++row) {
+    if (!isRowHidden(row)) inView.push_back(static_cast<std::size_t>(row));
+  }
+  const std::size_t page = static_cast<std::size_t>(std::max(1, viewport()->height() / itemHeight_));
+  const std::optional<int> selected = list_.Selected();
+  const auto picked = selected ? std::optional<std::size_t>(static_cast<std::size_t>(*selected)) : std::nullopt;
+  const std::optional<std::size_t> row = RowAfterMove(move, inView, picked, page);
+  if (row && static_cast<int>(*row) != selected) Pick(static_cast<int>(*row));
+}
+
 // The view's selection always mirrors the entry list's, so a difference after a key is the
 // user's pick; any other change the key made in the view is undone.
 void EntryListView::keyPressEvent(QKeyEvent* event) {
+  static const std::pair<int, ListMove> kMoves[] = {{Qt::Key_Up, ListMove::Up},
+                                                     {Qt::Key_Down, ListMove::Down},
+                                                     {Qt::Key_PageUp, ListMove::PageUp},
+                                                     {Qt::Key_PageDown, ListMove::PageDown},
+                                                     {Qt::Key_Home, ListMove::Home},
+                                                     {Qt::Key_End, ListMove::End}};
   if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     for (const auto& [keys, handler] : keyHandlers_) {
       if (std::find(keys.begin(), keys.end(), event->key()) == keys.end()) continue;
       handler();
+      return;
+    }
+    for (const auto& [key, move] : kMoves) {
+      if (event->key() != key) continue;
+      MovePick(move);
       return;
     }
   }

@@ -45,6 +45,7 @@ class JobPanel : public QObject, public JobRunner {
   void WhenIdle(std::function<void()> request) override;
   void ShowNotes() override;  // the console's page of `notes`
   void GoOnUnattended() override;  // as "Continue on its own"
+  std::optional<std::string> LastFailure() const override { return record_.Failure(); }
 
   QPlainTextEdit* console = nullptr;
   QPushButton* continueButton = nullptr;

@@ -32,6 +32,7 @@ class Win32JobRunner : public JobRunner {
   void WhenIdle(std::function<void()> request) override { waiting_.Add(std::move(request)); }
   void ShowNotes() override {}  // the job's console is a window of its own
   void GoOnUnattended() override {}  // its user answers its pauses there
+  std::optional<std::string> LastFailure() const override { return record_.Failure(); }
 
   // Looks whether the running job has ended, without waiting; when it has, its outcome is
   // checked, logged and told, "ended" is called and the waiting requests run.

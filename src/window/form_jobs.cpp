@@ -5,9 +5,11 @@
 #include <utility>
 
 #include "catalogue/accessors.h"
+#include "catalogue/list_line.h"
 #include "catalogue/scan.h"
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
+#include "engine/code_fields.h"
 #include "platform/errors.h"
 #include "platform/folder_lock.h"
 #include "rbext/run_shell.h"
@@ -19,6 +21,9 @@ namespace vantrel {
 namespace {
 
 constexpr const char* kPickAPatchFirst = "Pick a patch in Available patches first.";
+constexpr const char* kPickASlotFirst = "Pick a destination slot first.";
+constexpr const char* kPickAnActivePatchFirst = "Pick a patch in Active patches first.";
+
 // The window's thread waits for the folder: a job of another program that keeps it longer
 // refuses this one (kFolderBusyText) rather than stop the window for the minute a command
 // line waits.
@@ -30,21 +35,32 @@ std::unique_ptr<platform::FolderLock> HoldFolderForJob() {
   return std::make_unique<platform::FolderLock>(kJobFolderWait);
 }
 
+// A job goes only where the user has picked: the list's own error, and what to pick, since
+// the system's text alone leaves a new user guessing.
+void RequirePick(const EntryList& list, const char* whatToPick) {
+  if (!list.Selected()) throw Error(std::string(ListIndexError(-1).what()) + "\n" + whatToPick);
+}
+
 }  // namespace
 
-// A job asked for while another runs is put off, with the entries picked for it. Once the
-// window is closing none starts, put off or not: it would keep the window or be cut by its end.
+// A job asked for while another runs is put off, with the entries picked for it; what the
+// window shows follows them back. Once the window is closing none starts, put off or not: it
+// would keep the window or be cut by its end.
 bool FormPresenter::PutOffWhileAJobRuns(void (FormPresenter::*handler)()) {
   if (closeWaiting_) return true;
   if (!jobs_.Busy()) return false;
   const auto picked = [](const EntryList& list) { return list.Selected() ? list.SelectedText() : std::string(); };
-  jobs_.WhenIdle(
-      [this, handler, patch = picked(cat_.ListBox1), slot = picked(cat_.ListBox2), active = picked(cat_.ListBox3)] {
-        for (auto [list, text] : {std::pair{&cat_.ListBox1, patch}, {&cat_.ListBox2, slot}, {&cat_.ListBox3, active}}) {
-          if (auto found = list->FindIgnoringCase(text); found && !text.empty()) list->Select(*found);
-        }
-        Handle(handler);
-      });
+  jobs_.WhenIdle([this, handler, picked, patch = picked(cat_.ListBox1), slot = picked(cat_.ListBox2),
+                  active = picked(cat_.ListBox3)] {
+    bool repicked = false;
+    for (auto [list, text] : {std::pair{&cat_.ListBox1, patch}, {&cat_.ListBox2, slot}, {&cat_.ListBox3, active}}) {
+      if (text.empty() || picked(*list) == text) continue;
+      list->Reselect(text);  // gone meanwhile: picked no more
+      repicked = true;
+    }
+    Handle(handler);
+    if (repicked) Handle(&FormPresenter::updedit);
+  });
   return true;
 }
 
@@ -63,20 +79,26 @@ void FormPresenter::StartJob(const JobPlan& plan, const std::string& success,
 // Once a job has ended its markers are on disk: both patch lists show what it did.
 void FormPresenter::AfterJob() { refreshpatches(); }
 
+// A failure is told in a box as well, after the lists show what the job left: the outcome
+// line alone is easily missed.
+// The runner calls this once the job's outcome has been checked and logged; the lists are
+// read again under the job's lock, and only then may another job have the folder, before a
+// failure's box waits for its answer.
+void FormPresenter::JobEnded() {
+  Handle(&FormPresenter::AfterJob);
+  jobFolder_.reset();
+  if (const std::optional<std::string> failure = jobs_.LastFailure()) view_.ShowMessage(*failure);
+}
+
 void FormPresenter::turnPatchOn() {
+  RequirePick(cat_.ListBox1, kPickAPatchFirst);
+  if (TakesASlot(LineCode(cat_.ListBox1.SelectedText()))) RequirePick(cat_.ListBox2, kPickASlotFirst);
   if (PutOffWhileAJobRuns(&FormPresenter::turnPatchOn)) return;
   // A "no" leaves everything as it was.
   if (!ActivationAllowed(cat_, [this](const std::string& question) { return view_.Ask(question); })) return;
   WorkingCaption caption(view_, Control::v, "Working......");
   std::unique_ptr<platform::FolderLock> folder = HoldFolderForJob();
-  const JobPlan plan = [&] {
-    try {
-      return WriteActivationScript(session_);
-    } catch (const ListIndexError& error) {
-      // The system's text alone leaves a new user guessing what to do.
-      throw Error(std::string(error.what()) + "\n" + kPickAPatchFirst);
-    }
-  }();
+  const JobPlan plan = WriteActivationScript(session_);
   // "FE2b Fighter is active in 0305  Halberstadt D.2"; a volume patch takes no slot, and a
   // patch of a class without files to install leaves no marker.
   std::string success = plan.script + " has run; it installs nothing for " + PatchFolder(cat_) + ".";
@@ -92,6 +114,7 @@ void FormPresenter::turnPatchOn() {
 }
 
 void FormPresenter::turnPatchOff() {
+  RequirePick(cat_.ListBox3, kPickAnActivePatchFirst);
   if (PutOffWhileAJobRuns(&FormPresenter::turnPatchOff)) return;
   WorkingCaption caption(view_, Control::Button4, "Deactivating..");
   std::unique_ptr<platform::FolderLock> folder = HoldFolderForJob();

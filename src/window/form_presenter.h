@@ -5,6 +5,7 @@
 // handler (a raised error's text goes to the view's ShowMessage and ends the handler) and then
 // brings the unlisted notes up to date.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/session.h"
@@ -41,7 +42,6 @@ class FormPresenter {
   void refreshpatches();
   void getslots();
   void updedit();
-  void slotClicked();
   void patchClicked();
   void turnPatchOn();
   void turnPatchOff();
@@ -73,6 +73,7 @@ class FormPresenter {
   // The working folder's lock while a job runs, kept until its outcome has been logged, so
   // that no other program's job runs in the folder meanwhile.
   std::unique_ptr<platform::FolderLock> jobFolder_;
+  std::optional<std::string> shownPatch_;  // the patch line updedit showed last
 };
 
 }  // namespace vantrel

@@ -4,6 +4,7 @@
 // time, its outcome checked and told when it ends, after which the view calls the presenter's
 // JobEnded.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/job_plan.h"
@@ -27,6 +28,9 @@ class JobRunner {
   // Brings the job's notes to the front (the Qt view's console tab); nothing where the job
   // has a window of its own.
   virtual void ShowNotes() = 0;
+  // Once a job has ended: what the user is to read of its failure (JobRecord::Failure),
+  // none when it did all its work.
+  virtual std::optional<std::string> LastFailure() const = 0;
   // Nobody is at the window any more: where the window answered the job's pauses, the job
   // now goes on through them by itself; a console of its own keeps asking its user.
   virtual void GoOnUnattended() = 0;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
 
 #include <filesystem>
@@ -181,6 +182,12 @@ TEST_F(JobWindowTest, AJobThatCannotCopyAFileSaysWhichAndListsNothing) {
   EXPECT_NE(Outcome().find("not in place"), std::string::npos) << Outcome();
   EXPECT_NE(Outcome().find("0612tex1.bmp"), std::string::npos) << Outcome();
   EXPECT_TRUE(Shown("ListBox3").empty());
+  // A box tells it too, with the reason; the outcome line stays in sight beside the readme.
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_TRUE(messages_[0].starts_with(Outcome().substr(0, Outcome().find(" It is not listed")))) << messages_[0];
+  EXPECT_NE(messages_[0].find("\nFile access denied: .\\0612tex1.bmp\n"), std::string::npos) << messages_[0];
+  Find<QTabWidget>("Notes")->setCurrentWidget(Find<QWidget>("Readme"));
+  EXPECT_TRUE(Find<QLabel>("JobOutcome")->isVisible());
 }
 
 TEST_F(JobWindowTest, AJobAskedForWhileOneRunsWaitsForIt) {

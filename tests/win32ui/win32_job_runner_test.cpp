@@ -82,6 +82,7 @@ TEST_F(Win32JobRunnerTest, ACompleteJobIsToldWithItsSuccessLineAndLogged) {
   EXPECT_EQ(outcomes_, (std::vector<std::string>{"Running 0301.bat ...", kInstalled}));
   EXPECT_EQ(ended_, 1);
   EXPECT_TRUE(shown_.empty());
+  EXPECT_EQ(runner.LastFailure(), std::nullopt) << "no box for the window";
   const std::string log = Log();
   EXPECT_NE(log.find("0301.bat\r\n--- script\r\n" + std::string(kInstall)), std::string::npos) << log;
   EXPECT_NE(log.find("--- console\r\n(the job's console was a window of its own)\n"), std::string::npos) << log;
@@ -113,6 +114,9 @@ TEST_F(Win32JobRunnerTest, AJobThatDidNotPutItsFileInPlaceIsToldAndItsMarkerDele
     PollUntilEnded(runner, ++jobs);
     ASSERT_EQ(outcomes_.size(), 2u) << c.what;
     EXPECT_EQ(outcomes_[1], c.outcome) << c.what;
+    // What the window's box then tells, from the line on.
+    ASSERT_TRUE(runner.LastFailure()) << c.what;
+    EXPECT_TRUE(runner.LastFailure()->starts_with(c.outcome)) << *runner.LastFailure();
     EXPECT_NE(Log().find(std::string("--- outcome\r\n") + c.outcome), std::string::npos) << c.what;
     EXPECT_EQ(dir_.exists("0301.mrk"), c.markerKept) << c.what;
   }

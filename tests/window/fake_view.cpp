@@ -3,6 +3,7 @@
 #include "engine/job_outcome.h"
 #include "platform/errors.h"
 #include "platform/process.h"
+#include "window/job_failure.h"
 
 namespace vantrel::testing {
 
@@ -63,6 +64,8 @@ void FakeJobs::End() {
   const StartedJob& job = started.back();
   outcomes.push_back(CheckJobOutcome(job.plan, platform::RunProgramAndWait(job.program, {"/C", job.plan.script},
                                                                          platform::ConsoleOutput::ToErrorStream) == 0));
+  failure_.reset();
+  if (!outcomes.back().Complete()) failure_ = JobFailureMessage(job.plan, outcomes.back());
   busy_ = false;
   if (ended) ended();
   while (!busy_ && !waiting_.empty()) {

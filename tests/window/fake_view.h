@@ -30,6 +30,7 @@ class RecordingView : public FormView {
   void SetShown(Control control, bool on) override { shown[control] = on; }
   void ShowFromStart(Control line) override { fromStart.push_back(line); }
   void ScrollToTop(Control list, std::size_t row) override { scrolls.emplace_back(list, row); }
+  void KeepInView(Control list, std::size_t row) override { keptInView.emplace_back(list, row); }
   // Raises as the real views do for a file in `undecodable`.
   void ShowPicture(const std::optional<std::string>& file) override;
   void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
@@ -48,7 +49,7 @@ class RecordingView : public FormView {
   std::map<Control, bool> enabled, checked, shown;
   std::map<Control, std::string> hints;
   std::vector<Control> fromStart;
-  std::vector<std::pair<Control, std::size_t>> scrolls;
+  std::vector<std::pair<Control, std::size_t>> scrolls, keptInView;
   std::vector<std::optional<std::string>> pictures;  // each picture shown, none for cleared
   std::set<std::string> undecodable;
   std::optional<std::string> readme;
@@ -77,6 +78,7 @@ class FakeJobs : public JobRunner {
   void WhenIdle(std::function<void()> request) override;
   void ShowNotes() override { ++notesShown; }
   void GoOnUnattended() override { unattended = true; }
+  std::optional<std::string> LastFailure() const override { return failure_; }
 
   // The running job runs to its end in the job shell and its outcome is checked; `ended` is
   // told (the view's call of the presenter's JobEnded), then the requests put off run in
@@ -93,6 +95,7 @@ class FakeJobs : public JobRunner {
 
  private:
   bool busy_ = false;
+  std::optional<std::string> failure_;
   std::deque<std::function<void()>> waiting_;
 };
 
