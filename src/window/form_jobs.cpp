@@ -14,6 +14,7 @@
 #include "platform/folder_lock.h"
 #include "rbext/run_shell.h"
 #include "window/form_presenter.h"
+#include "window/list_filter.h"
 #include "window/working_caption.h"
 
 namespace vantrel {
@@ -36,9 +37,12 @@ std::unique_ptr<platform::FolderLock> HoldFolderForJob() {
 }
 
 // A job goes only where the user has picked: the list's own error, and what to pick, since
-// the system's text alone leaves a new user guessing.
-void RequirePick(const EntryList& list, const char* whatToPick) {
-  if (!list.Selected()) throw Error(std::string(ListIndexError(-1).what()) + "\n" + whatToPick);
+// the system's text alone leaves a new user guessing. A pick that the list's filter hides is
+// none the user can see.
+void RequirePick(const EntryList& list, const char* whatToPick, std::string_view filter = {}) {
+  if (!list.Selected() || !MatchesFilter(list.SelectedText(), filter)) {
+    throw Error(std::string(ListIndexError(-1).what()) + "\n" + whatToPick);
+  }
 }
 
 }  // namespace
@@ -91,8 +95,10 @@ void FormPresenter::JobEnded() {
 }
 
 void FormPresenter::turnPatchOn() {
-  RequirePick(cat_.ListBox1, kPickAPatchFirst);
-  if (TakesASlot(LineCode(cat_.ListBox1.SelectedText()))) RequirePick(cat_.ListBox2, kPickASlotFirst);
+  RequirePick(cat_.ListBox1, kPickAPatchFirst, view_.Text(Control::PatchFilter));
+  if (TakesASlot(LineCode(cat_.ListBox1.SelectedText()))) {
+    RequirePick(cat_.ListBox2, kPickASlotFirst, view_.Text(Control::SlotFilter));
+  }
   if (PutOffWhileAJobRuns(&FormPresenter::turnPatchOn)) return;
   // A "no" leaves everything as it was.
   if (!ActivationAllowed(cat_, [this](const std::string& question) { return view_.Ask(question); })) return;

@@ -23,7 +23,10 @@ class RecordingView : public FormView {
 
   void SetTitle(const std::string& text) override { title = text; }
   void SetText(Control control, const std::string& text) override { texts[control].push_back(text); }
-  std::string Text(Control control) const override { return texts.at(control).back(); }
+  std::string Text(Control control) const override {
+    const auto found = texts.find(control);
+    return found == texts.end() || found->second.empty() ? std::string() : found->second.back();
+  }
   void SetEnabled(Control control, bool on) override { enabled[control] = on; }
   void SetChecked(Control control, bool on) override { checked[control] = on; }
   void SetHint(Control control, const std::string& hint) override { hints[control] = hint; }

@@ -148,6 +148,27 @@ TEST_F(JobsPresenterTest, AJobWithoutThePickItActsOnSaysWhatToPickAndDoesNothing
   }
 }
 
+// A pick that its list's filter hides is none the user can see: the job waits for one in view.
+TEST_F(JobsPresenterTest, APickTheFilterHidesIsNoPick) {
+  for (const Control filter : {Control::PatchFilter, Control::SlotFilter}) {
+    Choose("060E Big Tank", "0612");
+    view_.messages.clear();
+    view_.texts[filter] = {"0305"};
+    const auto before = WorkingFiles();
+    presenter_->Clicked(Control::v);
+    EXPECT_EQ(view_.messages.size(), 1u);
+    EXPECT_TRUE(view_.messages.front().ends_with(filter == Control::SlotFilter ? "Pick a destination slot first."
+                                                                                : "Pick a patch in Available patches first."));
+    EXPECT_EQ(WorkingFiles(), before);
+    view_.texts[filter] = {"Big Tank"};  // in view again, by its name
+    if (filter == Control::SlotFilter) view_.texts[filter] = {"0612"};
+    presenter_->Clicked(Control::v);
+    ASSERT_FALSE(jobs_.started.empty());
+    jobs_.End();
+    view_.texts[filter].clear();
+  }
+}
+
 // A volume patch goes to no slot: it needs none picked, and none is picked for it.
 TEST_F(JobsPresenterTest, AVolumePatchNeedsNoSlotPicked) {
   Pick(Control::ListBox1, "0099 SpringMaps");
