@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks what a player gets from the build in BUILD (default: build): the install tree holds
-# the three programs, the menu entry, the metainfo, the icon and the man pages and nothing
-# else, and both validators pass on the installed files; the .deb that CPack makes of it
-# holds the same files and depends on the libraries the programs link; the programs
+# the three programs, the menu entry, the metainfo, the icon, the man pages, the licence and
+# the changelog and nothing else, and both validators pass on the installed files; the .deb
+# that CPack makes of it holds the same files, passes lintian and depends on the libraries
+# the programs link; the programs
 # extracted from it report the project's version, list the sample game's patches and run a
 # job, which they find the batch interpreter beside them for.
 set -euo pipefail
@@ -25,9 +26,11 @@ usr/share/applications/org.vantrel.Vantrel.desktop
 usr/share/icons/hicolor/256x256/apps/org.vantrel.Vantrel.png
 usr/share/icons/hicolor/48x48/apps/org.vantrel.Vantrel.png
 usr/share/icons/hicolor/scalable/apps/org.vantrel.Vantrel.svg
-usr/share/man/man1/vantrel-cli.1
-usr/share/man/man1/vantrel-cmd.1
-usr/share/man/man1/vantrel.1
+usr/share/doc/vantrel/changelog.gz
+usr/share/doc/vantrel/copyright
+usr/share/man/man1/vantrel-cli.1.gz
+usr/share/man/man1/vantrel-cmd.1.gz
+usr/share/man/man1/vantrel.1.gz
 usr/share/metainfo/org.vantrel.Vantrel.metainfo.xml
 EOF_LIST
 )
@@ -43,6 +46,8 @@ echo "== .deb"
 deb="$build/vantrel_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "cpack made no $deb"
 same ".deb file list" "$expected" "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort)"
+# Debian's own checker, as a maintainer would run it: no error and no warning.
+lintian --fail-on error,warning "$deb" || fail "lintian found faults in $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 [[ $depends == *libqt6widgets6* && $depends == *libc6* ]] || fail "the .deb does not depend on Qt and libc"

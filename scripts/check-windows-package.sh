@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # check-windows-package.sh DIR: checks what scripts/package-windows.sh made in DIR/package.
-# The zip must hold exactly the programs, README.txt and NOTICE.txt, texts with CR LF, and
-# its program must run. The installer runs silently under Wine (in the build's private
+# The zip must hold exactly the programs, README.txt, LICENSE.txt and NOTICE.txt, texts with
+# CR LF, the notice naming each library linked in, and its program must run. The installer runs silently under Wine (in the build's private
 # prefix): the files must land in Program Files, the Start menu entries and the Add/Remove
 # Programs entry must be there, and the uninstaller must take all of it away again, but
 # leave a file the user put into the program's folder.
@@ -43,13 +43,18 @@ cleanup() {
 trap cleanup EXIT
 
 # --- The zip.
-want=$(printf '%s\n' "$name/" "$name/README.txt" "$name/NOTICE.txt" "${programs[@]/#/$name/}")
+want=$(printf '%s\n' "$name/" "$name/README.txt" "$name/LICENSE.txt" "$name/NOTICE.txt" "${programs[@]/#/$name/}")
 same_names "the zip" "$want" "$(unzip -Z1 "$zip")"
-for text in README.txt NOTICE.txt; do
+for text in README.txt LICENSE.txt NOTICE.txt; do
   lines=$(unzip -p "$zip" "$name/$text" | wc -l)
   crlf=$(unzip -p "$zip" "$name/$text" | grep -c $'\r$' || true)
   [ "$lines" -gt 0 ] && [ "$lines" -eq "$crlf" ] || fail "$text in the zip has $crlf of $lines lines ended by CR LF"
 done
+notice=$(unzip -p "$zip" "$name/NOTICE.txt")
+for library in libjpeg-turbo libarchive liblzma zlib MinGW-w64 "GCC runtime"; do
+  grep -q "^==== .*$library" <<<"$notice" || fail "NOTICE.txt gives no terms for $library"
+done
+grep -q "GNU GENERAL PUBLIC LICENSE" <<<"$(unzip -p "$zip" "$name/LICENSE.txt")" || fail "LICENSE.txt is not the GPL's text"
 unzip -q "$zip" -d "$unpacked"
 said=$(wine "$unpacked/$name/vantrel-cli.exe" --version | tr -d '\r')
 [ "$said" = "vantrel-cli $version" ] || fail "the zip's vantrel-cli.exe says '$said' to --version"
@@ -77,7 +82,7 @@ uninstall() {
 
 install() {
   wine "$setup" /S
-  same_names "Program Files\\Vantrel" "$(printf '%s\n' README.txt NOTICE.txt uninstall.exe "${programs[@]}")" \
+  same_names "Program Files\\Vantrel" "$(printf '%s\n' README.txt LICENSE.txt NOTICE.txt uninstall.exe "${programs[@]}")" \
     "$(ls -1 "$installed")"
   for program in "${programs[@]}"; do
     cmp -s "$installed/$program" "$out/$name/$program" || fail "the installed $program is not the packaged one"

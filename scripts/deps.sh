@@ -15,7 +15,12 @@ set -euo pipefail
 # from libz-mingw-w64-dev.
 # The Windows package step needs zip and unzip for the zip and nsis for the installer.
 # strace strikes system calls with I/O errors in the tests of what a failed look does.
+# lintian checks the .deb as Debian's maintainers do.
+# The desktop tests run the window on Xvfb under openbox, a small window manager, press real
+# keys with xdotool, read where the window is with x11-utils (xwininfo, xprop) and take
+# screenshots with ImageMagick's import.
 packages=(cmake ccache g++ clang make qt6-base-dev libjpeg-dev libgtest-dev libgl-dev xvfb xauth
-          dpkg-dev desktop-file-utils appstream libarchive-dev libarchive-tools strace
+          openbox xdotool x11-utils imagemagick
+          dpkg-dev desktop-file-utils appstream libarchive-dev libarchive-tools strace lintian
           g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64 nasm zip unzip nsis)
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"

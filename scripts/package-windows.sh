@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # package-windows.sh DIR: from the Windows build in DIR, makes what a Windows user installs,
-# in DIR/package: vantrel-VERSION-windows-x64.zip (the programs with README.txt and
-# NOTICE.txt, in a folder of the same name) and vantrel-VERSION-setup.exe (the NSIS
+# in DIR/package: vantrel-VERSION-windows-x64.zip (the programs with README.txt,
+# LICENSE.txt and NOTICE.txt, in a folder of the same name) and vantrel-VERSION-setup.exe (the NSIS
 # installer of packaging/windows/vantrel.nsi), and checks both with
 # scripts/check-windows-package.sh.
 set -euo pipefail
@@ -32,7 +32,21 @@ for program in "${programs[@]}"; do
 done
 # Text files with CR LF, as Notepad and every Windows editor read them.
 sed 's/$/\r/' README.md >"$stage/README.txt"
-sed 's/$/\r/' packaging/windows/NOTICE.txt >"$stage/NOTICE.txt"
+sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
+# Our notice, then the terms of each library the programs link in, from the copyright file
+# of the Debian package whose source (or build) it comes from.
+notices=("libjpeg-turbo:libjpeg62-turbo" "libarchive:libarchive13" "liblzma (XZ Utils):liblzma5"
+         "zlib:libz-mingw-w64" "the MinGW-w64 runtime and winpthreads:mingw-w64-common"
+         "the GCC runtime libraries (libstdc++, libgcc):gcc-mingw-w64-base")
+{
+  cat packaging/windows/NOTICE.txt
+  for notice in "${notices[@]}"; do
+    copyright="/usr/share/doc/${notice##*:}/copyright"
+    [ -f "$copyright" ] || { echo "package-windows.sh: no $copyright for ${notice%%:*}" >&2; exit 1; }
+    printf '\n\n==== %s ====\n\n' "${notice%%:*}"
+    cat "$copyright"
+  done
+} | sed 's/$/\r/' >"$stage/NOTICE.txt"
 find "$stage" -exec touch -d "@$stamp" {} +
 
 (cd "$out" && zip -q -X -r "$name.zip" "$name")

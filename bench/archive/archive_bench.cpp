@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "archive/patch_archive.h"
+#include "../verdict.h"
 
 namespace {
 
@@ -97,6 +98,9 @@ int main(int argc, char** argv) {
   std::printf("  ExtractPatchFolder  %7.3f s  %7.1f MB/s\n", Median(ours), oursRate);
   std::printf("  bsdtar -xf          %7.3f s  %7.1f MB/s\n", Median(bsdtar), bsdtarRate);
   std::printf("  ratio               %7.2fx of bsdtar's throughput\n", oursRate / bsdtarRate);
+  vantrel::bench::PrintVerdict("archive add, 200 MB zip", vantrel::bench::Figure(oursRate, "MB/s"),
+                               vantrel::bench::Figure(bsdtarRate, "MB/s bsdtar"), oursRate / bsdtarRate,
+                               vantrel::bench::Bound::AtLeast, 0.8);
   fs::current_path(folder.parent_path());
   fs::remove_all(folder);
   return 0;

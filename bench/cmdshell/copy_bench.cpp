@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "../verdict.h"
 
 using namespace vantrel::bench;
 
@@ -43,6 +44,9 @@ int main(int argc, char** argv) {
     std::printf("  vantrel-cmd  %7.0f / %7.0f MB/s\n", mb / cmd.front(), mb / cmd[kRounds / 2]);
     std::printf("  ratio vantrel-cmd / cp: %.2f best, %.2f median (target >= 0.9)\n", cp.front() / cmd.front(),
                 cp[kRounds / 2] / cmd[kRounds / 2]);
+    PrintVerdict(std::string("vantrel-cmd copy, ") + (replacing ? "existing" : "new") + " target",
+                 Figure(mb / cmd[kRounds / 2], "MB/s"), Figure(mb / cp[kRounds / 2], "MB/s cp"),
+                 cp[kRounds / 2] / cmd[kRounds / 2], Bound::AtLeast, 0.9);
   }
   fs::remove_all(folder);
   return 0;

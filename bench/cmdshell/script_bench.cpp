@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "../verdict.h"
 
 namespace {
 
@@ -67,6 +68,8 @@ int main(int argc, char** argv) {
       const double cmd = Best(folder, shell);
       const double sh = Best(folder, "sh job.sh");
       std::printf("%8d  %-9s %12.3f %10.3f %7.2f\n", others, wildcards ? "wildcard" : "exact", cmd, sh, cmd / sh);
+      PrintVerdict("script, " + std::to_string(others) + " others, " + (wildcards ? "wildcard" : "exact") + " del",
+                   Figure(cmd, "s"), Figure(sh, "s sh"), cmd / sh);
     }
     fs::remove_all(folder);
   }

@@ -19,6 +19,7 @@
 #include "engine/recovery.h"
 #include "samplegame/disk_writes.h"
 #include "samplegame/sample_game.h"
+#include "../verdict.h"
 
 namespace {
 
@@ -115,5 +116,7 @@ int main() {
               std::size(kSearches), baselineFound);
   std::printf("activation: %.1f us   baseline: %.1f us   ratio: %.2f (target: at most 1.50)\n", ours, base,
               ours / base);
+  vantrel::bench::PrintVerdict("aircraft activation, 2,000 files", vantrel::bench::Figure(ours, "us"), vantrel::bench::Figure(base, "us reads"),
+                               ours / base, vantrel::bench::Bound::AtMost, 1.5);
   return 0;
 }

@@ -21,6 +21,7 @@
 #include "Unit1/job_panel.h"
 #include "engine/job_plan.h"
 #include "rbext/run_shell.h"
+#include "../verdict.h"
 
 namespace {
 
@@ -111,6 +112,8 @@ int main(int argc, char** argv) {
   }
   std::printf("start-up, %d rounds (medians): window %.2f ms, with the job panel %.2f ms: +%.2f ms (limit 5)\n",
               rounds, Median(bare), Median(withPanel), Median(withPanel) - Median(bare));
+  vantrel::bench::PrintVerdict("job panel, start-up cost", vantrel::bench::Figure(Median(withPanel) - Median(bare), "ms"),
+                               "5 ms limit", (Median(withPanel) - Median(bare)) / 5.0, vantrel::bench::Bound::AtMost, 1.0);
 
   WriteScript(folder / "shown.bat", true);
   WriteScript(folder / "quiet.bat", false);
@@ -126,6 +129,8 @@ int main(int argc, char** argv) {
   std::printf("a job of %d console lines, %d rounds (medians): shown in the panel %.3f s (%.0f lines/s, target 10000), "
               "output thrown away %.3f s; longest the window went unanswered %.1f ms\n",
               kLines, rounds, Median(shownSeconds), linesPerSecond, Median(quietSeconds), Median(stalls));
+  vantrel::bench::PrintVerdict("job panel, console lines", vantrel::bench::Figure(linesPerSecond, "lines/s"), "10000 lines/s",
+                               linesPerSecond / 10000.0, vantrel::bench::Bound::AtLeast, 1.0);
   fs::current_path(fs::temp_directory_path());
   fs::remove_all(folder);
   return 0;

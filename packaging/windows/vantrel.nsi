@@ -32,10 +32,11 @@ VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} ${VERSION} setup"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=1033 "LegalCopyright" "No licence granted yet: see NOTICE.txt"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Free software under the GNU GPL, version 3 or later: see LICENSE.txt"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -56,6 +57,7 @@ Section "Install"
   File "${STAGE}\vantrel-cli.exe"
   File "${STAGE}\README.txt"
   File "${STAGE}\NOTICE.txt"
+  File "${STAGE}\LICENSE.txt"
 !ifdef HAVE_WINDOW
   File "${STAGE}\vantrel.exe"
 !endif
@@ -95,6 +97,7 @@ Section "Uninstall"
   Delete "$INSTDIR\vantrel.exe"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\NOTICE.txt"
+  Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
 

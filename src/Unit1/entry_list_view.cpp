@@ -1,10 +1,14 @@
 #include "Unit1/entry_list_view.h"
 
 #include <QDropEvent>
+#include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -24,6 +28,21 @@ class FixedHeightDelegate : public QStyledItemDelegate {
     size.setHeight(height_);
     return size;
   }
+  // An entry cut at the list's edge (a long slot or folder name) shows whole in a tooltip.
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override {
+    if (event->type() != QEvent::ToolTip || !index.isValid()) {
+      return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    const QString text = index.data().toString();
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    if (view->fontMetrics().horizontalAdvance(text) > option.rect.width() - 2 * margin) {
+      QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
 
  private:
   int height_;
@@ -39,6 +58,10 @@ std::vector<std::string> LocalFiles(const QMimeData* data) {
   }
   return files;
 }
+
+// The style's own focus mark is a faint dotted line round the current entry: the list that
+// has the focus is framed in the highlight colour instead.
+constexpr int kFocusRingWidth = 2;
 
 }  // namespace
 
@@ -65,7 +88,7 @@ bool EntryListModel::Refresh() {
 }
 
 EntryListView::EntryListView(EntryList& list, int itemHeight, QWidget* parent)
-    : QListView(parent), list_(list), model_(list, this) {
+    : QListView(parent), list_(list), model_(list, this), itemHeight_(itemHeight) {
   setModel(&model_);
   setItemDelegate(new FixedHeightDelegate(itemHeight, this));
   setUniformItemSizes(true);
@@ -162,13 +185,38 @@ bool EntryListView::TypedAhead(const QKeyEvent& event) {
   return true;
 }
 
+// The entry a key moves to is picked, whatever the view's current row was: from a pick the
+// filter hides, the view's own move would start where the user cannot see.
+void EntryListView::MovePick(ListMove move) {
+  std::vector<std::size_t> inView;
+  for (int row = 0; row < model_.rowCount(); ++row) {
+    if (!isRowHidden(row)) inView.push_back(static_cast<std::size_t>(row));
+  }
+  const std::size_t page = static_cast<std::size_t>(std::max(1, viewport()->height() / itemHeight_));
+  const std::optional<int> selected = list_.Selected();
+  const auto picked = selected ? std::optional<std::size_t>(static_cast<std::size_t>(*selected)) : std::nullopt;
+  const std::optional<std::size_t> row = RowAfterMove(move, inView, picked, page);
+  if (row && static_cast<int>(*row) != selected) Pick(static_cast<int>(*row));
+}
+
 // The view's selection always mirrors the entry list's, so a difference after a key is the
 // user's pick; any other change the key made in the view is undone.
 void EntryListView::keyPressEvent(QKeyEvent* event) {
+  static const std::pair<int, ListMove> kMoves[] = {{Qt::Key_Up, ListMove::Up},
+                                                     {Qt::Key_Down, ListMove::Down},
+                                                     {Qt::Key_PageUp, ListMove::PageUp},
+                                                     {Qt::Key_PageDown, ListMove::PageDown},
+                                                     {Qt::Key_Home, ListMove::Home},
+                                                     {Qt::Key_End, ListMove::End}};
   if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     for (const auto& [keys, handler] : keyHandlers_) {
       if (std::find(keys.begin(), keys.end(), event->key()) == keys.end()) continue;
       handler();
+      return;
+    }
+    for (const auto& [key, move] : kMoves) {
+      if (event->key() != key) continue;
+      MovePick(move);
       return;
     }
   }
@@ -180,6 +228,25 @@ void EntryListView::keyPressEvent(QKeyEvent* event) {
   } else {
     ShowList();
   }
+}
+
+void EntryListView::paintEvent(QPaintEvent* event) {
+  QListView::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(viewport());
+  painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusRingWidth));
+  const int inset = kFocusRingWidth / 2;
+  painter.drawRect(viewport()->rect().adjusted(inset, inset, -inset, -inset));
+}
+
+void EntryListView::focusInEvent(QFocusEvent* event) {
+  QListView::focusInEvent(event);
+  viewport()->update();
+}
+
+void EntryListView::focusOutEvent(QFocusEvent* event) {
+  QListView::focusOutEvent(event);
+  viewport()->update();
 }
 
 }  // namespace vantrel

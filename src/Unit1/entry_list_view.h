@@ -1,7 +1,8 @@
 #pragma once
 // A list box over an EntryList: the entry list holds the texts and the selection, the view
-// only shows them. A user's pick (mouse or keyboard) selects in the entry list and raises
-// the view's click handler; a selection made by the program is shown and raises nothing.
+// only shows them. A user's pick (mouse, a key that moves in the list, type-ahead) selects in
+// the entry list and raises the view's click handler; a selection made by the program is
+// shown and raises nothing.
 #include <QAbstractListModel>
 #include <QElapsedTimer>
 #include <QListView>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "window/list_keys.h"
 #include "window/type_ahead.h"
 #include "catalogue/entry_list.h"
 
@@ -49,6 +51,9 @@ class EntryListView : public QListView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -58,9 +63,11 @@ class EntryListView : public QListView {
   void ApplyFilter();
   void Pick(int row);
   bool TypedAhead(const QKeyEvent& event);
+  void MovePick(ListMove move);
 
   EntryList& list_;
   EntryListModel model_;
+  int itemHeight_;
   std::function<void()> clicked_;
   std::function<void(const std::vector<std::string>&)> dropped_;
   bool pressedOnEntry_ = false;

@@ -2,7 +2,6 @@
 
 #include <QResizeEvent>
 
-
 namespace vantrel {
 
 namespace {
@@ -25,7 +24,7 @@ void GrowingPanel::TakeReference(QSize size) {
 
 void GrowingPanel::SetReferenceSize(QSize size) {
   reference_ = size;
-  setMinimumSize(size);
+  setMinimumSize(size.width(), size.height() - kMostShrink.Total());
   Apply();
 }
 

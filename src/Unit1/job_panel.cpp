@@ -4,8 +4,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -25,6 +27,7 @@
 #include "engine/job_log.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/folder_lock_handover.h"
 #include "platform/job_status.h"
 #include "platform/names.h"
 #include "platform/process.h"
@@ -49,6 +52,24 @@ constexpr const char* kInTerminalKey = "job/inTerminal";
 // has gone may take to start the job (one that hands it to its server returns at once).
 constexpr int kPollMs = 100;
 constexpr qint64 kStartGraceMs = 5000;
+
+// What answers a pause, as any key does in a console: Return, Space, a letter or another key
+// that types something. Tab still moves the focus; with Ctrl or Alt a key is the window's.
+bool AnswersPause(const QKeyEvent& key) {
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+      return false;
+    default:
+      return !key.text().isEmpty() && key.text().at(0).isPrint();
+  }
+}
 
 }  // namespace
 
@@ -87,6 +108,13 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   poll_->setInterval(kPollMs);
   connect(poll_, &QTimer::timeout, this, [this] { PollStatus(); });
   connect(continueButton, &QPushButton::clicked, this, [this] { Continue(); });
+  // Ticked while a pause waits, it answers that pause too.
+  connect(continueOnItsOwn, &QCheckBox::toggled, this, [this](bool on) {
+    if (on && Waiting()) Continue();
+  });
+  // A push button outside a dialog takes only Space; the console takes no keys at all.
+  console->installEventFilter(this);
+  continueButton->installEventFilter(this);
   connect(inTerminal, &QCheckBox::toggled, this,
           [](bool on) { QSettings("Vantrel", "Vantrel").setValue(kInTerminalKey, on); });
   connect(openLog, &QPushButton::clicked, this, [this] { RunHandler(show_, [this] { OpenLog(); }); });
@@ -105,17 +133,35 @@ void JobPanel::Start(const std::string& program, const JobPlan& plan, const std:
   console->clear();
   outcome->setText(ToQt(record_.RunningLine()));
   running_ = true;
-  if (inTerminal->isChecked() && terminal_) {
+  // The console first, then the outcome line under it, as far as the window has room for both.
+  bringIntoView(notes ? static_cast<QWidget*>(notes) : console);
+  bringIntoView(outcome);
+  if (InTerminal()) {
     StartInTerminal(program);
   } else {
     StartInPanel(program);
   }
 }
 
+// A terminal emulator starts the shell as a program of its own, and what the terminal is
+// handed need not reach the shell: no lock can be handed over there, and the shell takes it
+// itself once it runs.
+bool JobPanel::InTerminal() const { return inTerminal->isChecked() && terminal_; }
+
+// The shell gets the folder lock the window holds, as any program we start does, so that it
+// keeps the folder for its whole run should the window die meanwhile.
 void JobPanel::StartInPanel(const std::string& program) {
   process_ = new QProcess(this);
   process_->setProcessChannelMode(QProcess::MergedChannels);
   process_->setWorkingDirectory(QDir::currentPath());
+  const platform::FolderLockHandover handover = platform::HandOverFolderLock();
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(ToQt(handover.variable));
+  if (handover.lockFile >= 0) {
+    environment.insert(ToQt(handover.variable), ToQt(handover.value));
+    process_->setChildProcessModifier([lockFile = handover.lockFile] { platform::KeepOpenAcrossExec(lockFile); });
+  }
+  process_->setProcessEnvironment(environment);
   connect(process_, &QProcess::readyReadStandardOutput, this, [this] { Take(); });
   connect(process_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
     Finish(status == QProcess::NormalExit && code == 0);
@@ -181,8 +227,7 @@ void JobPanel::ShowNotes() {
 }
 
 void JobPanel::GoOnUnattended() {
-  continueOnItsOwn->setChecked(true);
-  if (continueButton->isEnabled()) Continue();  // a pause that waits now
+  continueOnItsOwn->setChecked(true);  // which answers a pause that waits now
 }
 
 void JobPanel::WhenIdle(std::function<void()> request) { waiting_.Add(std::move(request)); }
@@ -202,6 +247,7 @@ void JobPanel::Take() {
     Continue();
   } else {
     continueButton->setEnabled(true);
+    bringIntoView(continueButton);
     continueButton->setFocus();  // so that Return answers the pause
   }
 }
@@ -220,8 +266,21 @@ void JobPanel::MuteNothingToDelete(int lines) {
 }
 
 void JobPanel::Continue() {
+  // The keys typed on stay with the panel, where the next pause takes them, rather than go to
+  // the control after Continue.
+  if (continueButton->hasFocus()) console->setFocus();
   continueButton->setEnabled(false);
   if (process_) process_->write("\r");
+}
+
+bool JobPanel::Waiting() const { return continueButton->isEnabled(); }
+
+bool JobPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !Waiting() || !AnswersPause(*static_cast<QKeyEvent*>(event))) {
+    return QObject::eventFilter(watched, event);
+  }
+  Continue();
+  return true;
 }
 
 void JobPanel::Finish(bool succeeded) {

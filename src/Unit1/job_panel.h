@@ -1,6 +1,7 @@
 #pragma once
 // The job the window runs itself: its console shown as it comes, each pause answered by
-// Continue (or on its own), its outcome checked, told in one line and logged when it ends.
+// Continue, a key typed in the panel (or on its own), its outcome checked, told in one line and
+// logged when it ends.
 // One job at a time: a job asked for while another runs waits for it. When the user prefers
 // and the desktop has a terminal emulator, the job runs in a terminal window instead, and its
 // status file tells when it has ended.
@@ -39,11 +40,13 @@ class JobPanel : public QObject, public JobRunner {
   ~JobPanel() override;  // a job still running is ended: its window is going
 
   bool Busy() const override { return running_; }
+  bool HandsOverFolderLock() const override { return !InTerminal(); }
   void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
   void WhenIdle(std::function<void()> request) override;
   void ShowOutcome(const std::string& line) override;
   void ShowNotes() override;  // the console's page of `notes`
   void GoOnUnattended() override;  // as "Continue on its own"
+  std::optional<std::string> LastFailure() const override { return record_.Failure(); }
 
   QPlainTextEdit* console = nullptr;
   QPushButton* continueButton = nullptr;
@@ -52,12 +55,15 @@ class JobPanel : public QObject, public JobRunner {
   QPushButton* openLog = nullptr;
   QLabel* outcome = nullptr;
   QTabWidget* notes = nullptr;  // the tabs the window put the console in
+  // Scrolls the window so that a control of the panel shows; set by the window.
+  std::function<void(QWidget*)> bringIntoView = [](QWidget*) {};
 
  signals:
   // The job has ended and its outcome is shown: the lists want a refresh.
   void JobEnded();
 
  private:
+  bool InTerminal() const;  // the next job runs in a terminal window
   void StartInPanel(const std::string& program);
   void StartInTerminal(const std::string& program);
   void PollStatus();
@@ -65,7 +71,9 @@ class JobPanel : public QObject, public JobRunner {
   void MuteNothingToDelete(int lines);
   void OpenLog();
   void Continue();
+  bool Waiting() const;
   void Finish(bool succeeded);
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   MessageHook show_;
   QWidget* window_;

@@ -45,6 +45,9 @@ const QStringList kListFaces = {"Courier New", "Liberation Mono", "Cousine", "De
 
 QRect ToRect(const Box& box) { return {box.left, box.top, box.width, box.height}; }
 
+// The room kept around a control scrolled into view for a job.
+constexpr int kInViewMargin = 8;
+
 // Labels size themselves to their text: a wider stand-in face grows them to the right
 // instead of cutting the text.
 void GrowToText(QLabel* label) { label->resize(std::max(label->width(), label->sizeHint().width()), label->height()); }
@@ -92,8 +95,6 @@ class FilterLine : public QLineEdit {
   EntryListView* list_ = nullptr;
 };
 
-bool TakesFocus(ControlKind kind) { return kind != ControlKind::Label && kind != ControlKind::Note; }
-
 }  // namespace
 
 QWidget* TForm1::MakeControl(const ControlSpec& entry) {
@@ -120,6 +121,7 @@ QWidget* TForm1::MakeControl(const ControlSpec& entry) {
     case ControlKind::RadioButton: {
       auto* button = new MarkingRadioButton(caption, content_);
       button->setAutoExclusive(false);  // else the program could not clear it
+      button->setFocusPolicy(Qt::NoFocus);  // the mouse still marks it, for its handler
       return button;
     }
     case ControlKind::Edit:
@@ -172,6 +174,7 @@ void TForm1::BuildLayout() {
   content_->setObjectName("WindowContent");
   // The job panel's own controls keep their places under the notes.
   Jobs = new JobPanel(content_, [this](const std::string& text) { ShowMessage(text); });
+  Jobs->bringIntoView = [scroller](QWidget* control) { scroller->ensureWidgetVisible(control, kInViewMargin, kInViewMargin); };
 
   QFont bold = PixelFont(kWindowFaces, kBoldFontPixels, QFont::SansSerif);
   bold.setBold(true);
@@ -187,7 +190,7 @@ void TForm1::BuildLayout() {
     if (entry.font == FontRole::List) control->setFont(listFont);
     if (auto* label = qobject_cast<QLabel*>(control); label && entry.kind == ControlKind::Label) GrowToText(label);
     controls_[entry.id] = control;
-    if (!TakesFocus(entry.kind)) continue;
+    if (!TakesTabStop(entry.kind)) continue;
     if (previous) setTabOrder(previous, control);
     previous = control;
   }

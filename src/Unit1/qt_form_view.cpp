@@ -72,6 +72,11 @@ void TForm1::ScrollToTop(Control list, std::size_t row) {
   view->scrollTo(view->model()->index(static_cast<int>(row), 0), QAbstractItemView::PositionAtTop);
 }
 
+void TForm1::KeepInView(Control list, std::size_t row) {
+  auto* view = static_cast<EntryListView*>(Widget(list));
+  view->scrollTo(view->model()->index(static_cast<int>(row), 0), QAbstractItemView::EnsureVisible);
+}
+
 void TForm1::ShowPicture(const std::optional<std::string>& file) {
   if (!file) {
     Image->setPixmap(QPixmap());

@@ -30,6 +30,8 @@ class EntryList {
 
   // First entry equal to `text` without regard to letter case.
   std::optional<int> FindIgnoringCase(std::string_view text) const;
+  // Selects that entry again after a change of contents; none when there is no such entry.
+  void Reselect(std::string_view text) { Select(FindIgnoringCase(text).value_or(-1)); }
 
   bool Sorted() const { return sorted_; }
   void SetSorted(bool sorted);

@@ -101,10 +101,7 @@ bool IsFourHexDigits(std::string_view code) {
 JobPlan WriteActivationScript(Session& s) {
   // Read before anything else: with no patch selected the operation ends here, writing nothing.
   const std::string patchIndex = PatchIndexHex(s.cat);
-  const std::string slotCode = SlotCode(s.cat);
-  const std::uint8_t classCode = ClassCodeOf(slotCode);
   const std::uint8_t patchType = HexValue(patchIndex);
-  const std::uint8_t slotType = TypeIndexOf(slotCode);
 
   RefuseNamesScriptsCannotHold(PatchFolder(s.cat));
   if (patchType >= kFirstNonObjectIndex) {
@@ -120,6 +117,11 @@ JobPlan WriteActivationScript(Session& s) {
         volume ? Trailer::SelfDeletion : Trailer::None);
   }
 
+  // Only a patch that goes into a slot reads it: the accessor's first-entry default would
+  // otherwise pick a slot the user never chose.
+  const std::string slotCode = SlotCode(s.cat);
+  const std::uint8_t classCode = ClassCodeOf(slotCode);
+  const std::uint8_t slotType = TypeIndexOf(slotCode);
   if (classCode == kAircraftClass || IsObjectClass(classCode)) {
     RefuseMarkerThatCannotBe(MarkerName(slotCode, PatchFolder(s.cat)), PatchFolder(s.cat));
   }

@@ -16,5 +16,7 @@ inline constexpr std::uint8_t kVolumeIndex = 0x99;
 
 inline std::uint8_t ClassCodeOf(std::string_view code) { return HexValue(code); }
 inline std::uint8_t TypeIndexOf(std::string_view code) { return HexValue(From(code, 3)); }
+// Whether a patch of this code is installed into a destination slot.
+inline bool TakesASlot(std::string_view patchCode) { return TypeIndexOf(patchCode) < kFirstNonObjectIndex; }
 
 }  // namespace vantrel

@@ -43,6 +43,24 @@ bool CutShort(const std::string& marker) {
   return end[0] != '\r' || end[1] != '\n';
 }
 
+// Asked once a target is found not in place, before an undoing puts the game's own file back:
+// the file that stands in the way in the system's words, the patch's own file first.
+std::string WhyNotInPlace(const PlannedCopy& copy) {
+  for (const std::string& file : {copy.source, copy.target}) {
+    try {
+      NamingFile(file, [&] {
+        const platform::EntryState state = platform::StateOf(file);
+        if (state.directory) throw InOutError(5);  // a folder where the file belongs
+        if (!state.exists) throw InOutError(2);
+        platform::RecordFile(file, platform::RecordFile::Mode::ReadOnly).Close();
+      });
+    } catch (const InOutError& error) {
+      return error.what();
+    }
+  }
+  return copy.target + " holds other bytes than " + copy.source;
+}
+
 std::string Joined(const std::vector<std::string>& names) {
   std::string text;
   for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
@@ -56,7 +74,9 @@ JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded) {
   outcome.shellSucceeded = shellSucceeded;
   if (!plan.marker.empty()) {
     for (const PlannedCopy& copy : plan.copies) {
-      if (!InPlace(plan, copy)) outcome.notInPlace.push_back(copy.target);
+      if (InPlace(plan, copy)) continue;
+      outcome.notInPlace.push_back(copy.target);
+      outcome.whyNotInPlace.push_back(WhyNotInPlace(copy));
     }
     const bool markerThere = platform::FileExists(plan.marker);
     outcome.markerCut = !shellSucceeded && markerThere && NamingFile(plan.marker, [&] { return CutShort(plan.marker); });
@@ -70,9 +90,8 @@ JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded) {
   return outcome;
 }
 
-namespace {
-
 std::string FailureText(const JobPlan& plan, const JobOutcome& outcome) {
+  if (outcome.Complete()) return "";
   if (!outcome.notInPlace.empty()) {
     return "The patch was not installed: not in place after " + plan.script + ": " + Joined(outcome.notInPlace) +
            ". It is not listed as active.";
@@ -93,17 +112,18 @@ std::string FailureText(const JobPlan& plan, const JobOutcome& outcome) {
   return plan.script + " reported failed commands; the job did not do all its work.";
 }
 
-}  // namespace
+std::string UndoneText(const JobOutcome& outcome) {
+  if (!outcome.undone) return "";
+  std::string text = "What it changed is put back as it was before the job.";
+  if (!outcome.changedSince.empty()) {
+    text += " Changed during the job, so kept as they are: " + Joined(outcome.changedSince) + ".";
+  }
+  return text;
+}
 
 std::string OutcomeText(const JobPlan& plan, const JobOutcome& outcome) {
-  if (outcome.Complete()) return "";
   std::string text = FailureText(plan, outcome);
-  if (outcome.undone) {
-    text += " What it changed is put back as it was before the job.";
-    if (!outcome.changedSince.empty()) {
-      text += " Changed during the job, so kept as they are: " + Joined(outcome.changedSince) + ".";
-    }
-  }
+  if (const std::string undone = UndoneText(outcome); !text.empty() && !undone.empty()) text += " " + undone;
   return text;
 }
 

@@ -12,6 +12,8 @@ struct JobOutcome {
   bool shellSucceeded = true;
   std::vector<std::string> notInPlace;  // an install's targets that do not hold their source;
                                         // the install's marker is deleted when there are any
+  std::vector<std::string> whyNotInPlace;  // for each of them, the system's text for the file
+                                           // in the way, or that the target holds other bytes
   bool markerLeft = false;              // a removal whose marker is still there
   bool markerCut = false;               // an install's marker cut short by a failed job; deleted
   std::vector<std::string> notPutBack;     // a removal's files that do not hold what lay below
@@ -33,7 +35,11 @@ struct JobOutcome {
 // cannot be read or changed.
 JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded);
 
-// One line for the user: "" for a complete job, otherwise what failed, by file.
+// One line for the user: "" for a complete job, otherwise FailureText and UndoneText.
 std::string OutcomeText(const JobPlan& plan, const JobOutcome& outcome);
+// What failed, by file, and whether the patch is listed as active; "" for a complete job.
+std::string FailureText(const JobPlan& plan, const JobOutcome& outcome);
+// What the undoing of a failed install put back and what it kept; "" when nothing was undone.
+std::string UndoneText(const JobOutcome& outcome);
 
 }  // namespace vantrel

@@ -1,11 +1,11 @@
 #pragma once
 // One job at a time per working folder. A scan holds this lock while it writes the scan
-// list, a command-line job for the whole job, and our job shell for its script's whole run,
-// so that two jobs started at once run one after the other instead of each reading what
-// the other is halfway through writing. A program started in this terminal while this
-// process holds the lock shares it (the same open file): a job's shell keeps it when the
-// front end that started it is killed, and ours takes it at once instead of waiting for
-// that front end.
+// list, a command-line job for the whole job, a window from before it prepares a job until
+// the job's outcome is logged, and our job shell for its script's whole run, so that two
+// jobs started at once run one after the other instead of each reading what the other is
+// halfway through writing. A program started while this process holds the lock shares it
+// (the same open file): a job's shell keeps it when the front end that started it is
+// killed, and ours takes it at once instead of waiting for that front end.
 #include <chrono>
 #include <string>
 

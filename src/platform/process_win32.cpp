@@ -18,30 +18,6 @@ int ShellNumberForError(unsigned long err) {
   return err > 32 || err == 0 ? SE_ERR_NOASSOC : static_cast<int>(err);
 }
 
-ShellStart ShellOpen(std::string_view program, std::string_view parameters, std::string_view folder) {
-  const std::wstring file = Wide(program);
-  const std::wstring words = Wide(parameters);
-  const std::wstring directory = Wide(folder);
-  SHELLEXECUTEINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-  info.lpVerb = L"open";
-  info.lpFile = file.c_str();
-  info.lpParameters = words.empty() ? nullptr : words.c_str();
-  info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
-  info.nShow = SW_SHOWNORMAL;
-  ShellStart started;
-  if (!::ShellExecuteExW(&info)) {
-    // hInstApp holds ShellExecute's number only on success; on failure the reason is
-    // GetLastError's, and its first numbers are the same as ShellExecute's.
-    started.result = ShellNumberForError(::GetLastError());
-    return started;
-  }
-  started.result = static_cast<int>(reinterpret_cast<INT_PTR>(info.hInstApp));
-  started.process = UniqueHandle(info.hProcess);
-  return started;
-}
-
 std::optional<unsigned long> WaitForExitCode(const UniqueHandle& process, unsigned long milliseconds) {
   const DWORD waited = ::WaitForSingleObject(process.get(), milliseconds);
   if (waited == WAIT_TIMEOUT) return std::nullopt;

@@ -13,10 +13,10 @@ namespace vantrel::platform {
 
 // Where the started program's console is.
 enum class ProgramConsole {
-  // A window of its own: on Windows the program is started through the shell, as Explorer
-  // starts it (ShellExecuteExW, shown normally), with the console window Windows gives it.
-  // On POSIX it runs without a terminal (input and output /dev/null) in a session of its
-  // own: a terminal emulator's exit would say nothing of the program's.
+  // A window of its own: on Windows a new console window, shown normally, as Explorer
+  // starts a console program. On POSIX the program runs without a terminal (input and output
+  // /dev/null) in a session of its own: a terminal emulator's exit would say nothing of the
+  // program's.
   OwnWindow,
   // This program's terminal or console, its input shared; `output` says where it writes.
   ThisTerminal,
@@ -26,7 +26,7 @@ class RunningProgram {
  public:
   // Starts `program` with `args` in the current folder and does not wait. A program without
   // a folder part is looked up on the search path. Whether it started is StartResult's,
-  // never an exception.
+  // never an exception. The folder lock this process holds goes with it (folder_lock.h).
   RunningProgram(std::string_view program, const std::vector<std::string>& args,
                  ProgramConsole console = ProgramConsole::OwnWindow, ConsoleOutput output = ConsoleOutput::Inherit);
   // A program still running goes on; the process is no longer watched.

@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "platform/errors.h"
-#include "platform/folder_lock_backend.h"
+#include "platform/folder_lock_handover.h"
 #include "platform/program_start.h"
 
 extern char** environ;
@@ -56,16 +56,17 @@ class SpawnSetup {
   }
   void OutputToErrorStream() { ::posix_spawn_file_actions_adddup2(&actions_, STDERR_FILENO, STDOUT_FILENO); }
 
-  // The folder lock this process holds goes with the program (folder_lock_backend.h): a
+  // The folder lock this process holds goes with the program (folder_lock_handover.h): a
   // dup2 onto itself keeps the descriptor open across exec.
   void HandOverFolderLock() {
-    const std::string prefix = std::string(detail::kHandedLockVariable) + "=";
+    const FolderLockHandover handover = platform::HandOverFolderLock();
+    const std::string prefix = handover.variable + "=";
     for (char** entry = environ; *entry; ++entry) {
       if (!std::string_view(*entry).starts_with(prefix)) environment_.emplace_back(*entry);
     }
-    if (const detail::UniqueFd* lock = detail::HeldLockFile()) {
-      ::posix_spawn_file_actions_adddup2(&actions_, lock->get(), lock->get());
-      environment_.push_back(prefix + std::to_string(lock->get()));
+    if (handover.lockFile >= 0) {
+      ::posix_spawn_file_actions_adddup2(&actions_, handover.lockFile, handover.lockFile);
+      environment_.push_back(prefix + handover.value);
     }
   }
 

@@ -16,21 +16,30 @@ struct RunningProgram::Process {
 
 namespace {
 
-// CreateProcessW in this console, sharing its handles; the process handle, or none with
-// the ShellExecute number of the failure in `result`.
-detail::UniqueHandle StartInThisConsole(std::string_view program, const std::vector<std::string>& args,
-                                        ConsoleOutput output, int& result) {
+// CreateProcessW, sharing this process's inheritable handles: the lock file of a folder this
+// process holds among them (folder_lock_win32.cpp), so that the program keeps the folder
+// while it runs, should we end first. The process handle, or none with the ShellExecute
+// number of the failure in `result`.
+detail::UniqueHandle StartProcess(std::string_view program, const std::vector<std::string>& args,
+                                  ProgramConsole console, ConsoleOutput output, int& result) {
   std::wstring line = detail::Wide(detail::CommandLine(program, args));
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (output == ConsoleOutput::ToErrorStream) {
+  DWORD flags = 0;
+  if (console == ProgramConsole::OwnWindow) {
+    // As Explorer starts a console program: a console window of its own, shown normally,
+    // whose input and output are the program's own.
+    flags = CREATE_NEW_CONSOLE;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+  } else if (output == ConsoleOutput::ToErrorStream) {
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = ::GetStdHandle(STD_ERROR_HANDLE);
     startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
   }
   PROCESS_INFORMATION started{};
-  if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started)) {
+  if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, flags, nullptr, nullptr, &startup, &started)) {
     result = detail::ShellNumberForError(::GetLastError());
     return {};
   }
@@ -41,20 +50,11 @@ detail::UniqueHandle StartInThisConsole(std::string_view program, const std::vec
 
 }  // namespace
 
-// A window of its own is how Explorer starts cmd: through the shell, shown normally, in
-// the current folder, its process kept for the exit code.
 RunningProgram::RunningProgram(std::string_view program, const std::vector<std::string>& args, ProgramConsole console,
                                ConsoleOutput output)
     : program_(program) {
-  detail::UniqueHandle handle;
-  if (console == ProgramConsole::OwnWindow) {
-    detail::ShellStart started = detail::ShellOpen(program, detail::CommandLine("", args), "");
-    result_ = started.result;
-    handle = std::move(started.process);
-  } else {
-    handle = StartInThisConsole(program, args, output, result_);
-  }
-  if (result_ > 32 && handle.valid()) process_ = std::make_unique<Process>(Process{std::move(handle)});
+  detail::UniqueHandle handle = StartProcess(program, args, console, output, result_);
+  if (handle.valid()) process_ = std::make_unique<Process>(Process{std::move(handle)});
 }
 
 RunningProgram::~RunningProgram() = default;

@@ -1,7 +1,7 @@
 #pragma once
-// Internal to the platform layer (Windows): a program started through the shell, as
-// Explorer starts it, with its process kept so that the caller learns when it ends and
-// with which exit code. Not part of the layer's interface.
+// Internal to the platform layer (Windows): what starting a program and keeping its process
+// share: ShellExecute's numbers for a failed start, the wait for its exit code, and the
+// command line that passes its arguments. Not part of the layer's interface.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,18 +11,9 @@
 
 namespace vantrel::platform::detail {
 
-struct ShellStart {
-  int result = 0;        // ShellExecute's: above 32 is success, else 2, 3, 5, 8, 11, ...
-  UniqueHandle process;  // the started process, when the shell made one
-};
-
 // ShellExecute's number for a Win32 error of a failed start (GetLastError): its first
 // numbers are Win32's own (2, 3, 5, 8, 11).
 int ShellNumberForError(unsigned long err);
-
-// ShellExecuteExW "open" of `program` with `parameters` in `folder` ("" the current one),
-// shown normally.
-ShellStart ShellOpen(std::string_view program, std::string_view parameters, std::string_view folder);
 
 // Waits up to `milliseconds` for the process to end; its exit code, none while it still runs.
 std::optional<unsigned long> WaitForExitCode(const UniqueHandle& process, unsigned long milliseconds);

@@ -28,8 +28,8 @@ platform::RunningProgram StartShellJob(const MessageHook& owner, std::string_vie
 std::string ShellFailureText(int result, std::string_view program, std::string_view parameters);
 
 // The executable that stands for a shell program name. On Linux "cmd" and "command" map to
-// vantrel-cmd in this program's folder; on Windows, and for any other name, the name is
-// used as given.
+// vantrel-cmd in this program's folder; on Windows "cmd" maps to the system folder's
+// cmd.exe; any other name is used as given.
 std::string ShellExecutableFor(std::string_view program);
 
 }  // namespace vantrel

@@ -13,30 +13,30 @@ NativeKind NativeKindOf(ControlKind kind) {
       // No word wrap: a label too narrow for a stand-in face is cut, not broken over lines.
       return {WC_STATICW, SS_LEFTNOWORDWRAP, 0};
     case ControlKind::FolderBox:
-      return {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+      return {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
     case ControlKind::Button:
-      return {WC_BUTTONW, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
+      return {WC_BUTTONW, BS_PUSHBUTTON | BS_MULTILINE, 0};
     case ControlKind::FilterLine:
     case ControlKind::Edit:
-      return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+      return {WC_EDITW, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::List:
       // The entry list keeps the order (sorted or not); the control only shows it.
-      return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+      return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::RadioButton:
       // Alone in its group: a click marks it, and only the program clears it again.
-      return {WC_BUTTONW, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 0};
+      return {WC_BUTTONW, BS_AUTORADIOBUTTON | WS_GROUP, 0};
     case ControlKind::CheckBox:
-      return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, 0};
+      return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_GROUP, 0};
     case ControlKind::Picture:
-      return {kPreviewClass, WS_HSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+      return {kPreviewClass, WS_HSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Tabs:
       // Its pages are its children. Not a control parent: Windows would step Tab through
       // its pages and never stop at the tabs themselves.
-      return {WC_TABCONTROLW, WS_TABSTOP | WS_CLIPCHILDREN, 0};
+      return {WC_TABCONTROLW, WS_CLIPCHILDREN, 0};
   }
   return {WC_STATICW, 0, 0};
 }
 
-bool TakesFocus(ControlKind kind) { return (NativeKindOf(kind).style & WS_TABSTOP) != 0; }
+DWORD StyleOf(ControlKind kind) { return NativeKindOf(kind).style | (TakesTabStop(kind) ? WS_TABSTOP : 0); }
 
 }  // namespace vantrel::win32ui

@@ -9,16 +9,15 @@ namespace vantrel::win32ui {
 
 struct NativeKind {
   const wchar_t* className;
-  DWORD style;    // besides WS_CHILD | WS_VISIBLE
+  DWORD style;    // besides WS_CHILD | WS_VISIBLE, and WS_TABSTOP where the kind takes one
   DWORD exStyle;
 };
 
 NativeKind NativeKindOf(ControlKind kind);
+// The kind's style with WS_TABSTOP where Tab stops at it.
+DWORD StyleOf(ControlKind kind);
 
 // The child window id of a control: the window tells its controls' messages apart by it.
 inline int ChildIdOf(Control control) { return 100 + static_cast<int>(control); }
-
-// Whether the Tab key stops at the control (labels and notes are read, not used).
-bool TakesFocus(ControlKind kind);
 
 }  // namespace vantrel::win32ui

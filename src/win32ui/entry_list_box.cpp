@@ -47,6 +47,37 @@ void EntryListBox::SetFilter(std::string filter) {
   ShowList();
 }
 
+// The control's own move starts at its caret, which may stand on no entry in view.
+bool EntryListBox::Move(ListMove move) {
+  const std::vector<std::size_t> inView(shown_.begin(), shown_.end());
+  const std::optional<int> selected = list_.Selected();
+  const auto picked = selected ? std::optional<std::size_t>(static_cast<std::size_t>(*selected)) : std::nullopt;
+  const std::optional<std::size_t> row = RowAfterMove(move, inView, picked, static_cast<std::size_t>(RowsInView()));
+  if (!row || static_cast<int>(*row) == selected) return false;
+  list_.Select(static_cast<int>(*row));
+  return true;
+}
+
+int EntryListBox::RowsInView() const {
+  RECT client{};
+  ::GetClientRect(box_, &client);
+  const auto height = static_cast<int>(::SendMessageW(box_, LB_GETITEMHEIGHT, 0, 0));
+  return height > 0 ? std::max(1, static_cast<int>(client.bottom) / height) : 1;
+}
+
+void EntryListBox::KeepInView(std::size_t row) {
+  const auto at = std::find(shown_.begin(), shown_.end(), static_cast<int>(row));
+  if (at == shown_.end()) return;
+  const auto index = static_cast<int>(at - shown_.begin());
+  const auto top = static_cast<int>(::SendMessageW(box_, LB_GETTOPINDEX, 0, 0));
+  const int rows = RowsInView();
+  if (index < top) {
+    ::SendMessageW(box_, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+  } else if (index >= top + rows) {
+    ::SendMessageW(box_, LB_SETTOPINDEX, static_cast<WPARAM>(index - rows + 1), 0);
+  }
+}
+
 void EntryListBox::ScrollToTop(std::size_t row) {
   const auto first = std::lower_bound(shown_.begin(), shown_.end(), static_cast<int>(row));
   if (first == shown_.end()) return;

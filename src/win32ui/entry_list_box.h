@@ -1,14 +1,16 @@
 #pragma once
 // A LISTBOX over an EntryList: the entry list holds the texts and the selection, the control
-// only shows them, or those a filter leaves in view. A user's pick selects in the entry list
-// (the window then raises the pick); a selection made by the program is shown and raises
-// nothing, as LB_SETCURSEL sends no notification.
+// only shows them, or those a filter leaves in view. A user's pick (a click, a key that moves
+// in the list, type-ahead) selects in the entry list (the window then raises the pick); a
+// selection made by the program is shown and raises nothing, as LB_SETCURSEL sends no
+// notification.
 #include <windows.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "window/list_keys.h"
 #include "window/type_ahead.h"
 #include "catalogue/entry_list.h"
 
@@ -32,14 +34,20 @@ class EntryListBox {
   // Shows only the entries `filter` is part of (all of them for ""). The entry list keeps
   // them all, and its selection: what is picked stays picked while it is out of view.
   void SetFilter(std::string filter);
+  // A key that moves in the list picks the entry it moves to (RowAfterMove), in a filtered
+  // list too; true when that changed the pick.
+  bool Move(ListMove move);
   // Scrolls so that the entry `row` of the entry list, or the first shown one after it, is on top.
   void ScrollToTop(std::size_t row);
+  // Scrolls as little as it takes to show the entry `row`; nothing while the filter hides it.
+  void KeepInView(std::size_t row);
   // The entry list's row shown at the control's row `shown`.
   std::optional<int> EntryAt(int shown) const;
 
  private:
   void ShowList();
   void Refill();
+  int RowsInView() const;
 
   HWND box_;
   EntryList& list_;

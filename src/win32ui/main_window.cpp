@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <exception>
+#include <optional>
 
 #include "platform/errors.h"
 #include "platform/win32_text.h"
@@ -47,6 +48,25 @@ HACCEL WindowKeys() {
 
 bool Pressed(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 bool AnyModifier() { return Pressed(VK_CONTROL) || Pressed(VK_MENU) || Pressed(VK_SHIFT); }
+
+std::optional<ListMove> MoveOf(WPARAM key) {
+  switch (key) {
+    case VK_UP:
+      return ListMove::Up;
+    case VK_DOWN:
+      return ListMove::Down;
+    case VK_PRIOR:
+      return ListMove::PageUp;
+    case VK_NEXT:
+      return ListMove::PageDown;
+    case VK_HOME:
+      return ListMove::Home;
+    case VK_END:
+      return ListMove::End;
+    default:
+      return std::nullopt;
+  }
+}
 
 }  // namespace
 
@@ -301,8 +321,8 @@ LRESULT CALLBACK MainWindow::ListKeys(HWND, UINT message, WPARAM wParam, LPARAM 
   }
 }
 
-// Return in a list, and Delete in Active patches, run the list's job; a printable key goes to
-// the type-ahead search, whose find is the user's pick.
+// Return in a list, and Delete in Active patches, run the list's job; a key that moves in the
+// list, and a printable key through the type-ahead search, pick the entry they find.
 LRESULT MainWindow::HandleListKey(Control list, UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND box = ControlWindow(list);
   switch (message) {
@@ -314,6 +334,10 @@ LRESULT MainWindow::HandleListKey(Control list, UINT message, WPARAM wParam, LPA
     case WM_KEYDOWN:
       if (!AnyModifier() && (wParam == VK_RETURN || (wParam == VK_DELETE && list == Control::ListBox3))) {
         Raise([list](FormEvents& events) { events.Entered(list); });
+        return 0;
+      }
+      if (const std::optional<ListMove> move = MoveOf(wParam); move && !AnyModifier()) {
+        if (ListOf(list).Move(*move)) Raise([list](FormEvents& events) { events.Picked(list); });
         return 0;
       }
       break;

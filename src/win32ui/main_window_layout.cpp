@@ -35,6 +35,8 @@ EntryList& EntryListOf(Catalogue& cat, Control list) {
   }
 }
 
+Shrink MostShrink(UINT dpi) { return {Scaled(kMostShrink.lists, dpi), Scaled(kMostShrink.panels, dpi)}; }
+
 std::size_t ListColumn(Control list) {
   return list == Control::ListBox1 ? 0 : list == Control::ListBox2 ? 1 : 2;
 }
@@ -43,7 +45,7 @@ HWND MakeControl(HWND parent, HINSTANCE instance, const ControlSpec& entry) {
   const NativeKind kind = NativeKindOf(entry.kind);
   const Box& box = entry.box;
   const HWND control = ::CreateWindowExW(kind.exStyle, kind.className, Wide(entry.caption).c_str(),
-                                         WS_CHILD | WS_VISIBLE | kind.style, box.left, box.top, box.width, box.height,
+                                         WS_CHILD | WS_VISIBLE | StyleOf(entry.kind), box.left, box.top, box.width, box.height,
                                          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildIdOf(entry.id))),
                                          instance, nullptr);
   if (!control) throw Error("The window's control " + std::string(entry.name) + " cannot be made.");
@@ -158,7 +160,8 @@ SIZE MainWindow::ReferenceClientSize() const {
           Scaled(kWindowOuterBox.height, dpi) - ((outer.bottom - outer.top) - client.cy)};
 }
 
-// The form at least at the layout's size, scrolled where the window is smaller.
+// The form at the layout's size, its lists and panels shrunk where the window is lower, and
+// scrolled where it is smaller than they can shrink.
 void MainWindow::LayOut() {
   if (!fonts_ || !notes_ || placing_) return;  // while the window is being made, or placed already
   RECT client{};
@@ -171,19 +174,26 @@ void MainWindow::LayOut() {
   } placed{placing_};
   const UINT dpi = Dpi();
   const SIZE reference = ReferenceClientSize();
-  const POINT scrolled = FitScrollBars(reference);
+  const Shrink most = MostShrink(dpi);
+  const POINT scrolled = FitScrollBars({reference.cx, reference.cy - most.Total()});
   ::GetClientRect(window_, &client);
   std::array<int, kListColumns> listWidths{};
   for (const Control list : {Control::ListBox1, Control::ListBox2, Control::ListBox3}) {
     listWidths[ListColumn(list)] = Scaled(SpecOf(list).box.width, dpi);
   }
-  const Growth growth = ShareOut(client.right - reference.cx, client.bottom - reference.cy, listWidths);
+  const Growth growth = ShareOut(client.right - reference.cx, client.bottom - reference.cy, listWidths, most);
+  int pushed = 0;  // how far the working folder's label, grown to its caption, pushes the box beside it
   for (const ControlSpec& entry : FormLayout()) {
     Box box = Grown(Scaled(entry.box, dpi), AnchorOf(entry.name), growth);
     if (entry.kind == ControlKind::FolderBox) box.height *= kFolderListRows;
     box.width = WidthForCaption(ControlWindow(entry.id), entry.kind, fonts_->Of(entry.font), dpi, box.width);
+    if (entry.id == Control::Label5) pushed = std::max(0, box.left + box.width - Scaled(SpecOf(Control::path).box.left, dpi));
+    if (entry.id == Control::path) box.left += pushed;
     ::SetWindowPos(ControlWindow(entry.id), nullptr, box.left - scrolled.x, box.top - scrolled.y, box.width,
                    box.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A list box repaints only the strip a wider place uncovers, and its entries drawn before
+    // at the old width would stay beside the new ones: it is drawn again whole.
+    if (entry.kind == ControlKind::List) ::InvalidateRect(ControlWindow(entry.id), nullptr, TRUE);
   }
   FitFieldHeight(ControlWindow(Control::path), Scaled(SpecOf(Control::path).box.height, dpi));
   notes_->ShowPage();
@@ -198,11 +208,13 @@ void MainWindow::FitToScreen() {
   monitor.cbSize = sizeof(monitor);
   const RECT wantedRect = ToRect(wanted);
   if (!::GetMonitorInfoW(::MonitorFromRect(&wantedRect, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
-  const Box placed = vantrel::PlaceOnScreen(wanted, ToBox(monitor.rcWork), wanted.width, wanted.height);
+  const Box placed =
+      vantrel::PlaceOnScreen(wanted, ToBox(monitor.rcWork), wanted.width, Scaled(kShortestWindowHeight, dpi));
   ::SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// No smaller than the layout, unless the screen is.
+// No narrower than the layout and no lower than its lists and panels can shrink, unless the
+// screen is smaller.
 void MainWindow::LimitSize(MINMAXINFO& limits) const {
   if (!fonts_) return;
   MONITORINFO monitor{};
@@ -210,7 +222,7 @@ void MainWindow::LimitSize(MINMAXINFO& limits) const {
   if (!::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
   const UINT dpi = Dpi();
   limits.ptMinTrackSize.x = std::min<LONG>(Scaled(kWindowOuterBox.width, dpi), monitor.rcWork.right - monitor.rcWork.left);
-  limits.ptMinTrackSize.y = std::min<LONG>(Scaled(kWindowOuterBox.height, dpi), monitor.rcWork.bottom - monitor.rcWork.top);
+  limits.ptMinTrackSize.y = std::min<LONG>(Scaled(kShortestWindowHeight, dpi), monitor.rcWork.bottom - monitor.rcWork.top);
 }
 
 // Moved to a monitor of another DPI: new fonts, the place Windows suggests, the controls

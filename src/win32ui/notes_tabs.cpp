@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/errors.h"
 #include "platform/win32_text.h"
 
@@ -23,6 +25,18 @@ void AddTab(HWND tabs, int at, const wchar_t* caption) {
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<wchar_t*>(caption);
   ::SendMessageW(tabs, TCM_INSERTITEMW, at, reinterpret_cast<LPARAM>(&item));
+}
+
+// The height of `lines` lines of the text `window` shows, in its font.
+int LinesHigh(HWND window, int lines) {
+  const HDC dc = ::GetDC(window);
+  const auto font = reinterpret_cast<HGDIOBJ>(::SendMessageW(window, WM_GETFONT, 0, 0));
+  const HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc, &metrics);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(window, dc);
+  return lines * (metrics.tmHeight + metrics.tmExternalLeading);
 }
 
 // A read-only text takes no Tab key, so that Tab goes on to the next control.
@@ -66,15 +80,21 @@ void NotesTabs::Select(Page page) {
   ShowPage();
 }
 
+// The job's outcome line stays in sight on either page: the job's page is all of it, and under
+// the readme it keeps a strip of two lines, so that a failure told there cannot go unseen.
 void NotesTabs::ShowPage() {
   RECT inside{};
   ::GetClientRect(tabs_, &inside);
   ::SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&inside));
-  const Page shown = Shown();
-  for (const auto& [page, window] : {std::pair{kJob, outcome_}, std::pair{kReadme, readme_}}) {
-    ::SetWindowPos(window, HWND_TOP, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top,
-                   SWP_NOACTIVATE | (page == shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-  }
+  const bool readme = Shown() == kReadme;
+  RECT outcome = inside;
+  if (readme) outcome.top = std::max(inside.top, inside.bottom - LinesHigh(outcome_, 2));
+  const auto place = [](HWND window, const RECT& box, UINT show) {
+    ::SetWindowPos(window, HWND_TOP, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                   SWP_NOACTIVATE | show);
+  };
+  place(outcome_, outcome, SWP_SHOWWINDOW);
+  place(readme_, RECT{inside.left, inside.top, inside.right, outcome.top}, readme ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
 }
 
 void NotesTabs::SetFont(HFONT font) {

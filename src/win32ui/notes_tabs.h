@@ -1,6 +1,7 @@
 #pragma once
 // Beside the preview: a tab control with the job's page (its outcome line; the job itself runs
-// in a console window of its own) and the picked patch's readme, read-only.
+// in a console window of its own) and the picked patch's readme, read-only, over which the
+// outcome line stays in sight.
 #include <windows.h>
 
 #include <optional>

@@ -44,6 +44,8 @@ void Win32FormView::ShowFromStart(Control line) {
 
 void Win32FormView::ScrollToTop(Control list, std::size_t row) { window_.ListOf(list).ScrollToTop(row); }
 
+void Win32FormView::KeepInView(Control list, std::size_t row) { window_.ListOf(list).KeepInView(row); }
+
 // Decoded before the preview changes: a file that cannot be decoded leaves the picture shown.
 void Win32FormView::ShowPicture(const std::optional<std::string>& file) {
   if (!file) return window_.Preview().Clear();

@@ -20,6 +20,7 @@ class Win32FormView : public FormView {
   void SetShown(Control control, bool shown) override;
   void ShowFromStart(Control line) override;
   void ScrollToTop(Control list, std::size_t row) override;
+  void KeepInView(Control list, std::size_t row) override;
   void ShowPicture(const std::optional<std::string>& file) override;
   void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
   bool Ask(const std::string& question) override;

@@ -1,72 +1,120 @@
 // The presenter's job handlers: the two big buttons, the questions before an activation,
 // the jobs put off while one runs, and what follows a job's end.
+#include <chrono>
+#include <memory>
+#include <utility>
+
 #include "catalogue/accessors.h"
 #include "catalogue/list_line.h"
 #include "catalogue/scan.h"
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
+#include "engine/code_fields.h"
 #include "platform/errors.h"
+#include "platform/folder_lock.h"
 #include "rbext/run_shell.h"
 #include "window/form_presenter.h"
+#include "window/list_filter.h"
 #include "window/working_caption.h"
 
 namespace vantrel {
 
 namespace {
-constexpr const char* kPickAPatchFirst = "Pick a patch in Available patches first.";
 
-// "Activating FE2b Fighter waits for the running job."; without a pick, the button's name.
-std::string WaitingLine(const std::string& doing, const std::string& picked, const char* button) {
-  return (picked.empty() ? std::string(button) : doing + " " + picked) + " waits for the running job.";
+constexpr const char* kPickAPatchFirst = "Pick a patch in Available patches first.";
+constexpr const char* kPickASlotFirst = "Pick a destination slot first.";
+constexpr const char* kPickAnActivePatchFirst = "Pick a patch in Active patches first.";
+
+// The window's thread waits for the folder: a job of another program that keeps it longer
+// refuses this one (kFolderBusyText) rather than stop the window for the minute a command
+// line waits.
+constexpr std::chrono::milliseconds kJobFolderWait = std::chrono::seconds(2);
+
+// The folder's lock, taken before a job writes anything of its own; a handler that raises
+// after this lets go of it on its way out.
+std::unique_ptr<platform::FolderLock> HoldFolderForJob() {
+  return std::make_unique<platform::FolderLock>(kJobFolderWait);
 }
 
-std::string PickedText(const EntryList& list) { return list.Selected() ? list.SelectedText() : std::string(); }
+// A job goes only where the user has picked: the list's own error, and what to pick, since
+// the system's text alone leaves a new user guessing. A pick that the list's filter hides is
+// none the user can see.
+void RequirePick(const EntryList& list, const char* whatToPick, std::string_view filter = {}) {
+  if (!list.Selected() || !MatchesFilter(list.SelectedText(), filter)) {
+    throw Error(std::string(ListIndexError(-1).what()) + "\n" + whatToPick);
+  }
+}
+
+// "Activating FE2b Fighter waits for the running job."
+std::string WaitingLine(std::string_view doing, std::string_view picked) {
+  return std::string(doing) + " " + std::string(picked) + " waits for the running job.";
+}
 
 }  // namespace
 
-// A job asked for while another runs is put off, with the entries picked for it, and the
-// outcome line says so: the running job's console alone would not show that another follows.
-// Once the window is closing none starts, put off or not: it would keep the window or be cut
-// by its end.
+// A job asked for while another runs is put off, with the entries picked for it; what the
+// window shows follows them back, and the outcome line says that it waits: the running job's
+// console alone would not show that another follows. Once the window is closing none starts,
+// put off or not: it would keep the window or be cut by its end.
 bool FormPresenter::PutOffWhileAJobRuns(void (FormPresenter::*handler)(), const std::string& waiting) {
   if (closeWaiting_) return true;
   if (!jobs_.Busy()) return false;
   if (!waiting.empty()) jobs_.ShowOutcome(waiting);
-  jobs_.WhenIdle([this, handler, patch = PickedText(cat_.ListBox1), slot = PickedText(cat_.ListBox2),
-                  active = PickedText(cat_.ListBox3)] {
+  const auto picked = [](const EntryList& list) { return list.Selected() ? list.SelectedText() : std::string(); };
+  jobs_.WhenIdle([this, handler, picked, patch = picked(cat_.ListBox1), slot = picked(cat_.ListBox2),
+                  active = picked(cat_.ListBox3)] {
+    bool repicked = false;
     for (auto [list, text] : {std::pair{&cat_.ListBox1, patch}, {&cat_.ListBox2, slot}, {&cat_.ListBox3, active}}) {
-      if (auto found = list->FindIgnoringCase(text); found && !text.empty()) list->Select(*found);
+      if (text.empty() || picked(*list) == text) continue;
+      list->Reselect(text);  // gone meanwhile: picked no more
+      repicked = true;
     }
     Handle(handler);
+    if (repicked) Handle(&FormPresenter::updedit);
   });
   return true;
 }
 
-void FormPresenter::StartJob(const JobPlan& plan, const std::string& success) {
+void FormPresenter::StartJob(const JobPlan& plan, const std::string& success,
+                             std::unique_ptr<platform::FolderLock> folder) {
   runningScript_ = plan.script;
   jobs_.ShowNotes();
+  // Held on, the lock would keep a shell that takes it itself waiting for this window.
+  if (!jobs_.HandsOverFolderLock()) folder.reset();
   jobs_.Start(ShellExecutableFor(session_.shellProgram), plan, success);
+  // Kept until JobEnded. A job that did not start has been told already (JobEnded among it),
+  // and the folder goes free as this returns.
+  if (jobs_.Busy()) jobFolder_ = std::move(folder);
 }
 
 // Once a job has ended its markers are on disk: both patch lists show what it did.
 void FormPresenter::AfterJob() { refreshpatches(); }
 
+// A failure is told in a box as well, after the lists show what the job left: the outcome
+// line alone is easily missed.
+// The runner calls this once the job's outcome has been checked and logged; the lists are
+// read again under the job's lock, and only then may another job have the folder, before a
+// failure's box waits for its answer.
+void FormPresenter::JobEnded() {
+  Handle(&FormPresenter::AfterJob);
+  jobFolder_.reset();
+  if (const std::optional<std::string> failure = jobs_.LastFailure()) view_.ShowMessage(*failure);
+}
+
 void FormPresenter::turnPatchOn() {
-  const std::string patch(LineName(PickedText(cat_.ListBox1)));
-  if (PutOffWhileAJobRuns(&FormPresenter::turnPatchOn, WaitingLine("Activating", patch, "Activate this choice"))) {
+  RequirePick(cat_.ListBox1, kPickAPatchFirst, view_.Text(Control::PatchFilter));
+  if (TakesASlot(LineCode(cat_.ListBox1.SelectedText()))) {
+    RequirePick(cat_.ListBox2, kPickASlotFirst, view_.Text(Control::SlotFilter));
+  }
+  if (PutOffWhileAJobRuns(&FormPresenter::turnPatchOn,
+                          WaitingLine("Activating", LineName(cat_.ListBox1.SelectedText())))) {
     return;
   }
   // A "no" leaves everything as it was.
   if (!ActivationAllowed(cat_, [this](const std::string& question) { return view_.Ask(question); })) return;
   WorkingCaption caption(view_, Control::v, "Working......");
-  const JobPlan plan = [&] {
-    try {
-      return WriteActivationScript(session_);
-    } catch (const ListIndexError& error) {
-      // The system's text alone leaves a new user guessing what to do.
-      throw Error(std::string(error.what()) + "\n" + kPickAPatchFirst);
-    }
-  }();
+  std::unique_ptr<platform::FolderLock> folder = HoldFolderForJob();
+  const JobPlan plan = WriteActivationScript(session_);
   // "FE2b Fighter is active in 0305  Halberstadt D.2"; a volume patch takes no slot, and a
   // patch of a class without files to install leaves no marker.
   std::string success = plan.script + " has run; it installs nothing for " + PatchFolder(cat_) + ".";
@@ -74,7 +122,7 @@ void FormPresenter::turnPatchOn() {
     success =
         PatchFolder(cat_) + " is active" + (plan.script == "0099.bat" ? "" : " in " + cat_.ListBox2.SelectedText());
   }
-  StartJob(plan, success);
+  StartJob(plan, success, std::move(folder));
   ListActivePatches(cat_);
   caption.Finish(kActivateCaption);
   updedit();
@@ -82,13 +130,14 @@ void FormPresenter::turnPatchOn() {
 }
 
 void FormPresenter::turnPatchOff() {
-  if (PutOffWhileAJobRuns(&FormPresenter::turnPatchOff,
-                          WaitingLine("Removing", PickedText(cat_.ListBox3), "Deactivate Selected"))) {
+  RequirePick(cat_.ListBox3, kPickAnActivePatchFirst);
+  if (PutOffWhileAJobRuns(&FormPresenter::turnPatchOff, WaitingLine("Removing", cat_.ListBox3.SelectedText()))) {
     return;
   }
   WorkingCaption caption(view_, Control::Button4, "Deactivating..");
+  std::unique_ptr<platform::FolderLock> folder = HoldFolderForJob();
   if (const std::optional<JobPlan> plan = WriteDeactivationScript(session_)) {
-    StartJob(*plan, cat_.ListBox3.SelectedText() + " is removed");
+    StartJob(*plan, cat_.ListBox3.SelectedText() + " is removed", std::move(folder));
   }
   ListActivePatches(cat_);
   refreshpatches();

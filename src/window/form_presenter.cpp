@@ -2,7 +2,7 @@
 // form_jobs.cpp.
 #include "window/form_presenter.h"
 
-#include "catalogue/accessors.h"
+#include "catalogue/list_line.h"
 #include "catalogue/scan.h"
 #include "engine/recovery.h"
 #include "engine/working_folder.h"
@@ -18,7 +18,26 @@ namespace vantrel {
 
 namespace {
 constexpr const char* kVolumePatchCode = "0099";
+constexpr const char* kNothingPicked = "none";  // Edit1's text before any pick
 constexpr Control kModelVariants[] = {Control::CheckBox2, Control::CheckBox3, Control::CheckBox4};
+
+// The window reads its picks here, never through the accessors, whose first-entry default
+// would pick for the user.
+std::optional<std::string> PickedLine(const EntryList& list) {
+  if (!list.Selected()) return std::nullopt;
+  return list.SelectedText();
+}
+
+// "031F FE2b Fighter ==> 0305  Halberstadt D.2": the picks as they are, "none" for either
+// that is not made.
+std::string Combination(const Catalogue& cat) {
+  const std::optional<std::string> patch = PickedLine(cat.ListBox1);
+  if (!patch) return kNothingPicked;
+  const std::string code(LineCode(*patch));
+  if (code == kVolumePatchCode) return code + " this is a RB vol-file patch...";
+  return code + " " + std::string(LineName(*patch)) + " ==> " + PickedLine(cat.ListBox2).value_or(kNothingPicked);
+}
+
 }  // namespace
 
 FormPresenter::FormPresenter(Session& session, FormView& view, JobRunner& jobs)
@@ -76,7 +95,7 @@ void FormPresenter::Picked(Control list) {
     case Control::ListBox1:
       return Handle(&FormPresenter::patchClicked);
     case Control::ListBox2:
-      return Handle(&FormPresenter::slotClicked);
+      return Handle(&FormPresenter::updedit);
     case Control::ListBox3:
       return Handle(&FormPresenter::actpatches);
     default:
@@ -104,24 +123,32 @@ void FormPresenter::RefreshKey() {
   Handle(&FormPresenter::getactivepatch);
 }
 
-void FormPresenter::JobEnded() { Handle(&FormPresenter::AfterJob); }
-
 // Jobs cut short before are finished or undone first, so that the lists show the game as whole
-// jobs left it. Recovery that fails is told, and the lists still show what is there.
+// jobs left it. Recovery that fails is told, and the lists still show what is there. The
+// patches and markers picked in another folder are not this one's: the folder starts with
+// none picked and shows none (updedit clears the preview).
 void FormPresenter::Loadpatches() {
   view_.SetTitle(std::string(kWindowTitle) + " : " + LowerName(SplitPath(platform::OwnPath()).folder));
   Handle(&FormPresenter::recoverjobs);
+  cat_.ListBox1.ClearSelection();
+  cat_.ListBox3.ClearSelection();
   refreshpatches();
   getslots();
-  view_.ShowPicture(std::nullopt);
+  updedit();
   view_.SetText(Control::path, platform::SplitLastComponent(platform::CurrentDirectory()).name);
 }
 
 // A running job's shell holds the folder's lock until it ends, its pauses included: a scan
-// asked for meanwhile would wait for it with the window stopped, so it waits in line.
+// asked for meanwhile would wait for it with the window stopped, so it waits in line. The
+// picked patch stays picked while it is listed, as the picked active patch does; one that
+// is gone leaves nothing picked and nothing shown of it.
 void FormPresenter::refreshpatches() {
   if (PutOffWhileAJobRuns(&FormPresenter::refreshpatches)) return;
+  const std::optional<std::string> picked = PickedLine(cat_.ListBox1);
   RefreshPatchList(cat_);
+  if (!picked) return;
+  cat_.ListBox1.Reselect(*picked);
+  if (!cat_.ListBox1.Selected()) updedit();
 }
 
 // A job of this window that is running is in the ledger as cut short: recovering now would undo it.
@@ -132,55 +159,61 @@ void FormPresenter::recoverjobs() {
 
 void FormPresenter::getslots() { FillDestinationSlots(cat_); }
 
+// What the window shows follows the picks alone, and picks nothing for the user.
 void FormPresenter::updedit() {
   getslots();
-  if (!cat_.ListBox1.Selected()) cat_.ListBox1.Select(0);
-  if (!cat_.ListBox2.Selected()) cat_.ListBox2.Select(0);
-
-  const std::string code = PatchCode(cat_);
-  const bool volumePatch = code == kVolumePatchCode;
-  if (volumePatch) {
-    view_.SetText(Control::Edit1, code + " this is a RB vol-file patch...");
-  } else {
-    view_.SetText(Control::Edit1, code + " " + PatchFolder(cat_) + " ==> " + cat_.ListBox2.SelectedText());
-  }
+  view_.SetText(Control::Edit1, Combination(cat_));
   view_.ShowFromStart(Control::Edit1);
-  view_.SetEnabled(Control::ListBox2, !volumePatch);  // a volume patch goes to no slot
+  const std::optional<std::string> patch = PickedLine(cat_.ListBox1);
+  // A volume patch goes to no slot.
+  view_.SetEnabled(Control::ListBox2, !patch || LineCode(*patch) != kVolumePatchCode);
 
   const bool modelFiles = platform::FileExists("fmparam3.dat");
   view_.SetEnabled(Control::CheckBox1, modelFiles);
   view_.SetHint(Control::CheckBox1, modelFiles ? "FMparam3.dat available, FM modification possible"
                                                : "FMparam3.dat UNavailable, FM modification NOT possible");
 
-  const std::string folder = PatchFolder(cat_);
-  // Without a picture of its own or a default one, the last picture stays.
-  if (const std::optional<std::string> picture = PreviewPictureFor(folder)) view_.ShowPicture(picture);
-  const std::optional<std::string> readme = PatchReadme(folder);
-  view_.ShowReadme(readme, readme && !jobs_.Busy());  // the job's notes stay in front while it runs
+  const std::optional<std::string> folder = patch ? std::optional(std::string(LineName(*patch))) : std::nullopt;
+  const std::optional<std::string> readme = folder ? PatchReadme(*folder) : std::nullopt;
+  // A newly picked patch's readme comes to the front, unless a job's notes are there.
+  const bool newPatch = patch != shownPatch_;
+  shownPatch_ = patch;
+  view_.ShowReadme(readme, readme && newPatch && !jobs_.Busy());
   MarkOwnModelFiles();
+  // Last: a picture that cannot be decoded ends the handler, with the rest shown already.
+  const std::optional<std::string> picture = folder ? PreviewPictureFor(*folder) : std::nullopt;
+  try {
+    view_.ShowPicture(picture);
+  } catch (...) {
+    view_.ShowPicture(std::nullopt);  // not the last patch's picture
+    throw;
+  }
 }
 
 void FormPresenter::MarkOwnModelFiles() {
-  view_.SetChecked(Control::FMDMavail, platform::FileExists(".\\" + PatchFolder(cat_) + "\\fmparam3.dat"));
+  const std::optional<std::string> patch = PickedLine(cat_.ListBox1);
+  view_.SetChecked(Control::FMDMavail,
+                   patch && platform::FileExists(".\\" + std::string(LineName(*patch)) + "\\fmparam3.dat"));
 }
 
-// Among 774 slots, those of the object the patch was made for are the likely choice.
+// A slot the user has picked stays in sight with the patch, so that a job never goes where
+// the user cannot see. Before one is picked, the slots of the object the patch was made for
+// are the likely choice among 774.
 void FormPresenter::patchClicked() {
   updedit();
-  const std::string code = PatchCode(cat_);
+  if (const std::optional<int> slot = cat_.ListBox2.Selected()) {
+    return view_.KeepInView(Control::ListBox2, static_cast<std::size_t>(*slot));
+  }
+  const std::optional<std::string> patch = PickedLine(cat_.ListBox1);
+  if (!patch) return;
+  const std::string_view code = LineCode(*patch);
   const std::vector<std::string>& lines = cat_.ListBox2.Items();
   for (std::size_t row = 0; row < lines.size(); ++row) {
-    if (platform::SameNameIgnoringCase(lines[row].substr(0, code.size()), code)) {
+    if (platform::SameNameIgnoringCase(LineCode(lines[row]), code)) {
       view_.ScrollToTop(Control::ListBox2, row);
       return;
     }
   }
-}
-
-// Before a patch is picked, a slot is only a slot: picking the first patch for the user
-// could install a volume patch that replaces game archives.
-void FormPresenter::slotClicked() {
-  if (cat_.ListBox1.Selected()) updedit();
 }
 
 void FormPresenter::getactivepatch() { ListActivePatches(cat_); }

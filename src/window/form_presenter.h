@@ -4,9 +4,12 @@
 // keep the system's names and steps; each event runs its handler through the default error
 // handler (a raised error's text goes to the view's ShowMessage and ends the handler) and then
 // brings the unlisted notes up to date.
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/session.h"
+#include "platform/folder_lock.h"
 #include "window/form_view.h"
 #include "window/job_runner.h"
 
@@ -26,7 +29,7 @@ class FormPresenter {
   void Entered(Control list);         // Return in a list, or Delete in Active patches: its job
   void FolderTextChanged();           // the folder box's text changed, typed or picked
   void RefreshKey();                  // F5: both patch lists again
-  void JobEnded();                    // the job runner has told a job's outcome
+  void JobEnded();                    // the job runner has told a job's outcome: the folder is let go
   // The user closes the window: true when it may close now. A job never dies half done with
   // it: while one runs the user chooses to wait for it, to let it finish on its own with the
   // window gone, or to keep the window; either way the window closes by itself once the jobs
@@ -39,7 +42,6 @@ class FormPresenter {
   void refreshpatches();
   void getslots();
   void updedit();
-  void slotClicked();
   void patchClicked();
   void turnPatchOn();
   void turnPatchOff();
@@ -59,7 +61,8 @@ class FormPresenter {
   void MarkOwnModelFiles();
   // `waiting`, when not "", is told in the outcome line while the handler waits.
   bool PutOffWhileAJobRuns(void (FormPresenter::*handler)(), const std::string& waiting = "");
-  void StartJob(const JobPlan& plan, const std::string& success);
+  // Hands the job to the runner with the folder's lock, taken before the job was prepared.
+  void StartJob(const JobPlan& plan, const std::string& success, std::unique_ptr<platform::FolderLock> folder);
 
   Session& session_;
   Catalogue& cat_;
@@ -68,6 +71,10 @@ class FormPresenter {
   bool activatedOnce_ = false;
   std::string runningScript_;  // the last job started, the one running while the runner is busy
   bool closeWaiting_ = false;  // the window closes once no job runs
+  // The working folder's lock while a job runs, kept until its outcome has been logged, so
+  // that no other program's job runs in the folder meanwhile.
+  std::unique_ptr<platform::FolderLock> jobFolder_;
+  std::optional<std::string> shownPatch_;  // the patch line updedit showed last
 };
 
 }  // namespace vantrel

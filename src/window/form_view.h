@@ -29,6 +29,8 @@ class FormView {
   virtual void ShowFromStart(Control line) = 0;
   // Scrolls the list so that `row` of its entry list is the top one in view.
   virtual void ScrollToTop(Control list, std::size_t row) = 0;
+  // Scrolls the list as little as it takes to bring `row` of its entry list into view.
+  virtual void KeepInView(Control list, std::size_t row) = 0;
 
   // The picture file to show in the preview (decoded by the view with the shared decoder),
   // or none to clear it. Raises vantrel::Error when the file cannot be decoded.

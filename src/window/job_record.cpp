@@ -5,10 +5,12 @@
 #include "engine/job_log.h"
 #include "engine/job_outcome.h"
 #include "platform/text_file.h"
+#include "window/job_failure.h"
 
 namespace vantrel {
 
 void JobRecord::Begin(const JobPlan& plan, std::string success) {
+  failure_.reset();
   std::string text;
   for (const std::string& line : platform::ReadTextLines(plan.script)) text += line + "\r\n";
   plan_ = plan;
@@ -22,6 +24,7 @@ std::string JobRecord::RunningLine() const { return "Running " + plan_.script + 
 std::string JobRecord::Finish(bool shellSucceeded) {
   const JobOutcome outcome = CheckJobOutcome(plan_, shellSucceeded);
   std::string line = outcome.Complete() ? success_ : OutcomeText(plan_, outcome);
+  if (!outcome.Complete()) failure_ = JobFailureMessage(plan_, outcome);
   AppendToJobLog(plan_.script, scriptText_, console_, line);
   return line;
 }

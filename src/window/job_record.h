@@ -2,6 +2,7 @@
 // What every view keeps of the job it runs, whatever shows its console: the script's text,
 // read before the job starts (the job deletes its script), the console as it came, and once
 // the job has ended its outcome checked, put in one line and logged.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,12 +26,16 @@ class JobRecord {
   // marker (CheckJobOutcome), appends the job to the job log and returns the outcome line.
   // Raises InOutError naming a marker or the log it could not change.
   std::string Finish(bool shellSucceeded);
+  // Once a job has ended without doing all its work: the message for the user's box
+  // (JobFailureMessage). None for a complete job, and from Begin on.
+  const std::optional<std::string>& Failure() const { return failure_; }
 
  private:
   JobPlan plan_;
   std::string success_;
   std::string scriptText_;
   std::string console_;
+  std::optional<std::string> failure_;
 };
 
 }  // namespace vantrel

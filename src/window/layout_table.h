@@ -62,13 +62,21 @@ struct ControlSpec {
   FontRole font = FontRole::Window;
 };
 
+// Whether Tab stops at a control of the kind: labels and notes are read, not used, and the
+// model files' radio button only shows whether the picked patch brings them.
+constexpr bool TakesTabStop(ControlKind kind) {
+  return kind != ControlKind::Label && kind != ControlKind::Note && kind != ControlKind::RadioButton;
+}
+
 // The controls in tab order: the way the eye reads the window, the folder, the refreshes, the
 // lists left to right, the combination and its model controls, the two jobs, the notes.
 std::span<const ControlSpec> FormLayout();
 const ControlSpec& SpecOf(Control id);
 
-// The window's outer box at 96 dpi, and its title before the first scan.
+// The window's outer box at 96 dpi, and its title before the first scan. It may be as low as
+// its lists and panels can shrink (window_fit.h), never narrower.
 inline constexpr Box kWindowOuterBox{273, 142, 875, 868};
+inline constexpr int kShortestWindowHeight = kWindowOuterBox.height - kMostShrink.Total();
 inline constexpr std::string_view kWindowTitle = "Vantrel";
 
 // The working folders the folder box offers, the game's own, and the text it shows before the

@@ -12,9 +12,8 @@ namespace vantrel {
 // default picture, else none.
 std::optional<std::string> PreviewPictureFor(const std::string& folder);
 
-// Decodes a picture file with the decoder its extension names (picture_file.cpp, in the builds
-// that have the JPEG decoder). Raises vantrel::Error when
-// the extension is unknown or the file cannot be decoded.
+// Decodes a picture file with the decoder its extension names (picture_file.cpp). Raises
+// vantrel::Error when the extension is unknown or the file cannot be decoded.
 Picture LoadPicture(const std::string& path);
 
 }  // namespace vantrel

@@ -54,9 +54,10 @@ std::size_t ScreenFor(Box wanted, const std::vector<Box>& screens) {
   return best;
 }
 
-Growth ShareOut(int extraWidth, int extraHeight, const std::array<int, kListColumns>& listWidths) {
+Growth ShareOut(int extraWidth, int extraHeight, const std::array<int, kListColumns>& listWidths, Shrink most) {
   Growth growth;
-  growth.height = std::max(extraHeight, 0);
+  growth.height = std::max(extraHeight, -most.lists);
+  growth.panels = std::clamp(extraHeight - growth.height, -most.panels, 0);
   const int total = std::accumulate(listWidths.begin(), listWidths.end(), 0);
   if (extraWidth <= 0 || total <= 0) return growth;
   // What rounding down leaves over goes to the last list, so the three fill the room exactly.
@@ -75,6 +76,8 @@ Box Grown(Box reference, Anchor anchor, const Growth& growth) {
   grown.width += Sum(anchor.widenBy, growth);
   if (anchor.belowLists) grown.top += growth.height;
   if (anchor.withLists) grown.height += growth.height;
+  if (anchor.belowPanels) grown.top += growth.panels;
+  if (anchor.withPanels) grown.height += growth.panels;
   return grown;
 }
 
@@ -101,13 +104,13 @@ Anchor AnchorOf(std::string_view control) {
       {"CheckBox4", {kList1, 0, true, false}},
       {"v", {kList1, 0, true, false}},
       {"Button4", {kList1 | kList2, 0, true, false}},
-      {"ScrollBox1", {0, kList1, true, false}},
-      {"Notes", {kList1, kList2 | kList3, true, false}},
-      {"JobContinue", {kList1, 0, true, false}},
-      {"JobContinueOnItsOwn", {kList1, 0, true, false}},
-      {"JobInTerminal", {kList1, 0, true, false}},
-      {"JobLog", {kAllLists, 0, true, false}},
-      {"JobOutcome", {0, kAllLists, true, false}},
+      {"ScrollBox1", {0, kList1, true, false, false, true}},
+      {"Notes", {kList1, kList2 | kList3, true, false, false, true}},
+      {"JobContinue", {kList1, 0, true, false, true, false}},
+      {"JobContinueOnItsOwn", {kList1, 0, true, false, true, false}},
+      {"JobInTerminal", {kList1, 0, true, false, true, false}},
+      {"JobLog", {kAllLists, 0, true, false, true, false}},
+      {"JobOutcome", {0, kAllLists, true, false, true, false}},
   };
   for (const auto& [name, anchor] : kAnchors) {
     if (name == control) return anchor;

@@ -28,25 +28,41 @@ std::size_t ScreenFor(Box wanted, const std::vector<Box>& screens);
 inline constexpr int kListColumns = 3;
 
 // The room beyond the reference layout: extra width per list, left to right, and the extra
-// height, which all goes to the lists.
+// height, which all goes to the lists. Below the reference height both heights are negative:
+// the lists give up height first, then the preview and the notes (the panels).
 struct Growth {
   std::array<int, kListColumns> columns{};
   int height = 0;
+  int panels = 0;
   bool operator==(const Growth&) const = default;
 };
 
+// How much height a window lower than the reference layout takes from its lists and then from
+// its panels, at 96 dpi: the lists under their filter lines keep seven rows, the notes the
+// job's last few console lines under their tabs. A window lower still scrolls.
+struct Shrink {
+  int lists = 0;
+  int panels = 0;
+  constexpr int Total() const { return lists + panels; }
+};
+inline constexpr Shrink kMostShrink{143, 60};
+
 // Extra width is shared among the lists in proportion to their reference widths, so they keep
-// their proportions; a window at or below the reference size grows nothing.
-Growth ShareOut(int extraWidth, int extraHeight, const std::array<int, kListColumns>& listWidths);
+// their proportions; a narrower window shrinks nothing sideways and scrolls. Height a window
+// lacks is taken from the lists, then from the panels, as far as `most` allows.
+Growth ShareOut(int extraWidth, int extraHeight, const std::array<int, kListColumns>& listWidths,
+                Shrink most = kMostShrink);
 
 // How one control follows the lists: moved right by the growth of the columns in `shiftBy`
 // and widened by that of the columns in `widenBy` (bit i for list i); moved down when it is
-// below the lists, made taller when it is one of them.
+// below the lists, made taller when it is one of them; the same for the panels.
 struct Anchor {
   unsigned shiftBy = 0;
   unsigned widenBy = 0;
   bool belowLists = false;
   bool withLists = false;
+  bool belowPanels = false;
+  bool withPanels = false;
 };
 
 Box Grown(Box reference, Anchor anchor, const Growth& growth);

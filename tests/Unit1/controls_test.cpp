@@ -1,10 +1,14 @@
-// The FM/DM controls, the working-folder combo box and the activation button's guard.
+// The FM/DM controls, the working-folder combo box, the activation button's guard, and how the
+// lists show their focus and their cut entries.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHelpEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 
 #include <filesystem>
 
@@ -90,6 +94,50 @@ TEST_F(WindowTest, AJobThatFailsPutsItsButtonsCaptionBack) {
     EXPECT_TRUE(messages_[0].starts_with("File access denied")) << messages_[0];
     EXPECT_EQ(Caption(job.button), job.caption);
   }
+}
+
+// The list that has the focus is framed in the highlight colour, and no other.
+TEST_F(WindowTest, TheListWithTheFocusIsFramedInTheHighlightColour) {
+  const auto framed = [&](const char* name) {
+    auto* list = Find<QListView>(name);
+    const QImage shown = list->viewport()->grab().toImage();
+    const QColor highlight = list->palette().color(QPalette::Highlight);
+    return shown.pixelColor(0, shown.height() / 2) == highlight && shown.pixelColor(shown.width() / 2, 0) == highlight;
+  };
+  for (const char* name : {"ListBox1", "ListBox2", "ListBox3"}) {
+    Find<QWidget>(name)->setFocus();
+    QCoreApplication::processEvents();
+    for (const char* other : {"ListBox1", "ListBox2", "ListBox3"}) {
+      EXPECT_EQ(framed(other), other == name) << other << " with the focus in " << name;
+    }
+  }
+}
+
+// A slot's entry cut at the list's edge shows whole in its tooltip; one that fits has none.
+constexpr int kTipHideMs = 400;
+
+TEST_F(WindowTest, AnEntryCutAtTheListsEdgeShowsWholeInItsTooltip) {
+  auto* slotList = Find<QListView>("ListBox2");
+  const auto tipOver = [&](const std::string& line) {
+    const QAbstractItemModel* model = slotList->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+      const QModelIndex index = model->index(row, 0);
+      if (model->data(index).toString() != ToQt(line)) continue;
+      slotList->scrollTo(index);
+      const QPoint at = slotList->visualRect(index).center();
+      QHelpEvent help(QEvent::ToolTip, at, slotList->viewport()->mapToGlobal(at));
+      QCoreApplication::sendEvent(slotList->viewport(), &help);
+      QTest::qWait(kTipHideMs);  // a tip asked to hide goes after a short delay
+      return QToolTip::isVisible() ? FromQt(QToolTip::text()) : std::string();
+    }
+    ADD_FAILURE() << "no entry " << line;
+    return std::string();
+  };
+  slotList->resize(150, slotList->height());  // narrower than a long slot name in any stand-in face
+  const std::string cut = SlotLine("030E");
+  ASSERT_GT(slotList->fontMetrics().horizontalAdvance(ToQt(cut)), slotList->viewport()->width()) << cut;
+  EXPECT_EQ(tipOver(cut), cut);
+  EXPECT_EQ(tipOver(SlotLine("0300")), "");
 }
 
 }  // namespace

@@ -85,6 +85,36 @@ TEST_F(FilterTest, WhatIsPickedStaysPickedOutOfViewAndARefreshKeepsTheFilter) {
   EXPECT_TRUE(messages_.empty()) << messages_.front();
 }
 
+// Keys that move in a list pick the entry they move to, also where the filter hides the pick:
+// the entry in view is the one a job would use.
+TEST_F(FilterTest, KeysThatMoveInAFilteredListPickTheEntryTheyMoveTo) {
+  ClickEntry("ListBox1", "031F FE2b Fighter");
+  ClickEntry("ListBox2", SlotLine("0300"));
+  Filter("SlotFilter", "0305");
+  ASSERT_EQ(InView("ListBox2"), std::vector<std::string>{SlotLine("0305")});
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // from the filter line into the list
+  auto* slotList = Find<QWidget>("ListBox2");
+  ASSERT_EQ(QApplication::focusWidget(), slotList);
+  QTest::keyClick(slotList, Qt::Key_Down);
+  EXPECT_EQ(session_.cat.ListBox2.SelectedText(), SlotLine("0305"));
+  EXPECT_EQ(Highlighted("ListBox2"), SlotLine("0305"));
+  EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> " + SlotLine("0305"));
+
+  Filter("SlotFilter", "halberstadt");
+  const std::vector<std::string> halberstadts = InView("ListBox2");
+  ASSERT_GE(halberstadts.size(), 2u);
+  slotList->setFocus();
+  const std::pair<Qt::Key, std::string> kMoves[] = {
+      {Qt::Key_End, halberstadts.back()}, {Qt::Key_Home, halberstadts.front()},
+      {Qt::Key_PageDown, halberstadts.back()}, {Qt::Key_Up, halberstadts[halberstadts.size() - 2]}};
+  for (const auto& [key, picked] : kMoves) {
+    QTest::keyClick(slotList, key);
+    EXPECT_EQ(session_.cat.ListBox2.SelectedText(), picked) << key;
+    EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> " + picked) << key;
+  }
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
+}
+
 TEST_F(FilterTest, KeysOfTheFilterLines) {
   // Ctrl+F goes to the filter of the list in use; Down or Return on into the list.
   Find<QWidget>("ListBox2")->setFocus();
@@ -139,8 +169,11 @@ TEST_F(FilterTest, AltLettersPressTheirButtons) {
   EXPECT_TRUE(press(Qt::Key_A, [&] { return std::filesystem::exists(Work() / "0612.bat"); }));
   ClickEntry("ListBox3", "0601_Big Tank");
   EXPECT_TRUE(press(Qt::Key_D, [&] { return std::filesystem::exists(Work() / "0601.bat"); }));
-  // The shell here runs no script: the install is undone as soon as its job ends.
-  EXPECT_TRUE(messages_.empty()) << messages_.front();
+  // The shell here runs no script: the install is undone as soon as its job ends, and a box
+  // says so.
+  ASSERT_FALSE(messages_.empty());
+  EXPECT_TRUE(messages_.front().starts_with("The patch was not installed: not in place after 0612.bat"))
+      << messages_.front();
   EXPECT_FALSE(std::filesystem::exists(Work() / "vantrel-files" / "ledger" / "0612_Big Tank.txt"));
 }
 

@@ -15,12 +15,13 @@
 namespace {
 
 // Qt's offscreen screen is 800 x 600, smaller than the reference layout. A screen that holds
-// it comes first; beside it a small one at twice the scale, for the window on a small screen.
+// it comes first; beside it a small one at twice the scale, lower than the window can shrink,
+// for the window on a small screen.
 constexpr const char* kScreens = R"({
   "windowFrameMargins": true,
   "screens": [
     {"name": "large", "x": 0, "y": 0, "width": 1920, "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-    {"name": "small", "x": 1920, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}
+    {"name": "small", "x": 1920, "y": 0, "width": 1024, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}
   ]
 })";
 

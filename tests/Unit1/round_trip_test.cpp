@@ -4,46 +4,29 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
 
-#include <chrono>
 #include <filesystem>
-#include <functional>
 
-#include "Unit1/qt_text.h"
+#include "job_window_fixture.h"
+#include "lock_probe.h"
 #include "scoped_env.h"
-#include "window_fixture.h"
 
 namespace vantrel::testing {
 namespace {
-
-class JobWindowTest : public WindowTest {
- protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    session_.shellProgram = "cmd";  // our batch interpreter, beside the test
-  }
-
-  // Lets the window run until `done` holds or ten seconds have passed.
-  bool WaitFor(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-      if (std::chrono::steady_clock::now() > deadline) return false;
-      QTest::qWait(10);
-    }
-    return true;
-  }
-  std::string Outcome() const { return FromQt(Find<QLabel>("JobOutcome")->text()); }
-  std::string Console() const { return FromQt(Find<QPlainTextEdit>("JobConsole")->toPlainText()); }
-  bool JobOver() const { return !Outcome().starts_with("Running"); }
-};
 
 TEST_F(JobWindowTest, AnAircraftPatchGoesInAndOutWithEachPauseAnsweredByContinue) {
   ClickEntry("ListBox1", "031F FE2b Fighter");
@@ -130,6 +113,71 @@ TEST_F(JobWindowTest, ClosingTheWindowDuringAJobNeverCutsTheJobShort) {
   }
 }
 
+// As in a console, a key answers a pause: Return or Space on Continue, a letter typed in the
+// job's console; Tab only moves on. "Continue on its own" ticked during a pause answers it too.
+TEST_F(JobWindowTest, APauseIsAnsweredByAKeyInThePanelOrByContinuingOnItsOwn) {
+  auto* next = Find<QAbstractButton>("JobContinue");
+  QWidget* console = Find<QWidget>("JobConsole");
+  const struct {
+    const char* what;
+    QWidget* target;
+    Qt::Key key;
+  } kAnswers[] = {
+      {"Return on Continue", next, Qt::Key_Return},
+      {"a letter in the console", console, Qt::Key_X},
+      {"Space on Continue", next, Qt::Key_Space},
+  };
+  std::size_t answered = 0;
+  for (const char* slot : {"0305", "0306"}) {
+    ClickEntry("ListBox1", "031F FE2b Fighter");
+    ClickEntry("ListBox2", SlotLine(slot));
+    ClickButton("v");
+    for (int pause = 0; pause < 2; ++pause) {
+      ASSERT_TRUE(WaitFor([&] { return next->isEnabled(); })) << slot << " pause " << pause << "\n" << Console();
+      if (answered == std::size(kAnswers)) {
+        QTest::keyClick(next, Qt::Key_Tab);
+        QTest::qWait(50);
+        EXPECT_TRUE(next->isEnabled()) << "Tab answered the pause";
+        Find<QCheckBox>("JobContinueOnItsOwn")->click();
+        EXPECT_FALSE(next->isEnabled()) << "ticking Continue on its own left the pause waiting";
+        break;
+      }
+      const auto& answer = kAnswers[answered++];
+      answer.target->setFocus();
+      QTest::keyClick(answer.target, answer.key);
+      EXPECT_FALSE(next->isEnabled()) << answer.what << " left the pause waiting";
+    }
+    ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+    EXPECT_EQ(Outcome(), "FE2b Fighter is active in " + SlotLine(slot));
+  }
+}
+
+// On a screen lower than the window's panels, the job's console, its Continue and its outcome
+// line are scrolled into view while it runs.
+TEST_F(JobWindowTest, OnASmallScreenTheRunningJobIsScrolledIntoView) {
+  const QRect small = QGuiApplication::screens().at(1)->availableGeometry();
+  QSettings("Vantrel", "Vantrel").setValue("window/place", QRect(small.topLeft(), QSize(875, 868)));
+  form_.reset();
+  SetUp();
+  auto* scroller = Find<QScrollArea>("WindowScroller");
+  ASSERT_GT(scroller->verticalScrollBar()->maximum(), 0);
+  const auto inView = [&](const char* name) {
+    auto* control = Find<QWidget>(name);
+    const QRect shown(control->mapTo(scroller->viewport(), QPoint(0, 0)), control->size());
+    return scroller->viewport()->rect().contains(shown);
+  };
+  ClickEntry("ListBox1", "060E Big Tank");
+  ClickEntry("ListBox2", SlotLine("0612"));
+  ClickButton("v");
+  auto* next = Find<QAbstractButton>("JobContinue");
+  ASSERT_TRUE(WaitFor([&] { return next->isEnabled(); })) << Console();
+  EXPECT_TRUE(inView("JobContinue"));
+  EXPECT_TRUE(inView("JobOutcome"));
+  QTest::keyClick(next, Qt::Key_Return);
+  ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+  EXPECT_EQ(Outcome(), "Big Tank is active in " + SlotLine("0612"));
+}
+
 TEST_F(JobWindowTest, AJobThatCannotCopyAFileSaysWhichAndListsNothing) {
   Find<QCheckBox>("JobContinueOnItsOwn")->click();
   temp_.mkdir("game/Simpatch/0612tex1.bmp");  // a folder where a texture goes: refused even for root
@@ -140,6 +188,12 @@ TEST_F(JobWindowTest, AJobThatCannotCopyAFileSaysWhichAndListsNothing) {
   EXPECT_NE(Outcome().find("not in place"), std::string::npos) << Outcome();
   EXPECT_NE(Outcome().find("0612tex1.bmp"), std::string::npos) << Outcome();
   EXPECT_TRUE(Shown("ListBox3").empty());
+  // A box tells it too, with the reason; the outcome line stays in sight beside the readme.
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_TRUE(messages_[0].starts_with(Outcome().substr(0, Outcome().find(" It is not listed")))) << messages_[0];
+  EXPECT_NE(messages_[0].find("\nFile access denied: .\\0612tex1.bmp\n"), std::string::npos) << messages_[0];
+  Find<QTabWidget>("Notes")->setCurrentWidget(Find<QWidget>("Readme"));
+  EXPECT_TRUE(Find<QLabel>("JobOutcome")->isVisible());
 }
 
 TEST_F(JobWindowTest, AJobAskedForWhileOneRunsWaitsForIt) {
@@ -246,6 +300,7 @@ TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {
   EXPECT_FALSE(temp_.exists("game/Simpatch/0612.bat"));
   EXPECT_FALSE(temp_.exists("game/Simpatch/vantrel-files/ledger/0612_Big Tank.txt"));
   EXPECT_EQ(Caption("v"), "Activate this choice");
+  EXPECT_EQ(LockFoundByAnotherProgram(), FolderLockFound::Free);
 }
 
 // A terminal emulator may keep the job until it ends or hand it on and return at once: the

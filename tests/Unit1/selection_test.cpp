@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "Unit1/entry_list_view.h"
@@ -27,11 +28,10 @@ class SelectionTest : public WindowTest {
 
 TEST_F(SelectionTest, PatchAndSlotClicksFillTheCombinationPreviewAndModelControls) {
   ClickEntry("ListBox1", "031F FE2b Fighter");
-  // The first slot was taken for the user, and is shown taken.
-  const std::string firstSlot = Shown("ListBox2").front();
+  // No slot is taken for the user.
   EXPECT_EQ(Highlighted("ListBox1"), "031F FE2b Fighter");
-  EXPECT_EQ(Highlighted("ListBox2"), firstSlot);
-  EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> " + firstSlot);
+  EXPECT_EQ(Highlighted("ListBox2"), "");
+  EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> none");
   EXPECT_EQ(Preview().size(), SizeOf(samplegame::kAircraftPreview));
   EXPECT_EQ(Find<QLabel>("Image")->size(), SizeOf(samplegame::kAircraftPreview));
   EXPECT_TRUE(OwnModelMarked());
@@ -79,23 +79,23 @@ TEST_F(SelectionTest, VolumePatchTakesNoSlot) {
   auto* slotList = Find<QListView>("ListBox2");
   EXPECT_FALSE(slotList->isEnabled());
   ClickEntry("ListBox2", SlotLine("0305"));
-  EXPECT_EQ(session_.cat.ListBox2.Selected(), 0);
+  EXPECT_FALSE(session_.cat.ListBox2.Selected());
   EXPECT_EQ(Edit1(), "0099 this is a RB vol-file patch...");
 
   ClickEntry("ListBox1", "060E Big Tank");
   EXPECT_TRUE(slotList->isEnabled());
 }
 
-TEST_F(SelectionTest, PreviewThatCannotBeDecodedKeepsThePreviousPicture) {
+// The preview never shows the last patch's picture for the one picked now.
+TEST_F(SelectionTest, PreviewThatCannotBeDecodedIsToldAndLeavesThePreviewEmpty) {
   ClickEntry("ListBox1", "0311 Camel Views");
-  const qint64 shown = Preview().cacheKey();
+  ASSERT_FALSE(Preview().isNull());
   temp_.write("game/Simpatch/FE2b Fighter/a_broken.jpg", "not a picture at all");  // found before fe2b.jpg
 
   ClickEntry("ListBox1", "031F FE2b Fighter");
   ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(Preview().cacheKey(), shown);
-  EXPECT_EQ(Preview().size(), SizeOf(samplegame::kFirstCamelPreview));
-  EXPECT_FALSE(OwnModelMarked());  // the handler ended before marking it
+  EXPECT_TRUE(Preview().isNull());
+  EXPECT_TRUE(OwnModelMarked());  // shown before the preview
 }
 
 // A folder picked from the box by a key reaches the presenter as a typed one does: the box
@@ -130,6 +130,25 @@ TEST_F(SelectionTest, PickingAPatchScrollsDestinationSlotsToItsOwnCode) {
   const std::string top = topRow();
   ClickEntry("ListBox2", SlotLine("0320"));
   EXPECT_EQ(topRow(), top);
+  EXPECT_TRUE(messages_.empty());
+}
+
+// A picked slot scrolled out of sight comes back into view, still marked, when a patch is
+// picked: the slot a job would go to is never hidden.
+TEST_F(SelectionTest, APickedSlotComesBackIntoViewWhenAPatchIsPicked) {
+  auto* slotList = Find<QListView>("ListBox2");
+  const auto inSight = [&](const std::string& line) {
+    const auto rows = Shown("ListBox2");
+    const auto row = static_cast<int>(std::find(rows.begin(), rows.end(), line) - rows.begin());
+    return slotList->viewport()->rect().contains(slotList->visualRect(slotList->model()->index(row, 0)));
+  };
+  ClickEntry("ListBox2", SlotLine("0300"));
+  slotList->scrollToBottom();
+  ASSERT_FALSE(inSight(SlotLine("0300")));
+  ClickEntry("ListBox1", "031F FE2b Fighter");
+  EXPECT_TRUE(inSight(SlotLine("0300")));
+  EXPECT_EQ(Highlighted("ListBox2"), SlotLine("0300"));
+  EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> " + SlotLine("0300"));
   EXPECT_TRUE(messages_.empty());
 }
 

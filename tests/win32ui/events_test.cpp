@@ -118,6 +118,33 @@ TEST_F(Events, TheFilterLinesKeysGoOnIntoTheListOrEmptyIt) {
   EXPECT_EQ(::GetFocus(), Of(Control::ListBox2));
 }
 
+// A key that moves in a list picks the entry it moves to, also from a pick the filter hides.
+TEST_F(Events, KeysThatMoveInAListPickTheEntryTheyMoveTo) {
+  ClickRow(Control::ListBox1, 0);
+  ::SetWindowTextW(Of(Control::PatchFilter), L"mos");
+  ASSERT_EQ(ShownRow(Control::ListBox1), LB_ERR) << "the pick is out of view";
+  events.seen.clear();
+  ::SetFocus(Of(Control::ListBox1));
+  Press(Of(Control::ListBox1), VK_DOWN);
+  EXPECT_EQ(cat.ListBox1.Selected(), 2) << "0311 Mosquito, the one entry in view";
+  EXPECT_EQ(ShownRow(Control::ListBox1), 0);
+  EXPECT_EQ(events.seen, Seen{"Picked ListBox1"});
+
+  ::SetWindowTextW(Of(Control::PatchFilter), L"");
+  const std::pair<UINT, int> moves[] = {{VK_END, 4},  {VK_HOME, 0}, {VK_DOWN, 1},
+                                        {VK_NEXT, 4}, {VK_UP, 3},   {VK_PRIOR, 0}};
+  for (const auto& [key, picked] : moves) {
+    events.seen.clear();
+    Press(Of(Control::ListBox1), key);
+    EXPECT_EQ(cat.ListBox1.Selected(), picked) << key;
+    EXPECT_EQ(ShownRow(Control::ListBox1), picked) << key;
+    EXPECT_EQ(events.seen, Seen{"Picked ListBox1"}) << key;
+  }
+  events.seen.clear();
+  Press(Of(Control::ListBox1), VK_UP);
+  EXPECT_EQ(events.seen, Seen{}) << "a key that moves nothing picks nothing";
+}
+
 TEST_F(Events, TypingTheStartOfACodePicksTheFirstEntryWithIt) {
   ::SetFocus(Of(Control::ListBox1));
   Type(Of(Control::ListBox1), L"031");

@@ -85,6 +85,28 @@ TEST_F(View, ScrollToTopPutsTheEntryOnTop) {
   EXPECT_EQ(std::wstring(top), L"03405 slot") << "the first shown entry from row 300 on";
 }
 
+// As little as it takes: a row in view stays where it is, one out of view comes to the edge.
+TEST_F(View, KeepInViewScrollsAsLittleAsItTakes) {
+  std::vector<std::string> slots;
+  for (int i = 0; i < 500; ++i) slots.push_back("03" + std::to_string(100 + i) + " slot");
+  cat.ListBox2.Replace(slots);
+  const auto top = [&] { return static_cast<int>(::SendMessageW(Of(Control::ListBox2), LB_GETTOPINDEX, 0, 0)); };
+  RECT client{};
+  ::GetClientRect(Of(Control::ListBox2), &client);
+  const int rows = client.bottom / static_cast<int>(::SendMessageW(Of(Control::ListBox2), LB_GETITEMHEIGHT, 0, 0));
+  ASSERT_GT(rows, 2);
+  view.KeepInView(Control::ListBox2, 300);
+  EXPECT_EQ(top(), 300 - rows + 1) << "at the bottom edge";
+  view.KeepInView(Control::ListBox2, 299);
+  EXPECT_EQ(top(), 300 - rows + 1) << "in view already";
+  view.KeepInView(Control::ListBox2, 100);
+  EXPECT_EQ(top(), 100) << "at the top edge";
+  ::SetWindowTextW(Of(Control::SlotFilter), L"5");
+  const int filtered = top();
+  view.KeepInView(Control::ListBox2, 300);  // 03400 slot: the filter hides it
+  EXPECT_EQ(top(), filtered);
+}
+
 TEST_F(View, ShowReadmeShowsItsLinesAndComesToTheFrontWhenAsked) {
   view.ShowReadme("Spitfire Mk IX\nInstall into 0309.\n", false);
   EXPECT_EQ(WindowText(window.Notes().Readme()), "Spitfire Mk IX\r\nInstall into 0309.\r\n");
@@ -93,7 +115,13 @@ TEST_F(View, ShowReadmeShowsItsLinesAndComesToTheFrontWhenAsked) {
   view.ShowReadme("Tank\n", true);
   EXPECT_EQ(::SendMessageW(Of(Control::Notes), TCM_GETCURSEL, 0, 0), 1);
   EXPECT_TRUE(::IsWindowVisible(window.Notes().Readme()));
-  EXPECT_FALSE(::IsWindowVisible(window.Notes().Outcome()));
+  // The job's outcome line stays in sight, under the readme.
+  EXPECT_TRUE(::IsWindowVisible(window.Notes().Outcome()));
+  RECT readme{}, outcome{};
+  ::GetWindowRect(window.Notes().Readme(), &readme);
+  ::GetWindowRect(window.Notes().Outcome(), &outcome);
+  EXPECT_LE(readme.bottom, outcome.top);
+  EXPECT_GT(outcome.bottom, outcome.top);
   view.ShowReadme(std::nullopt, false);
   EXPECT_EQ(WindowText(window.Notes().Readme()), "The picked patch has no readme.");
 }

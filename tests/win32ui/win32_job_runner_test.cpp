@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "lock_probe.h"
+#include "platform/folder_lock.h"
 #include "temp_dir.h"
 
 namespace vantrel {
@@ -80,6 +82,7 @@ TEST_F(Win32JobRunnerTest, ACompleteJobIsToldWithItsSuccessLineAndLogged) {
   EXPECT_EQ(outcomes_, (std::vector<std::string>{"Running 0301.bat ...", kInstalled}));
   EXPECT_EQ(ended_, 1);
   EXPECT_TRUE(shown_.empty());
+  EXPECT_EQ(runner.LastFailure(), std::nullopt) << "no box for the window";
   const std::string log = Log();
   EXPECT_NE(log.find("0301.bat\r\n--- script\r\n" + std::string(kInstall)), std::string::npos) << log;
   EXPECT_NE(log.find("--- console\r\n(the job's console was a window of its own)\n"), std::string::npos) << log;
@@ -111,6 +114,9 @@ TEST_F(Win32JobRunnerTest, AJobThatDidNotPutItsFileInPlaceIsToldAndItsMarkerDele
     PollUntilEnded(runner, ++jobs);
     ASSERT_EQ(outcomes_.size(), 2u) << c.what;
     EXPECT_EQ(outcomes_[1], c.outcome) << c.what;
+    // What the window's box then tells, from the line on.
+    ASSERT_TRUE(runner.LastFailure()) << c.what;
+    EXPECT_TRUE(runner.LastFailure()->starts_with(c.outcome)) << *runner.LastFailure();
     EXPECT_NE(Log().find(std::string("--- outcome\r\n") + c.outcome), std::string::npos) << c.what;
     EXPECT_EQ(dir_.exists("0301.mrk"), c.markerKept) << c.what;
   }
@@ -179,6 +185,28 @@ TEST_F(Win32JobRunnerTest, ARequestThatStartsAJobKeepsTheRestWaiting) {
   EXPECT_EQ(ran, (std::vector<std::string>{"next job", "after both"}));
   EXPECT_EQ(outcomes_.back(), "Removed.");
   EXPECT_EQ(ended_, 2);
+}
+
+// The lock the window holds for the job goes with the job's cmd: once the window has gone, its
+// runner and its lock with it, the folder stays the job's until cmd ends.
+TEST_F(Win32JobRunnerTest, TheJobsCmdKeepsTheFolderOnceTheWindowHasGone) {
+  dir_.write("0301.bat", std::string(":wait\r\nif not exist go.txt goto wait\r\n") + kInstall);
+  {
+    platform::FolderLock windowLock;
+    Win32JobRunner runner(Hooks());
+    runner.Start("cmd", InstallPlan(), kInstalled);
+    ASSERT_TRUE(runner.Busy());
+  }
+  EXPECT_EQ(testing::LockFoundByAnotherProgram(), testing::FolderLockFound::Busy) << "free while the job's cmd runs";
+  dir_.write("go.txt", "");
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  testing::FolderLockFound found;
+  while ((found = testing::LockFoundByAnotherProgram()) == testing::FolderLockFound::Busy &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  EXPECT_EQ(found, testing::FolderLockFound::Free) << "still held once the job's cmd has ended";
+  EXPECT_EQ(dir_.read("rb.vol"), "new volume");
 }
 
 }  // namespace

@@ -33,6 +33,10 @@ TEST_F(PresenterTest, ModelCheckBoxesFlipTheirFlagsAndTheFirstEnablesTheOthers) 
 }
 
 TEST_F(PresenterTest, TheOwnModelButtonShowsOnlyWhatThePatchHas) {
+  view_.SetChecked(Control::FMDMavail, true);
+  presenter_->Clicked(Control::FMDMavail);
+  EXPECT_FALSE(view_.checked[Control::FMDMavail]) << "no patch picked";
+  EXPECT_FALSE(session_.cat.ListBox1.Selected()) << "nor one picked for the user";
   const struct {
     const char* patch;
     bool marked;

@@ -3,6 +3,7 @@
 #include "engine/job_outcome.h"
 #include "platform/errors.h"
 #include "platform/process.h"
+#include "window/job_failure.h"
 
 namespace vantrel::testing {
 
@@ -45,6 +46,11 @@ void RecordingView::Close() {
 
 void FakeJobs::Start(const std::string& program, const JobPlan& plan, const std::string& success) {
   started.push_back({program, plan, success});
+  if (shellMissing) {
+    outcomes.push_back(CheckJobOutcome(plan, false));
+    if (ended) ended();
+    return;
+  }
   busy_ = true;
 }
 
@@ -58,6 +64,8 @@ void FakeJobs::End() {
   const StartedJob& job = started.back();
   outcomes.push_back(CheckJobOutcome(job.plan, platform::RunProgramAndWait(job.program, {"/C", job.plan.script},
                                                                          platform::ConsoleOutput::ToErrorStream) == 0));
+  failure_.reset();
+  if (!outcomes.back().Complete()) failure_ = JobFailureMessage(job.plan, outcomes.back());
   busy_ = false;
   if (ended) ended();
   while (!busy_ && !waiting_.empty()) {

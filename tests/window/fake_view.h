@@ -23,13 +23,17 @@ class RecordingView : public FormView {
 
   void SetTitle(const std::string& text) override { title = text; }
   void SetText(Control control, const std::string& text) override { texts[control].push_back(text); }
-  std::string Text(Control control) const override { return texts.at(control).back(); }
+  std::string Text(Control control) const override {
+    const auto found = texts.find(control);
+    return found == texts.end() || found->second.empty() ? std::string() : found->second.back();
+  }
   void SetEnabled(Control control, bool on) override { enabled[control] = on; }
   void SetChecked(Control control, bool on) override { checked[control] = on; }
   void SetHint(Control control, const std::string& hint) override { hints[control] = hint; }
   void SetShown(Control control, bool on) override { shown[control] = on; }
   void ShowFromStart(Control line) override { fromStart.push_back(line); }
   void ScrollToTop(Control list, std::size_t row) override { scrolls.emplace_back(list, row); }
+  void KeepInView(Control list, std::size_t row) override { keptInView.emplace_back(list, row); }
   // Raises as the real views do for a file in `undecodable`.
   void ShowPicture(const std::optional<std::string>& file) override;
   void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
@@ -48,7 +52,7 @@ class RecordingView : public FormView {
   std::map<Control, bool> enabled, checked, shown;
   std::map<Control, std::string> hints;
   std::vector<Control> fromStart;
-  std::vector<std::pair<Control, std::size_t>> scrolls;
+  std::vector<std::pair<Control, std::size_t>> scrolls, keptInView;
   std::vector<std::optional<std::string>> pictures;  // each picture shown, none for cleared
   std::set<std::string> undecodable;
   std::optional<std::string> readme;
@@ -72,11 +76,13 @@ struct StartedJob {
 class FakeJobs : public JobRunner {
  public:
   bool Busy() const override { return busy_; }
+  bool HandsOverFolderLock() const override { return handsOverLock; }
   void Start(const std::string& program, const JobPlan& plan, const std::string& success) override;
   void WhenIdle(std::function<void()> request) override;
   void ShowOutcome(const std::string& line) override { shownLines.push_back(line); }
   void ShowNotes() override { ++notesShown; }
   void GoOnUnattended() override { unattended = true; }
+  std::optional<std::string> LastFailure() const override { return failure_; }
 
   // The running job runs to its end in the job shell and its outcome is checked; `ended` is
   // told (the view's call of the presenter's JobEnded), then the requests put off run in
@@ -88,10 +94,13 @@ class FakeJobs : public JobRunner {
   std::vector<std::string> shownLines;  // what the presenter put in the outcome line
   int notesShown = 0;
   bool unattended = false;
+  bool handsOverLock = true;  // false: as a shell in a terminal window, which takes the lock itself
+  bool shellMissing = false;  // as a runner whose shell cannot start: the job ends at once, told
   std::function<void()> ended;
 
  private:
   bool busy_ = false;
+  std::optional<std::string> failure_;
   std::deque<std::function<void()>> waiting_;
 };
 

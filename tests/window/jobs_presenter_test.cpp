@@ -119,6 +119,118 @@ TEST_F(JobsPresenterTest, ActivatingRightAfterARefreshShowsTheListErrorAndWrites
   EXPECT_TRUE(jobs_.started.empty());
 }
 
+// The window acts on what the user picked and nothing else: a job without its pick is told
+// what to pick, asks nothing, writes nothing and picks nothing for the user.
+TEST_F(JobsPresenterTest, AJobWithoutThePickItActsOnSaysWhatToPickAndDoesNothing) {
+  const struct {
+    const char* what;
+    const char* patch;  // picked in Available patches first, if any
+    Control button;
+    bool noActive;  // Active patches empty
+    std::string told;
+  } kCases[] = {
+      {"no patch", nullptr, Control::v, false, "Pick a patch in Available patches first."},
+      // 0305 holds Camel Views: the first slot the engine would take asks its question.
+      {"a patch but no slot", "031F FE2b Fighter", Control::v, false, "Pick a destination slot first."},
+      {"no active patch", nullptr, Control::Button4, false, "Pick a patch in Active patches first."},
+      {"an empty Active patches", nullptr, Control::Button4, true, "Pick a patch in Active patches first."},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    if (c.noActive) {
+      for (const char* marker : {"0305_Camel Views.aop", "0601_Big Tank.aop"}) std::filesystem::remove(Work() / marker);
+    }
+    Reopen();
+    view_.messages.clear();
+    if (c.patch) Pick(Control::ListBox1, c.patch);
+    const auto before = WorkingFiles();
+    presenter_->Clicked(c.button);
+    EXPECT_EQ(view_.messages, Texts{"List index out of bounds (-1)\n" + c.told});
+    EXPECT_TRUE(view_.questions.empty());
+    EXPECT_EQ(WorkingFiles(), before);
+    EXPECT_TRUE(jobs_.started.empty());
+    EXPECT_EQ(session_.cat.ListBox1.Selected().has_value(), c.patch != nullptr);
+    EXPECT_FALSE(session_.cat.ListBox2.Selected());
+    EXPECT_FALSE(session_.cat.ListBox3.Selected());
+  }
+}
+
+// A pick that its list's filter hides is none the user can see: the job waits for one in view.
+TEST_F(JobsPresenterTest, APickTheFilterHidesIsNoPick) {
+  for (const Control filter : {Control::PatchFilter, Control::SlotFilter}) {
+    Choose("060E Big Tank", "0612");
+    view_.messages.clear();
+    view_.texts[filter] = {"0305"};
+    const auto before = WorkingFiles();
+    presenter_->Clicked(Control::v);
+    EXPECT_EQ(view_.messages.size(), 1u);
+    EXPECT_TRUE(view_.messages.front().ends_with(filter == Control::SlotFilter ? "Pick a destination slot first."
+                                                                                : "Pick a patch in Available patches first."));
+    EXPECT_EQ(WorkingFiles(), before);
+    view_.texts[filter] = {"Big Tank"};  // in view again, by its name
+    if (filter == Control::SlotFilter) view_.texts[filter] = {"0612"};
+    presenter_->Clicked(Control::v);
+    ASSERT_FALSE(jobs_.started.empty());
+    jobs_.End();
+    view_.texts[filter].clear();
+  }
+}
+
+// A volume patch goes to no slot: it needs none picked, and none is picked for it.
+TEST_F(JobsPresenterTest, AVolumePatchNeedsNoSlotPicked) {
+  Pick(Control::ListBox1, "0099 SpringMaps");
+  presenter_->Clicked(Control::v);
+  ASSERT_EQ(jobs_.started.size(), 1u);
+  EXPECT_EQ(jobs_.started[0].plan.script, "0099.bat");
+  EXPECT_FALSE(session_.cat.ListBox2.Selected());
+  jobs_.End();
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+// After a job the lists keep the user's picks and what shows follows them, so that the next
+// job starts without a list error the window made; a removal picks no patch for the user.
+TEST_F(JobsPresenterTest, AfterAJobThePicksStayAndWhatShowsFollowsThem) {
+  Choose("060E Big Tank", "0612");
+  presenter_->Clicked(Control::v);
+  jobs_.End();
+  EXPECT_EQ(session_.cat.ListBox1.SelectedText(), "060E Big Tank");
+  EXPECT_EQ(Edit1(), "060E Big Tank ==> " + SlotLine("0612"));
+  Pick(Control::ListBox2, SlotLine("0613"));
+  presenter_->Clicked(Control::v);
+  ASSERT_EQ(jobs_.started.size(), 2u);
+  jobs_.End();
+
+  Reopen();
+  Pick(Control::ListBox3, "0601_Big Tank");
+  presenter_->Clicked(Control::Button4);
+  jobs_.End();
+  EXPECT_FALSE(session_.cat.ListBox1.Selected());
+  EXPECT_EQ(Edit1(), "none");
+  EXPECT_TRUE(view_.enabled[Control::ListBox2]);
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+// A failure cannot be missed: once the lists show what the job left, a box tells what failed,
+// why, what was put back and what to do next. A job that did all its work brings up none.
+TEST_F(JobsPresenterTest, AFailedJobIsToldInABoxAndACompleteOneIsNot) {
+  Choose("060E Big Tank", "0612");
+  presenter_->Clicked(Control::v);
+  jobs_.End();
+  ASSERT_TRUE(jobs_.outcomes.back().Complete());
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+
+  temp_.mkdir("game/Simpatch/0613tex1.bmp");  // a folder where a texture goes: refused even for root
+  Pick(Control::ListBox2, SlotLine("0613"));
+  presenter_->Clicked(Control::v);
+  jobs_.End();
+  EXPECT_EQ(view_.messages,
+            Texts{"The patch was not installed: not in place after 0613.bat: .\\0613tex1.bmp. It is not listed as "
+                  "active.\n\nFile access denied: .\\0613tex1.bmp\n\n"
+                  "What it changed is put back as it was before the job.\n\n"
+                  "Once the cause is mended, activate the patch again."});
+  EXPECT_EQ(session_.cat.ListBox3.FindIgnoringCase("0613_Big Tank"), std::nullopt);
+}
+
 // A button's "Working......" would claim a job still running when its handler has ended.
 TEST_F(JobsPresenterTest, AJobThatFailsPutsItsButtonsCaptionBack) {
   temp_.mkdir("game/Simpatch/0601.bat");  // a folder where both job scripts go: denied even for root
@@ -174,7 +286,7 @@ TEST_F(JobsPresenterTest, AJobPutOffSaysInTheOutcomeLineThatItWaits) {
     std::function<void()> ask;
     std::string line;
   } kCases[] = {
-      {"activation", [&] { Pick(Control::ListBox1, "060E Big Tank"), presenter_->Entered(Control::ListBox1); },
+      {"activation", [&] { Choose("060E Big Tank", "0612"), presenter_->Entered(Control::ListBox1); },
        "Activating Big Tank waits for the running job."},
       {"removal", [&] { Pick(Control::ListBox3, "0601_Big Tank"), presenter_->Clicked(Control::Button4); },
        "Removing 0601_Big Tank waits for the running job."},

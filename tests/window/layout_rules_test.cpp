@@ -10,6 +10,7 @@
 #include "window/list_controls.h"
 #include "window/list_filter.h"
 #include "window/run_handler.h"
+#include "window/window_fit.h"
 
 namespace vantrel {
 namespace {
@@ -27,6 +28,32 @@ TEST(LayoutTable, EveryControlIsThereOnceByItsOwnNameAndInsideTheWindow) {
   }
   EXPECT_EQ(ids.size(), static_cast<std::size_t>(Control::Notes) + 1) << "a control missing from the table";
   EXPECT_EQ(SpecOf(Control::v).caption, kActivateCaption);
+}
+
+// At its lowest the window still shows every control whole, as far apart as at the reference
+// size, the lists with rows enough to pick from; with a title bar and a task bar it fits a
+// laptop's screen of 768 rows.
+TEST(LayoutTable, AtItsLowestTheWindowShowsEveryControlApartAndFitsALaptop) {
+  const std::array<int, kListColumns> widths = {SpecOf(Control::ListBox1).box.width, SpecOf(Control::ListBox2).box.width,
+                                                SpecOf(Control::ListBox3).box.width};
+  const Growth lowest = ShareOut(0, -kWindowOuterBox.height, widths);
+  constexpr int kFrame = 30;  // a title bar and borders
+  EXPECT_LE(kShortestWindowHeight, 768 - 40 - kFrame) << "a task bar of 40";
+  const auto overlap = [](const Box& a, const Box& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
+  };
+  const std::span<const ControlSpec> table = FormLayout();
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const ControlSpec& entry = table[i];
+    const Box box = Grown(entry.box, AnchorOf(entry.name), lowest);
+    EXPECT_LE(box.top + box.height, kShortestWindowHeight - kFrame) << entry.name;
+    EXPECT_GE(box.height, entry.kind == ControlKind::List ? 7 * kListItemHeight : entry.box.height / 2) << entry.name;
+    for (std::size_t j = 0; j < i; ++j) {
+      const ControlSpec& other = table[j];
+      if (overlap(entry.box, other.box)) continue;
+      EXPECT_FALSE(overlap(box, Grown(other.box, AnchorOf(other.name), lowest))) << entry.name << " / " << other.name;
+    }
+  }
 }
 
 TEST(LayoutTable, EachFilterLineSitsOverTheListItFiltersAndComesBeforeIt) {

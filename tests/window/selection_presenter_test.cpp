@@ -10,12 +10,13 @@ namespace {
 using Pictures = std::vector<std::optional<std::string>>;
 
 TEST_F(PresenterTest, PatchAndSlotPicksFillTheCombinationPreviewAndModelControls) {
+  const std::size_t shownFromStart = view_.fromStart.size();
   Pick(Control::ListBox1, "031F FE2b Fighter");
-  // The first slot was taken for the user.
-  const std::string firstSlot = session_.cat.ListBox2.At(0);
-  EXPECT_EQ(session_.cat.ListBox2.Selected(), 0);
-  EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> " + firstSlot);
-  EXPECT_EQ(view_.fromStart, std::vector<Control>{Control::Edit1});
+  // No slot is taken for the user.
+  EXPECT_FALSE(session_.cat.ListBox2.Selected());
+  EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> none");
+  EXPECT_EQ(view_.fromStart.size(), shownFromStart + 1);
+  EXPECT_EQ(view_.fromStart.back(), Control::Edit1);
   EXPECT_TRUE(view_.enabled[Control::ListBox2]);
   EXPECT_EQ(view_.pictures.back(), ".\\FE2b Fighter\\fe2b.jpg");
   EXPECT_TRUE(view_.checked[Control::FMDMavail]);
@@ -26,7 +27,7 @@ TEST_F(PresenterTest, PatchAndSlotPicksFillTheCombinationPreviewAndModelControls
   ASSERT_FALSE(slot.empty());
   Pick(Control::ListBox2, slot);
   EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> " + slot);
-  EXPECT_EQ(view_.fromStart.size(), 2u);
+  EXPECT_EQ(view_.fromStart.size(), shownFromStart + 2);
 
   const struct {
     const char* patch;
@@ -46,12 +47,12 @@ TEST_F(PresenterTest, PatchAndSlotPicksFillTheCombinationPreviewAndModelControls
   EXPECT_TRUE(view_.messages.empty());
 }
 
-TEST_F(PresenterTest, WithoutAnyPictureThePreviousOneStays) {
+// The preview shows the picked patch or nothing: never the last patch's picture.
+TEST_F(PresenterTest, WithoutAnyPictureThePreviewIsCleared) {
   std::filesystem::remove(Work() / "vantrel-files" / "aplane.jpg");
   Pick(Control::ListBox1, "031F FE2b Fighter");
-  const std::size_t shown = view_.pictures.size();
   Pick(Control::ListBox1, "060E Big Tank");
-  EXPECT_EQ(view_.pictures.size(), shown);
+  EXPECT_EQ(view_.pictures.back(), std::nullopt);
   EXPECT_TRUE(view_.messages.empty());
 }
 
@@ -72,38 +73,44 @@ TEST_F(PresenterTest, ModelChangingNeedsTheWorkingFoldersModelFile) {
   EXPECT_TRUE(view_.checked[Control::FMDMavail]);  // the patch still brings its own
 }
 
-// The view raises for a picture it cannot decode: the handler ends there, the text is shown.
-TEST_F(PresenterTest, APreviewTheViewCannotDecodeEndsUpdeditWithItsText) {
+// The view raises for a picture it cannot decode: the handler ends there with its text shown,
+// the rest of the pick shown already, and no picture of the last patch left in the preview.
+TEST_F(PresenterTest, APreviewTheViewCannotDecodeIsToldAndLeavesThePreviewEmpty) {
   Pick(Control::ListBox1, "0311 Camel Views");
-  const Pictures before = view_.pictures;
-  const auto readmes = view_.readmeToFront.size();
   view_.undecodable.insert(".\\FE2b Fighter\\fe2b.jpg");
 
   Pick(Control::ListBox1, "031F FE2b Fighter");
   EXPECT_EQ(view_.messages, std::vector<std::string>{"Not a JPEG file: .\\FE2b Fighter\\fe2b.jpg"});
-  EXPECT_EQ(view_.pictures, before);
-  EXPECT_FALSE(view_.checked[Control::FMDMavail]) << "the handler ended before marking it";
-  EXPECT_EQ(view_.readmeToFront.size(), readmes) << "nor did it show the readme";
-  EXPECT_EQ(Edit1().substr(0, 4), "031F") << "what came before the preview is shown";
+  EXPECT_EQ(view_.pictures.back(), std::nullopt);
+  EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> none");
+  EXPECT_TRUE(view_.checked[Control::FMDMavail]);
+  EXPECT_EQ(view_.readme, std::nullopt) << "not Camel Views' readme";
 }
 
-TEST_F(PresenterTest, ASlotPickWithNoPatchesOnlyPicksTheSlot) {
+// A new working folder starts with nothing of the last one's picked or shown; the slots are
+// the same in every folder, and a slot picked without a patch is only a slot.
+TEST_F(PresenterTest, AChangeOfFolderShowsNothingOfTheLastFoldersPatch) {
+  temp_.write("game/Simpatch/FE2b Fighter/readme.txt", "FE2b notes\r\n");
   Pick(Control::ListBox1, "031F FE2b Fighter");
-  const std::string combination = Edit1();
-  const std::string hint = view_.hints[Control::CheckBox1];
+  Pick(Control::ListBox2, SlotLine("0305"));
+  ASSERT_TRUE(view_.readme);
   view_.Type(Control::path, "Shellpat");  // a folder without patches or model files
   presenter_->FolderTextChanged();
   ASSERT_EQ(std::filesystem::current_path(), Game() / "Shellpat");
   EXPECT_EQ(session_.cat.ListBox1.Count(), 0);
   EXPECT_EQ(session_.cat.ListBox2.Count(), 774);
+  EXPECT_EQ(Edit1(), "none");
+  EXPECT_EQ(view_.readme, std::nullopt);
+  EXPECT_EQ(view_.pictures.back(), std::nullopt);
+  EXPECT_FALSE(view_.checked[Control::FMDMavail]);
+  EXPECT_FALSE(view_.enabled[Control::CheckBox1]);
+  EXPECT_EQ(view_.hints[Control::CheckBox1], "FMparam3.dat UNavailable, FM modification NOT possible");
 
-  Pick(Control::ListBox2, SlotLine("0305"));
+  Pick(Control::ListBox2, SlotLine("0306"));
+  EXPECT_EQ(session_.cat.ListBox2.SelectedText(), SlotLine("0306"));
+  EXPECT_FALSE(session_.cat.ListBox1.Selected());
+  EXPECT_EQ(Edit1(), "none");
   EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
-  EXPECT_EQ(session_.cat.ListBox2.SelectedText(), SlotLine("0305"));
-  EXPECT_EQ(Edit1(), combination);
-  EXPECT_TRUE(view_.checked[Control::FMDMavail]);
-  // Shellpat has no model file: had updedit gone on, the hint would say so.
-  EXPECT_EQ(view_.hints[Control::CheckBox1], hint);
 }
 
 // Picking a patch brings the slots of its own object into view; picking a slot scrolls nothing.
@@ -120,12 +127,40 @@ TEST_F(PresenterTest, PickingAPatchScrollsDestinationSlotsToItsOwnCode) {
     for (std::size_t above = 0; above < row; ++above)
       EXPECT_NE(slotLines[above].substr(0, 4), code) << "its first slot";
   }
-  const std::size_t scrolled = view_.scrolls.size();
-  Pick(Control::ListBox2, SlotLine("0320"));
-  EXPECT_EQ(view_.scrolls.size(), scrolled);
   // A patch whose code no slot has scrolls nothing.
+  const std::size_t scrolled = view_.scrolls.size();
   Pick(Control::ListBox1, "0099 SpringMaps");
   EXPECT_EQ(view_.scrolls.size(), scrolled);
+  EXPECT_TRUE(view_.keptInView.empty());
+  EXPECT_TRUE(view_.messages.empty());
+}
+
+// A refresh keeps the picked patch while it is listed; once it is gone, nothing of it shows.
+TEST_F(PresenterTest, ARefreshKeepsThePickedPatchAndShowsNothingOfOneThatHasGone) {
+  Pick(Control::ListBox1, "031F FE2b Fighter");
+  presenter_->Clicked(Control::Button1);
+  EXPECT_EQ(session_.cat.ListBox1.SelectedText(), "031F FE2b Fighter");
+  EXPECT_EQ(Edit1(), "031F FE2b Fighter ==> none");
+
+  std::filesystem::remove_all(Work() / "FE2b Fighter");
+  presenter_->Clicked(Control::Button1);
+  EXPECT_FALSE(session_.cat.ListBox1.Selected());
+  EXPECT_EQ(Edit1(), "none");
+  EXPECT_EQ(view_.pictures.back(), std::nullopt);
+  EXPECT_FALSE(view_.checked[Control::FMDMavail]);
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+}
+
+// Once a slot is picked, it is the one kept in sight: a job never goes where the user cannot see.
+TEST_F(PresenterTest, APickedSlotStaysInViewWhenAPatchIsPicked) {
+  Pick(Control::ListBox2, SlotLine("0300"));
+  const std::size_t scrolled = view_.scrolls.size();
+  for (const char* patch : {"031F FE2b Fighter", "060E Big Tank"}) {
+    Pick(Control::ListBox1, patch);
+    ASSERT_FALSE(view_.keptInView.empty()) << patch;
+    EXPECT_EQ(view_.keptInView.back(), (std::pair{Control::ListBox2, std::size_t{0}})) << patch;
+  }
+  EXPECT_EQ(view_.scrolls.size(), scrolled) << "not scrolled to the patch's own code";
   EXPECT_TRUE(view_.messages.empty());
 }
 

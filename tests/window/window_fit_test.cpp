@@ -53,15 +53,31 @@ TEST(WindowFit, ShareOutGivesTheListsTheRoomInProportion) {
     int width, height;
     Growth growth;
   } kCases[] = {
-      {0, 0, {{0, 0, 0}, 0}},
-      {-40, -30, {{0, 0, 0}, 0}},  // below the reference size nothing shrinks
-      {595, 100, {{201, 217, 177}, 100}},
-      {10, 0, {{3, 3, 4}, 0}},  // what rounding leaves over goes to the last list
-      {0, 7, {{0, 0, 0}, 7}},
+      {0, 0, {{0, 0, 0}, 0, 0}},
+      {-40, 0, {{0, 0, 0}, 0, 0}},  // narrower than the reference nothing shrinks: it scrolls
+      {595, 100, {{201, 217, 177}, 100, 0}},
+      {10, 0, {{3, 3, 4}, 0, 0}},  // what rounding leaves over goes to the last list
+      {0, 7, {{0, 0, 0}, 7, 0}},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(ShareOut(c.width, c.height, widths), c.growth) << c.width << " x " << c.height;
   }
+}
+
+// A lower window takes the height from the lists first, then from the panels, each no further
+// than its limit; what is lacking beyond both is scrolled.
+TEST(WindowFit, ShareOutTakesTheHeightLackingFromTheListsThenThePanels) {
+  const std::array<int, kListColumns> widths = {201, 217, 177};
+  const Shrink most{100, 40};
+  const struct {
+    int height, lists, panels;
+  } kCases[] = {
+      {-1, -1, 0}, {-100, -100, 0}, {-101, -100, -1}, {-140, -100, -40}, {-500, -100, -40},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(ShareOut(-30, c.height, widths, most), (Growth{{0, 0, 0}, c.lists, c.panels})) << c.height;
+  }
+  EXPECT_EQ(ShareOut(0, -1000, widths), (Growth{{0, 0, 0}, -kMostShrink.lists, -kMostShrink.panels}));
 }
 
 TEST(WindowFit, ControlsFollowTheirListsColumn) {
@@ -87,6 +103,23 @@ TEST(WindowFit, ControlsFollowTheirListsColumn) {
       {"NotInTheLayout", {1, 2, 3, 4}, {1, 2, 3, 4}},
   };
   for (const auto& c : kCases) EXPECT_EQ(Grown(c.reference, AnchorOf(c.control), growth), c.grown) << c.control;
+}
+
+// Shrunk, the panels lose height at their bottom and what is below them moves up with them.
+TEST(WindowFit, ControlsBelowThePanelsFollowThemUp) {
+  const Growth shrunk{{0, 0, 0}, -100, -30};
+  const struct {
+    const char* control;
+    Box reference, shrunk;
+  } kCases[] = {
+      {"ListBox1", {48, 132, 201, 245}, {48, 132, 201, 145}},
+      {"v", {336, 536, 169, 49}, {336, 436, 169, 49}},
+      {"ScrollBox1", {40, 592, 309, 169}, {40, 492, 309, 139}},
+      {"Notes", {368, 592, 490, 140}, {368, 492, 490, 110}},
+      {"JobContinue", {368, 738, 90, 23}, {368, 608, 90, 23}},
+      {"JobOutcome", {40, 770, 818, 30}, {40, 640, 818, 30}},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(Grown(c.reference, AnchorOf(c.control), shrunk), c.shrunk) << c.control;
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 // vantrel-cli activate and deactivate on the sample game.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli.h"
-#include "engine_session.h"
+#include "cli_run.h"
+#include "quiet_shell.h"
 #include "samplegame/model_files.h"
 #include "samplegame/sample_game.h"
 #include "temp_dir.h"
@@ -22,9 +20,8 @@ struct CliGame {
   // vantrel-cli -C WORKING-FOLDER ARGS...: exit status, standard output, error output.
   std::tuple<int, std::string, std::string> Run(std::vector<std::string> args) const {
     args.insert(args.begin(), {"-C", (dir.path() / "game" / "Simpatch").string()});
-    std::ostringstream out, err;
-    const int status = cli::Main(args, out, err);
-    return {status, out.str(), err.str()};
+    const CliResult result = RunCli(std::move(args));
+    return {result.status, result.out, result.err};
   }
 
   testing::TempDir dir;
