@@ -24,18 +24,26 @@ std::string DialogStart() {
 
 }  // namespace
 
+// A folder the user named, given or picked, that is none is told why before the dialog asks
+// again; the folder the program was started in was no choice of the user's, so the first
+// question comes without a reason.
 bool EnterWorkingFolder(const std::string& given, const FolderChooser& choose) {
+  std::string why;
+  std::string start = given;  // the game's folder, say: its working folders are a step away
+  bool taken = false;
   if (!given.empty()) {
-    if (const std::string why = EnterIfWorkingFolder(given, given); !why.empty()) throw UsageError(why);
-  } else if (!WhyNotAWorkingFolder(platform::CurrentDirectory()).empty()) {
-    std::string start = DialogStart();
-    std::string why;
-    do {
-      const std::string chosen = choose(start, why);
-      if (chosen.empty()) return false;
-      why = EnterIfWorkingFolder(chosen, chosen);
-      start = chosen;  // the game's folder, say: its working folders are a step away
-    } while (!why.empty());
+    why = EnterIfWorkingFolder(given, given);
+    taken = why.empty();
+  } else {
+    taken = WhyNotAWorkingFolder(platform::CurrentDirectory()).empty();
+    if (!taken) start = DialogStart();
+  }
+  while (!taken) {
+    const std::string chosen = choose(start, why);
+    if (chosen.empty()) return false;
+    why = EnterIfWorkingFolder(chosen, chosen);
+    taken = why.empty();
+    start = chosen;
   }
   RememberFolder(platform::CurrentDirectory());
   return true;

@@ -14,13 +14,13 @@ namespace vantrel::app {
 // asked again. Folders in UTF-8.
 using FolderChooser = std::function<std::string(const std::string& start, const std::string& why)>;
 
-// Enters the window's working folder: `given` when it is not "", else the current folder
-// when it is a working folder of the game (engine/working_folder.h), else the folder
+// Enters the window's working folder: `given` when it is not "", else the current folder,
+// when it is a working folder of the game (engine/working_folder.h); else the folder
 // `choose` returns, asked to start at the folder entered last time (HomeFolder() the first
-// time, or when that folder has gone), and asked again, at the folder refused and with the
-// reason, until it is a working folder. The folder entered is remembered. Returns false
-// when the user cancelled the choice. Raises UsageError saying why when `given` is not a
-// working folder, InOutError naming the folder when it cannot be entered or looked at.
+// time, or when that folder has gone) or at `given`, and asked again, at the folder refused
+// and with the reason, until it is a working folder. The folder entered is remembered.
+// Returns false when the user cancelled the choice. Raises InOutError naming the folder when
+// it cannot be entered or looked at.
 bool EnterWorkingFolder(const std::string& given, const FolderChooser& choose);
 
 }  // namespace vantrel::app

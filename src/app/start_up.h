@@ -12,8 +12,7 @@
 namespace vantrel::app {
 
 // Tells the user `text` of a failure that ends the program with `status`: 2 for a mistake in
-// the arguments (a folder given that is no working folder of the game among them), 1 for a
-// folder that cannot be entered or looked at.
+// the arguments, 1 for a folder that cannot be entered or looked at.
 using StartFailure = std::function<void(const std::string& text, int status)>;
 
 // Enters the working folder for `args` (the arguments the toolkit left over); nothing when

@@ -92,7 +92,7 @@ TEST_F(StartFolder, StartedInAWorkingFolderItStaysThereWithoutAsking) {
 }
 
 // Picking the game's own folder, or a patch folder in a working folder, is refused with the
-// reason, and the dialog asks again from there (start_up_test.cpp: a given one ends the start).
+// reason, and the dialog asks again from there; so is a folder given that is none.
 TEST_F(StartFolder, AFolderThatIsNoWorkingFolderIsRefusedAndAskedForAgain) {
   const std::string patch = Native(temp_.path() / "game" / "Simpatch" / "FE2b Fighter");
   ASSERT_TRUE(EnterWorkingFolder("", Answering({Game(), patch, Work()})));
@@ -103,6 +103,15 @@ TEST_F(StartFolder, AFolderThatIsNoWorkingFolderIsRefusedAndAskedForAgain) {
   EXPECT_TRUE(whys_[2].starts_with(patch + " is not a working folder of the game")) << whys_[2];
   EXPECT_EQ(Current(), Work());
   EXPECT_EQ(RememberedFolder(), Work());
+
+  fs::current_path(temp_.path() / "home");
+  asked_.clear();
+  whys_.clear();
+  ASSERT_TRUE(EnterWorkingFolder("../game", Answering(Work())));
+  EXPECT_EQ(asked_, std::vector<std::string>{"../game"});
+  ASSERT_EQ(whys_.size(), 1u);
+  EXPECT_TRUE(whys_[0].starts_with("../game holds the game's own archives (lowres.vol)")) << whys_[0];
+  EXPECT_EQ(Current(), Work());
 }
 
 TEST_F(StartFolder, TheDialogStartsAtHomeThenAtTheFolderChosenLast) {

@@ -14,11 +14,6 @@
 namespace vantrel::app {
 namespace {
 
-// What the game's own folder is told when it is given as the working folder.
-const std::string kGameFolderRefused =
-    "holds the game's own archives (rb.vol): it is the game's folder, not one of its working folders. Pick one of "
-    "the folders in it: Multi, Simpatch, Shellpat or 3dpatch.";
-
 struct Told {
   std::string text;
   int status;
@@ -61,8 +56,8 @@ TEST_F(StartUp, EndsWithTheStatusForWhatWentWrongAndTellsIt) {
       {{"../game/Simpatch"}, "", std::nullopt, {}},
       {{}, "../game/Simpatch", std::nullopt, {}},
       {{}, "", 0, {}},        // the dialog cancelled: nothing to tell
-      {{}, "../game", 0, {}},  // refused, and then cancelled: the dialog told why
-      {{"../game"}, "", 2, {{"../game " + kGameFolderRefused, 2}}},
+      {{}, "../game", 0, {}},   // refused, and then cancelled: the dialog told why
+      {{"../game"}, "", 0, {}},  // the same for a folder given
       {{"missing"}, "", 1, {{"File not found: missing", 1}}},
       {{}, "missing", 1, {{"File not found: missing", 1}}},
       {{"one", "two"}, "", 2, {{"one working folder only, not 'one' and 'two'", 2}}},
