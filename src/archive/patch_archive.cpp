@@ -88,8 +88,12 @@ std::string AddedText(std::string_view archivePath, const FoundPatch& patch, std
          platform::SplitLastComponent(archivePath).name + ".";
 }
 
-bool GoodFolderName(std::string_view newName) {
-  return platform::WindowsCanCreate(newName) && platform::FitsInOneName(newName) && !platform::IsHiddenName(newName);
+std::optional<std::string> FolderNameRefusal(std::string_view newName) {
+  if (!platform::WindowsCanCreate(newName) || !platform::FitsInOneName(newName) || platform::IsHiddenName(newName)) {
+    return BadFolderNameText(newName);
+  }
+  if (platform::NameTaken(newName)) return platform::NameTakenText(newName);
+  return std::nullopt;
 }
 
 std::vector<FoundPatch> FindPatchFolders(std::string_view archivePath) {
@@ -125,9 +129,8 @@ std::vector<FoundPatch> FindPatchFolders(std::string_view archivePath) {
 
 void ExtractPatchFolder(std::string_view archivePath, const FoundPatch& patch, std::string_view newName,
                         const Progress& progress) {
-  if (!GoodFolderName(newName)) throw Error(BadFolderNameText(newName));
-  platform::FolderLock lock;
-  if (platform::NameTaken(newName)) throw platform::NameTakenError(std::string(newName));
+  if (const std::optional<std::string> why = FolderNameRefusal(newName)) throw Error(*why);
+  platform::FolderLock lock;  // PutInPlace refuses a name taken meanwhile all the same
   ArchiveReader reader(archivePath);
   const std::uint64_t free = platform::FreeSpace("");
   if (patch.unpackedSize > free) throw Error(NoRoomText(reader.name(), patch.unpackedSize, free));

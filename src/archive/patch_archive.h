@@ -9,6 +9,7 @@
 // hold, refuses the archive. Links in it are never unpacked.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,16 +41,17 @@ using Progress = std::function<void(std::uint64_t done, std::uint64_t total)>;
 // holding the folder's lock, and leaves the scan to the caller. The folder is filled under
 // a hidden temporary name and appears only when it is whole and on the disk; nothing that
 // was in the working folder is touched.
-// Raises, before anything is written: Error(BadFolderNameText) for a name no patch folder
-// can have, platform::NameTakenError (ask for another name) when an entry of that name is
-// there in any letter case, Error(NoRoomText) when the disk has too little free space.
-// Then what FindPatchFolders raises, and InOutError when the disk fails (101 disk full).
+// Raises, before anything is written: Error(FolderNameRefusal's text) for a name the new
+// folder cannot take, Error(NoRoomText) when the disk has too little free space. Then what
+// FindPatchFolders raises, and InOutError when the disk fails (101 disk full).
 void ExtractPatchFolder(std::string_view archivePath, const FoundPatch& patch, std::string_view newName,
                         const Progress& progress = {});
 
-// Whether `newName` can be given to a new patch folder: a name Windows can create, not
-// hidden, not too long. The window can check a name the user types with it.
-bool GoodFolderName(std::string_view newName);
+// Why no new patch folder can be named `newName` in the current folder, none when one can:
+// BadFolderNameText for a name Windows cannot create, a hidden one or one too long;
+// platform::NameTakenText when an entry of any kind has it, in any letter case. The one rule
+// for every front end: the command line refuses with the text, a window asks for another name.
+std::optional<std::string> FolderNameRefusal(std::string_view newName);
 
 // "NAME holds no patch (no ????9000.dml file)"
 std::string NoPatchText(std::string_view archiveName);

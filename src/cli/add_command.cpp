@@ -33,8 +33,7 @@ void Add(Session& s, const std::vector<std::string>& args, std::ostream& out) {
   // working folder as it was.
   for (const archive::FoundPatch& patch : found) {
     const std::string& folder = name ? *name : patch.defaultName;
-    if (!archive::GoodFolderName(folder)) throw Error(archive::BadFolderNameText(folder));
-    if (platform::NameTaken(folder)) throw platform::NameTakenError(folder);
+    if (const std::optional<std::string> why = archive::FolderNameRefusal(folder)) throw Error(*why);
   }
   for (const archive::FoundPatch& patch : found) {
     const std::string& folder = name ? *name : patch.defaultName;
