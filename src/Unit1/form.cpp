@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -12,7 +13,7 @@
 #include "Unit1/entry_list_view.h"
 #include "Unit1/error_box.h"
 #include "Unit1/job_panel.h"
-#include "window/run_handler.h"
+#include "window/list_controls.h"
 
 namespace vantrel {
 
@@ -28,27 +29,18 @@ TForm1::~TForm1() = default;
 void TForm1::ConnectEvents() {
   for (const ControlSpec& entry : FormLayout()) {
     auto* button = qobject_cast<QAbstractButton*>(Widget(entry.id));
-    if (!button || entry.id == Control::AddArchive) continue;
+    if (!button) continue;
     connect(button, &QAbstractButton::clicked, this, [this, id = entry.id] { presenter_->Clicked(id); });
   }
-  // Adding from archives is the view's own; what it raises is shown as a handler's error is,
-  // and the outcome line says that nothing was added.
-  const auto archiveHandler = [this](std::function<void()> adding) {
-    return [this, adding = std::move(adding)] {
-      RunHandler(
-          [this](const std::string& text) {
-            Jobs->ShowOutcome("Nothing is added: " + text);
-            ShowMessage(text);
-          },
-          adding);
-    };
-  };
-  connect(static_cast<QAbstractButton*>(Widget(Control::AddArchive)), &QAbstractButton::clicked, this,
-          archiveHandler([this] { addArchive(); }));
-
   for (Control list : {Control::ListBox1, Control::ListBox2, Control::ListBox3}) {
-    static_cast<EntryListView*>(Widget(list))->SetClickHandler([this, list] { presenter_->Picked(list); });
+    auto* view = static_cast<EntryListView*>(Widget(list));
+    view->SetClickHandler([this, list] { presenter_->Picked(list); });
+    std::vector<int> jobKeys;
+    if (RunsListJob(list, ListKey::Return)) jobKeys.insert(jobKeys.end(), {Qt::Key_Return, Qt::Key_Enter});
+    if (RunsListJob(list, ListKey::Delete)) jobKeys.push_back(Qt::Key_Delete);
+    view->SetKeyHandler(jobKeys, [this, list] { presenter_->Entered(list); });
   }
+  ListBox1->SetDropHandler([this](const std::vector<std::string>& files) { presenter_->Dropped(files); });
   connect(Jobs, &JobPanel::JobEnded, this, [this] { presenter_->JobEnded(); });
 
   const auto onKeys = [this](const QKeySequence& keys, std::function<void()> run) {
@@ -56,24 +48,23 @@ void TForm1::ConnectEvents() {
   };
   onKeys(QKeySequence(Qt::Key_F5), [this] { presenter_->RefreshKey(); });
   onKeys(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
-  onKeys(QKeySequence(Qt::CTRL | Qt::Key_O), archiveHandler([this] { addArchive(); }));
-  ListBox1->SetDropHandler([this, archiveHandler](const std::vector<std::string>& files) {
-    for (const std::string& file : files) archiveHandler([this, file] { AddPatchArchive(file); })();
-  });
+  onKeys(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { presenter_->Clicked(Control::AddArchive); });
   onKeys(QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
-    QLineEdit* filter = ListBox2->hasFocus() || SlotFilter->hasFocus() ? SlotFilter : PatchFilter;
+    auto* filter = static_cast<QLineEdit*>(Widget(FilterLineFor(FocusedControl())));
     filter->setFocus(Qt::ShortcutFocusReason);
     filter->selectAll();
   });
-  // Return runs a list's job; Delete only removes an active patch.
-  const std::vector<int> enter = {Qt::Key_Return, Qt::Key_Enter};
-  ListBox1->SetKeyHandler(enter, [this] { presenter_->Entered(Control::ListBox1); });
-  ListBox2->SetKeyHandler(enter, [this] { presenter_->Entered(Control::ListBox2); });
-  ListBox3->SetKeyHandler({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Delete},
-                          [this] { presenter_->Entered(Control::ListBox3); });
 
   // Typed or picked, every change of the text counts.
   connect(path, &QComboBox::editTextChanged, this, [this] { presenter_->FolderTextChanged(); });
+}
+
+std::optional<Control> TForm1::FocusedControl() const {
+  const QWidget* focus = focusWidget();
+  for (const auto& [control, widget] : controls_) {
+    if (focus && (widget == focus || widget->isAncestorOf(focus))) return control;
+  }
+  return std::nullopt;
 }
 
 bool TForm1::event(QEvent* event) {

@@ -2,13 +2,14 @@
 // The program's one window in Qt: a thin view over the presenter. It makes the controls of the
 // layout table, forwards their signals to the presenter's events and does what the presenter
 // asks through FormView. Its own business: where the window goes on the screen, the keys and
-// filter lines of the lists, and adding patches from archives (the Windows build has no
-// archive layer yet, so that stays here for now).
+// filter lines of the lists, the files dropped on Available patches.
 #include <QWidget>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/session.h"
 #include "rbext/message_hook.h"
@@ -19,6 +20,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressDialog;
 class QTabWidget;
 
 namespace vantrel {
@@ -54,6 +56,13 @@ class TForm1 : public QWidget, public FormView {
   bool Ask(const std::string& question) override;
   void ShowMessage(const std::string& text) override;
   Reply AskOrCancel(const std::string& question) override;
+  std::optional<std::string> ChooseArchive() override;
+  std::optional<std::size_t> Choose(const std::string& question, const std::vector<std::string>& choices) override;
+  std::optional<std::string> AskText(const std::string& question, const std::string& text) override;
+  bool ShowProgress(const std::string& what, int thousandths) override;
+  void EndProgress() override;
+  bool OpenInSystemProgram(const std::string& file) override;
+  void ShowLog(const std::string& text) override;
   void Hide() override;
   void Close() override;
 
@@ -69,11 +78,8 @@ class TForm1 : public QWidget, public FormView {
   // The remembered place (else the reference one), fitted to the screen it is on; once the
   // window is up, maximised again when it was left maximised.
   void PlaceWindow();
-  // "Add patch from archive...": a file dialog, then AddPatchArchive.
-  void addArchive();
-  // Unpacks a patch of the archive into the working folder (asking which, when it holds
-  // several, and for another name when its own is taken) and picks the new patch.
-  void AddPatchArchive(const std::string& archivePath);
+  // The control of the layout that has the focus, or holds the widget that has it.
+  std::optional<Control> FocusedControl() const;
 
   Session& session_;
   Catalogue& cat_;
@@ -92,6 +98,7 @@ class TForm1 : public QWidget, public FormView {
   QTabWidget* Notes = nullptr;
   QPlainTextEdit* Readme = nullptr;
   JobPanel* Jobs = nullptr;  // the running job's console, its Continue button and outcome
+  std::unique_ptr<QProgressDialog> progress_;  // while a large patch is unpacked
   bool placedOnce_ = false;
   std::unique_ptr<FormPresenter> presenter_;  // last: made once the controls are there
 };

@@ -1,7 +1,6 @@
 #include "Unit1/job_panel.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -17,21 +16,13 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
-#include <QUrl>
 
 #include <algorithm>
 
-#include "Unit1/log_viewer.h"
 #include "Unit1/qt_text.h"
-#include "engine/file_errors.h"
-#include "engine/job_log.h"
-#include "platform/errors.h"
-#include "platform/files.h"
 #include "platform/folder_lock_handover.h"
 #include "platform/job_status.h"
-#include "platform/names.h"
 #include "platform/process.h"
-#include "platform/text_file.h"
 #include "rbext/run_shell.h"
 #include "window/run_handler.h"
 
@@ -73,7 +64,7 @@ bool AnswersPause(const QKeyEvent& key) {
 
 }  // namespace
 
-JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(std::move(show)), window_(window) {
+JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(std::move(show)) {
   // Under the job's console, where the reference layout has nothing.
   console = new QPlainTextEdit(window);  // the window puts it where it wants it
   console->setObjectName("JobConsole");
@@ -95,9 +86,6 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   terminal_ = platform::FindTerminal();
   inTerminal->setVisible(terminal_.has_value());
   inTerminal->setChecked(terminal_ && QSettings("Vantrel", "Vantrel").value(kInTerminalKey).toBool());
-  openLog = new QPushButton("Job &log", window);
-  openLog->setObjectName("JobLog");
-  openLog->setGeometry(768, 738, 90, 23);
   outcome = new QLabel(window);
   outcome->setObjectName("JobOutcome");
   outcome->setGeometry(40, 770, 818, 30);
@@ -117,7 +105,6 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   continueButton->installEventFilter(this);
   connect(inTerminal, &QCheckBox::toggled, this,
           [](bool on) { QSettings("Vantrel", "Vantrel").setValue(kInTerminalKey, on); });
-  connect(openLog, &QPushButton::clicked, this, [this] { RunHandler(show_, [this] { OpenLog(); }); });
 }
 
 // A job in a terminal window has a window of its own and goes on.
@@ -169,8 +156,7 @@ void JobPanel::StartInPanel(const std::string& program) {
   connect(process_, &QProcess::errorOccurred, this, [this, program](QProcess::ProcessError error) {
     if (error != QProcess::FailedToStart) return;
     // As when the shell is started through the system: the job is not run, the window goes on.
-    RunHandler(show_, [&] { throw Error(ShellFailureText(2, program, "/C " + record_.Plan().script)); });
-    Finish(false);
+    Finish(false, ShellFailureText(2, program, "/C " + record_.Plan().script));
   });
   process_->start(ToQt(program), {"/C", ToQt(record_.Plan().script)});
 }
@@ -185,8 +171,7 @@ void JobPanel::StartInTerminal(const std::string& program) {
   const QStringList args = {"-e", ToQt(program), "--status-file", status, "/C", ToQt(script)};
   if (!statusFolder_->isValid() ||
       !QProcess::startDetached(ToQt(*terminal_), args, QDir::currentPath(), &terminalPid_)) {
-    RunHandler(show_, [&] { throw Error(ShellFailureText(2, *terminal_, "-e " + program + " /C " + script)); });
-    Finish(false);
+    Finish(false, ShellFailureText(2, *terminal_, "-e " + program + " /C " + script));
     return;
   }
   sinceStart_.start();
@@ -206,21 +191,6 @@ void JobPanel::PollStatus() {
 }
 
 void JobPanel::ShowOutcome(const std::string& line) { outcome->setText(ToQt(line)); }
-
-// A working folder without a support folder keeps no log; nor is there one before the first
-// job. Where no program opens files, the window shows the log itself.
-void JobPanel::OpenLog() {
-  const std::string log = JobLogFile();
-  if (!platform::FileExists(log)) {
-    ShowLogViewer(window_, "No job has been logged in this working folder yet.");
-    return;
-  }
-  const QString path = QDir::current().absoluteFilePath(ToQt(platform::ResolvePath(log)));
-  if (QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
-  std::string text;
-  for (const std::string& line : NamingFile(log, [&] { return platform::ReadTextLines(log); })) text += line + '\n';
-  ShowLogViewer(window_, ToQt(text));
-}
 
 void JobPanel::ShowNotes() {
   if (notes) notes->setCurrentWidget(console);
@@ -283,14 +253,14 @@ bool JobPanel::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-void JobPanel::Finish(bool succeeded) {
+void JobPanel::Finish(bool succeeded, const std::string& notStarted) {
   if (!running_) return;
   running_ = false;
   poll_->stop();
   if (process_) process_->deleteLater();
   process_ = nullptr;
   continueButton->setEnabled(false);
-  RunHandler(show_, [&] { outcome->setText(ToQt(record_.Finish(succeeded))); });
+  RunHandler(show_, [&] { outcome->setText(ToQt(record_.Finish(succeeded, notStarted))); });
   emit JobEnded();
   waiting_.RunWaiting();
 }

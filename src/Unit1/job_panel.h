@@ -52,7 +52,6 @@ class JobPanel : public QObject, public JobRunner {
   QPushButton* continueButton = nullptr;
   QCheckBox* continueOnItsOwn = nullptr;
   QCheckBox* inTerminal = nullptr;  // shown only when there is a terminal emulator
-  QPushButton* openLog = nullptr;
   QLabel* outcome = nullptr;
   QTabWidget* notes = nullptr;  // the tabs the window put the console in
   // Scrolls the window so that a control of the panel shows; set by the window.
@@ -69,14 +68,13 @@ class JobPanel : public QObject, public JobRunner {
   void PollStatus();
   void Take();
   void MuteNothingToDelete(int lines);
-  void OpenLog();
   void Continue();
   bool Waiting() const;
-  void Finish(bool succeeded);
+  // `notStarted`, when not "", tells why the shell never started (JobRecord::Finish).
+  void Finish(bool succeeded, const std::string& notStarted = "");
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   MessageHook show_;
-  QWidget* window_;
   bool running_ = false;
   QProcess* process_ = nullptr;
   std::optional<std::string> terminal_;

@@ -203,9 +203,12 @@ void TForm1::BuildLayout() {
   }
   PatchFilter = static_cast<QLineEdit*>(controls_.at(Control::PatchFilter));
   SlotFilter = static_cast<QLineEdit*>(controls_.at(Control::SlotFilter));
-  // Then the notes' pages and the job panel's buttons.
+  // The notes' pages and the job panel's buttons come between the notes and the job log's
+  // button, which the table puts right after the notes.
+  previous = Notes;
   for (QWidget* next : std::initializer_list<QWidget*>{Jobs->console, Readme, Jobs->continueButton,
-                                                       Jobs->continueOnItsOwn, Jobs->inTerminal, Jobs->openLog}) {
+                                                       Jobs->continueOnItsOwn, Jobs->inTerminal,
+                                                       controls_.at(Control::JobLog)}) {
     setTabOrder(previous, next);
     previous = next;
   }

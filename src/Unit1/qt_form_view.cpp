@@ -2,17 +2,21 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QUrl>
 
 #include <stdexcept>
 
 #include "Unit1/entry_list_view.h"
 #include "Unit1/form.h"
+#include "Unit1/log_viewer.h"
 #include "Unit1/qt_picture.h"
 #include "Unit1/qt_text.h"
 #include "Unit1/question_box.h"
@@ -94,6 +98,12 @@ void TForm1::ShowReadme(const std::optional<std::string>& text, bool toFront) {
 bool TForm1::Ask(const std::string& question) { return AskUser(question); }
 
 FormView::Reply TForm1::AskOrCancel(const std::string& question) { return AskUserOrCancel(question); }
+
+bool TForm1::OpenInSystemProgram(const std::string& file) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(ToQt(file))));
+}
+
+void TForm1::ShowLog(const std::string& text) { ShowLogViewer(this, ToQt(text)); }
 
 void TForm1::Hide() { hide(); }
 

@@ -271,7 +271,7 @@ void MainWindow::Command(WORD id, WORD code) {
       return;
     }
   }
-  if (id < ChildIdOf(Control::Label5) || id > ChildIdOf(Control::Notes)) return;
+  if (id < ChildIdOf(Control::Label5) || id >= ChildIdOf(Control::Label5) + static_cast<int>(kControlCount)) return;
   const Control control = static_cast<Control>(id - ChildIdOf(Control::Label5));
   switch (SpecOf(control).kind) {
     case ControlKind::Button:

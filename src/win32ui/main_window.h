@@ -23,7 +23,6 @@
 namespace vantrel::win32ui {
 
 inline constexpr const wchar_t* kMainWindowClass = L"VantrelWindow";
-inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Notes) + 1;
 
 // The commands of the window's keys (an accelerator table), beside the controls' ids.
 enum KeyCommand : WORD { kRefreshKey = 40001, kCloseKey, kAddArchiveKey, kFilterKey };

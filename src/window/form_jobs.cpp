@@ -1,5 +1,5 @@
 // The presenter's job handlers: the two big buttons, the questions before an activation,
-// the jobs put off while one runs, and what follows a job's end.
+// the jobs put off while one runs, what follows a job's end, and the job log.
 #include <chrono>
 #include <memory>
 #include <utility>
@@ -10,8 +10,13 @@
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
 #include "engine/code_fields.h"
+#include "engine/file_errors.h"
+#include "engine/job_log.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/folder_lock.h"
+#include "platform/names.h"
+#include "platform/text_file.h"
 #include "rbext/run_shell.h"
 #include "window/form_presenter.h"
 #include "window/list_filter.h"
@@ -143,6 +148,17 @@ void FormPresenter::turnPatchOff() {
   refreshpatches();
   caption.Finish(kDeactivateCaption);
   updedit();
+}
+
+// A working folder without a support folder keeps no log, nor is there one before the first
+// job. Where the system has no program for it, the window shows the log itself.
+void FormPresenter::openJobLog() {
+  const std::string log = JobLogFile();
+  if (!platform::FileExists(log)) return view_.ShowLog("No job has been logged in this working folder yet.");
+  if (view_.OpenInSystemProgram(platform::ResolvePath(log))) return;
+  std::string text;
+  for (const std::string& line : NamingFile(log, [&] { return platform::ReadTextLines(log); })) text += line + '\n';
+  view_.ShowLog(text);
 }
 
 }  // namespace vantrel

@@ -51,7 +51,11 @@ FormPresenter::FormPresenter(Session& session, FormView& view, JobRunner& jobs)
 FormPresenter::~FormPresenter() { session_.showMessage = nullptr; }
 
 void FormPresenter::Handle(void (FormPresenter::*handler)()) {
-  RunHandler([this](const std::string& text) { view_.ShowMessage(text); }, [this, handler] { (this->*handler)(); });
+  Handle([this, handler] { (this->*handler)(); });
+}
+
+void FormPresenter::Handle(const std::function<void()>& handler) {
+  RunHandler([this](const std::string& text) { view_.ShowMessage(text); }, handler);
   // Any handler may have scanned or listed again, and one that failed may have got that far.
   ShowUnlisted();
 }
@@ -64,11 +68,15 @@ void FormPresenter::Activated() {
   Handle(&FormPresenter::Loadpatches);
 }
 
-// AddArchive and the controls without a handler are the view's own business.
+// The controls without a handler are the view's own business.
 void FormPresenter::Clicked(Control control) {
   switch (control) {
     case Control::Button1:
       return Handle(&FormPresenter::refreshpatches);
+    case Control::AddArchive:
+      return HandleAdding([this] { addArchive(); });
+    case Control::JobLog:
+      return Handle(&FormPresenter::openJobLog);
     case Control::Button2:
       return Handle(&FormPresenter::getactivepatch);
     case Control::FMDMavail:

@@ -4,10 +4,14 @@
 // keep the system's names and steps; each event runs its handler through the default error
 // handler (a raised error's text goes to the view's ShowMessage and ends the handler) and then
 // brings the unlisted notes up to date.
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "archive/patch_archive.h"
 #include "engine/session.h"
 #include "platform/folder_lock.h"
 #include "window/form_view.h"
@@ -29,6 +33,9 @@ class FormPresenter {
   void Entered(Control list);         // Return in a list, or Delete in Active patches: its job
   void FolderTextChanged();           // the folder box's text changed, typed or picked
   void RefreshKey();                  // F5: both patch lists again
+  // Files dropped on the window: each one an archive to add a patch from, as if chosen in
+  // the dialog of "Add patch from archive...".
+  void Dropped(const std::vector<std::string>& files);
   void JobEnded();                    // the job runner has told a job's outcome: the folder is let go
   // The user closes the window: true when it may close now. A job never dies half done with
   // it: while one runs the user chooses to wait for it, to let it finish on its own with the
@@ -54,9 +61,22 @@ class FormPresenter {
   void FMDMavailClick();
   void pathChange();
   void AfterJob();
+  void addArchive();
+  void openJobLog();
 
  private:
   void Handle(void (FormPresenter::*handler)());
+  void Handle(const std::function<void()>& handler);
+  // Adding from an archive: what it raises is told as nothing added.
+  void HandleAdding(const std::function<void()>& adding);
+  // Unpacks a patch of the archive into the working folder, asking which when it holds
+  // several and for another name when its own is refused, and picks the new patch.
+  void AddPatchArchive(const std::string& archivePath);
+  std::optional<std::size_t> WhichPatch(const std::string& archivePath, const std::vector<archive::FoundPatch>& found);
+  std::optional<std::string> FreeFolderName(std::string name);
+  // False when the user cancelled the unpacking, which leaves nothing.
+  bool Unpacked(const std::string& archivePath, const archive::FoundPatch& patch, const std::string& name);
+  void PickAddedPatch(const std::string& folder);
   void ShowUnlisted();
   void MarkOwnModelFiles();
   // `waiting`, when not "", is told in the outcome line while the handler waits.

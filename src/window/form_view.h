@@ -5,12 +5,21 @@
 //
 // The three lists are not set through this interface: each list control of a view observes
 // its EntryList (catalogue/entry_list.h), which the presenter fills and selects in.
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "window/layout_table.h"
 
 namespace vantrel {
+
+// The open-file dialog of "Add patch from archive...": its title, and the kinds of archive it
+// offers first (then all files).
+inline constexpr std::string_view kArchiveDialogTitle = "Add patch from archive";
+inline constexpr std::string_view kArchivePatterns[] = {"*.zip",     "*.7z",  "*.rar",     "*.tar",
+                                                        "*.tar.gz", "*.tgz", "*.tar.bz2", "*.tar.xz"};
 
 class FormView {
  public:
@@ -44,6 +53,28 @@ class FormView {
   // A Yes/No/Cancel question, Cancel the default button; closing the box is Cancel.
   enum class Reply { Yes, No, Cancel };
   virtual Reply AskOrCancel(const std::string& question) = 0;
+
+  // Adding a patch from an archive. The archive the user picks in the open-file dialog (an
+  // absolute path), none when the user cancels.
+  virtual std::optional<std::string> ChooseArchive() = 0;
+  // One of `choices` picked in a modal box titled "Vantrel" that asks `question`, the first
+  // one offered; none when the user cancels.
+  virtual std::optional<std::size_t> Choose(const std::string& question, const std::vector<std::string>& choices) = 0;
+  // A line typed in a modal box titled "Vantrel" that asks `question`, starting as `text`;
+  // none when the user cancels.
+  virtual std::optional<std::string> AskText(const std::string& question, const std::string& text) = 0;
+  // Tells in a box with a Cancel button how far `what` has come, in thousandths; the first
+  // call brings the box up and EndProgress takes it down. The window's events go on being
+  // handled, its input waits. False once the user has cancelled.
+  virtual bool ShowProgress(const std::string& what, int thousandths) = 0;
+  virtual void EndProgress() = 0;
+
+  // The job log. Opens `file` (relative to the current folder) in the program the system has
+  // for logs or plain texts; false where it has none.
+  virtual bool OpenInSystemProgram(const std::string& file) = 0;
+  // Shows `text` read-only in the window's own viewer, beside the window: made the first time,
+  // brought to the front and scrolled to its end (the last job) after.
+  virtual void ShowLog(const std::string& text) = 0;
 
   // Takes the window off the screen while the program goes on (a job it still watches).
   virtual void Hide() = 0;

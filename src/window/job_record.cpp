@@ -21,10 +21,11 @@ void JobRecord::Begin(const JobPlan& plan, std::string success) {
 
 std::string JobRecord::RunningLine() const { return "Running " + plan_.script + " ..."; }
 
-std::string JobRecord::Finish(bool shellSucceeded) {
+std::string JobRecord::Finish(bool shellSucceeded, const std::string& notStarted) {
+  if (!notStarted.empty()) console_ += notStarted + "\n";
   const JobOutcome outcome = CheckJobOutcome(plan_, shellSucceeded);
   std::string line = outcome.Complete() ? success_ : OutcomeText(plan_, outcome);
-  if (!outcome.Complete()) failure_ = JobFailureMessage(plan_, outcome);
+  if (!outcome.Complete()) failure_ = (notStarted.empty() ? "" : notStarted + "\n\n") + JobFailureMessage(plan_, outcome);
   AppendToJobLog(plan_.script, scriptText_, console_, line);
   return line;
 }

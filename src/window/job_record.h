@@ -24,8 +24,10 @@ class JobRecord {
 
   // The job has ended; `shellSucceeded`: its shell's exit code was 0. Checks every copy and
   // marker (CheckJobOutcome), appends the job to the job log and returns the outcome line.
+  // `notStarted`, when not "", tells why the shell never started (ShellFailureText): it goes
+  // into the log and heads the failure's message, so that the user reads both in one box.
   // Raises InOutError naming a marker or the log it could not change.
-  std::string Finish(bool shellSucceeded);
+  std::string Finish(bool shellSucceeded, const std::string& notStarted = "");
   // Once a job has ended without doing all its work: the message for the user's box
   // (JobFailureMessage). None for a complete job, and from Begin on.
   const std::optional<std::string>& Failure() const { return failure_; }

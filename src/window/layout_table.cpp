@@ -42,6 +42,8 @@ constexpr ControlSpec kLayout[] = {
     {Control::ScrollBox1, "ScrollBox1", K::Picture, {40, 592, 309, 169}, "", ""},
     // Beside the preview, where the reference layout has nothing: the job and the readme.
     {Control::Notes, "Notes", K::Tabs, {368, 592, 490, 140}, "", ""},
+    // Under the notes, at their right: every job's script, console and outcome in this folder.
+    {Control::JobLog, "JobLog", K::Button, {768, 738, 90, 23}, "Job &log", ""},
 };
 
 }  // namespace

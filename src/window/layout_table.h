@@ -3,6 +3,7 @@
 // shows by its layout name, with its kind, its place, its caption, its hint and its font.
 // Knows no toolkit; the Qt view and the Win32 view both build their controls from it, and a
 // view scales the places for its screen.
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -12,7 +13,8 @@
 namespace vantrel {
 
 // The controls, by their layout names ("v" is the activation button). Ours beside the
-// reference layout: AddArchive, the filter lines, the unlisted notes and the notes tabs.
+// reference layout: AddArchive, the filter lines, the unlisted notes, the notes tabs and the
+// job log's button.
 enum class Control {
   Label5,
   path,
@@ -40,7 +42,9 @@ enum class Control {
   Button4,
   ScrollBox1,
   Notes,
+  JobLog,
 };
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::JobLog) + 1;
 
 enum class ControlKind { Label, FolderBox, Button, FilterLine, List, Note, RadioButton, Edit, CheckBox, Picture, Tabs };
 

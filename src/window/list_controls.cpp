@@ -28,4 +28,13 @@ Control FilteredList(Control filter) {
   }
 }
 
+Control FilterLineFor(std::optional<Control> focus) {
+  return focus == Control::ListBox2 || focus == Control::SlotFilter ? Control::SlotFilter : Control::PatchFilter;
+}
+
+bool RunsListJob(Control list, ListKey key) {
+  const bool isList = list == Control::ListBox1 || list == Control::ListBox2 || list == Control::ListBox3;
+  return isList && (key == ListKey::Return || list == Control::ListBox3);
+}
+
 }  // namespace vantrel

@@ -295,7 +295,10 @@ TEST_F(JobWindowTest, AShellThatCannotBeStartedIsReportedInABox) {
   ClickEntry("ListBox2", SlotLine("0612"));
   ClickButton("v");
   ASSERT_TRUE(WaitFor([&] { return !messages_.empty(); }));
+  // One box: why the shell did not start, then what the job left undone.
+  ASSERT_EQ(messages_.size(), 1u) << messages_.back();
   EXPECT_TRUE(messages_.front().starts_with("Error #2 executing ")) << messages_.front();
+  EXPECT_NE(messages_.front().find("\n\nThe patch was not installed"), std::string::npos) << messages_.front();
   // Never run, so undone at once: no script is left to run by hand without its ledger entry.
   EXPECT_FALSE(temp_.exists("game/Simpatch/0612.bat"));
   EXPECT_FALSE(temp_.exists("game/Simpatch/vantrel-files/ledger/0612_Big Tank.txt"));

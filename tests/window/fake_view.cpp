@@ -1,5 +1,7 @@
 #include "fake_view.h"
 
+#include <gtest/gtest.h>
+
 #include "engine/job_outcome.h"
 #include "platform/errors.h"
 #include "platform/process.h"
@@ -38,6 +40,49 @@ FormView::Reply RecordingView::AskOrCancel(const std::string& question) {
   questions.push_back(question);
   if (whileAsking) whileAsking();
   return reply;
+}
+
+std::optional<std::string> RecordingView::ChooseArchive() {
+  ++archiveDialogs;
+  return archiveChosen;
+}
+
+namespace {
+
+template <typename Answer>
+std::optional<Answer> NextAnswer(std::deque<std::optional<Answer>>& answers, const std::string& question) {
+  if (answers.empty()) {
+    ADD_FAILURE() << "an unexpected question: " << question;
+    return std::nullopt;
+  }
+  std::optional<Answer> answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+std::optional<std::size_t> RecordingView::Choose(const std::string& question, const std::vector<std::string>& choices) {
+  questions.push_back(question);
+  choicesOffered.push_back(choices);
+  return NextAnswer(choiceAnswers, question);
+}
+
+std::optional<std::string> RecordingView::AskText(const std::string& question, const std::string& text) {
+  questions.push_back(question);
+  textsOffered.push_back(text);
+  return NextAnswer(textAnswers, question);
+}
+
+bool RecordingView::ShowProgress(const std::string& what, int thousandths) {
+  progressUp = true;
+  progress.emplace_back(what, thousandths);
+  return !cancelProgressAt || thousandths < *cancelProgressAt;
+}
+
+bool RecordingView::OpenInSystemProgram(const std::string& file) {
+  systemOpened.push_back(file);
+  return systemHasProgram;
 }
 
 void RecordingView::Close() {

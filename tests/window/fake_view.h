@@ -40,6 +40,15 @@ class RecordingView : public FormView {
   bool Ask(const std::string& question) override;
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   Reply AskOrCancel(const std::string& question) override;
+  std::optional<std::string> ChooseArchive() override;
+  // Records the question and the choices, and answers the next of `choiceAnswers`.
+  std::optional<std::size_t> Choose(const std::string& question, const std::vector<std::string>& choices) override;
+  // Records the question and the text offered, and answers the next of `textAnswers`.
+  std::optional<std::string> AskText(const std::string& question, const std::string& text) override;
+  bool ShowProgress(const std::string& what, int thousandths) override;
+  void EndProgress() override { progressUp = false; }
+  bool OpenInSystemProgram(const std::string& file) override;
+  void ShowLog(const std::string& text) override { logsShown.push_back(text); }
   void Hide() override { hidden = true; }
   // A view's close asks the presenter, as the window's close event does.
   void Close() override;
@@ -62,6 +71,22 @@ class RecordingView : public FormView {
   std::vector<std::string> messages;
   Reply reply = Reply::Cancel;
   std::function<void()> whileAsking;  // what happens while a Yes/No/Cancel box is up
+  // Adding from archives: the archive the dialog gives (none: cancelled), the answers to the
+  // questions in turn (none: cancelled; a question beyond them fails the test and cancels).
+  std::optional<std::string> archiveChosen;
+  int archiveDialogs = 0;
+  std::deque<std::optional<std::size_t>> choiceAnswers;
+  std::deque<std::optional<std::string>> textAnswers;
+  std::vector<std::vector<std::string>> choicesOffered;
+  std::vector<std::string> textsOffered;
+  // Each progress told, while the box is up; the user cancels once it has come this far.
+  std::vector<std::pair<std::string, int>> progress;
+  bool progressUp = false;
+  std::optional<int> cancelProgressAt;
+  // The job log: each file handed to the system's program, whether it has one, the viewer's texts.
+  std::vector<std::string> systemOpened;
+  bool systemHasProgram = true;
+  std::vector<std::string> logsShown;
   bool hidden = false;
   std::function<bool()> closeAsked;  // the presenter's CloseAsked, once there is one
   int closed = 0;                    // closes the presenter let through

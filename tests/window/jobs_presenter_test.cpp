@@ -348,5 +348,36 @@ TEST_F(JobsPresenterTest, EnterInAListRunsItsJob) {
   EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
 }
 
+// The log opens in the system's program for it, else in the window's own viewer; before the
+// first job the viewer says that there is none.
+TEST_F(JobsPresenterTest, TheJobLogOpensInTheSystemsProgramElseInTheWindowsViewer) {
+  const std::string kLog = "0612.bat\r\n--- outcome\r\nBig Tank is active\r\n";
+  const struct {
+    const char* what;
+    bool logged;
+    bool systemHasProgram;
+    Texts shown;
+  } kCases[] = {
+      {"no job logged yet", false, true, {"No job has been logged in this working folder yet."}},
+      {"a program for it", true, true, {}},
+      {"no program for it", true, false, {"0612.bat\n--- outcome\nBig Tank is active\n"}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    if (c.logged) temp_.write("game/Simpatch/vantrel-files/vantrel-jobs.log", kLog);
+    view_.systemHasProgram = c.systemHasProgram;
+    view_.systemOpened.clear();
+    view_.logsShown.clear();
+    presenter_->Clicked(Control::JobLog);
+    EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+    EXPECT_EQ(view_.logsShown, c.shown);
+    ASSERT_EQ(view_.systemOpened.size(), c.logged ? 1u : 0u);
+    if (c.logged) {
+      EXPECT_TRUE(std::filesystem::equivalent(Work() / view_.systemOpened[0], Work() / "vantrel-files" / "vantrel-jobs.log"))
+          << view_.systemOpened[0];
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vantrel::testing

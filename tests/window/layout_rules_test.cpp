@@ -2,7 +2,9 @@
 // shows and a filter filters, what a filter keeps, and the default error handler.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
+#include <utility>
 #include <stdexcept>
 
 #include "platform/errors.h"
@@ -26,7 +28,7 @@ TEST(LayoutTable, EveryControlIsThereOnceByItsOwnNameAndInsideTheWindow) {
     EXPECT_LE(entry.box.left + entry.box.width, kWindowOuterBox.width) << entry.name;
     EXPECT_LE(entry.box.top + entry.box.height, kWindowOuterBox.height) << entry.name;
   }
-  EXPECT_EQ(ids.size(), static_cast<std::size_t>(Control::Notes) + 1) << "a control missing from the table";
+  EXPECT_EQ(ids.size(), kControlCount) << "a control missing from the table";
   EXPECT_EQ(SpecOf(Control::v).caption, kActivateCaption);
 }
 
@@ -68,6 +70,38 @@ TEST(LayoutTable, EachFilterLineSitsOverTheListItFiltersAndComesBeforeIt) {
     EXPECT_LT(&line, &list) << "a filter line comes before its list in tab order";
   }
   EXPECT_THROW(FilteredList(Control::ListBox1), std::logic_error);
+}
+
+// Ctrl+F goes to the filter line of the list the user is at: the slots' from that list or its
+// own line, else the patches'.
+TEST(LayoutTable, CtrlFGoesToTheFilterLineOfTheListTheFocusIsAt) {
+  const std::pair<std::optional<Control>, Control> kCases[] = {
+      {Control::ListBox2, Control::SlotFilter},     {Control::SlotFilter, Control::SlotFilter},
+      {Control::ListBox1, Control::PatchFilter},    {Control::PatchFilter, Control::PatchFilter},
+      {Control::ListBox3, Control::PatchFilter},    {Control::path, Control::PatchFilter},
+      {std::nullopt, Control::PatchFilter},
+  };
+  for (const auto& [focus, filter] : kCases) {
+    EXPECT_EQ(FilterLineFor(focus), filter) << (focus ? SpecOf(*focus).name : "no control");
+  }
+}
+
+TEST(LayoutTable, ReturnRunsEachListsJobAndDeleteOnlyTheRemoval) {
+  const struct {
+    Control control;
+    bool onReturn;
+    bool onDelete;
+  } kCases[] = {
+      {Control::ListBox1, true, false},
+      {Control::ListBox2, true, false},
+      {Control::ListBox3, true, true},
+      {Control::PatchFilter, false, false},
+      {Control::Button4, false, false},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(RunsListJob(c.control, ListKey::Return), c.onReturn) << SpecOf(c.control).name;
+    EXPECT_EQ(RunsListJob(c.control, ListKey::Delete), c.onDelete) << SpecOf(c.control).name;
+  }
 }
 
 TEST(LayoutTable, EachListShowsItsOwnEntryList) {
