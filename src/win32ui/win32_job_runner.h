@@ -42,7 +42,8 @@ class Win32JobRunner : public JobRunner {
   void Poll();
 
  private:
-  void Finish(bool shellSucceeded);
+  // `notStarted`, when not "", tells why the shell never started (JobRecord::Finish).
+  void Finish(bool shellSucceeded, const std::string& notStarted = "");
 
   Hooks hooks_;
   std::optional<platform::RunningProgram> job_;
