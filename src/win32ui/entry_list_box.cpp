@@ -22,6 +22,28 @@ std::optional<int> EntryListBox::EntryAt(int shown) const {
   return shown_[static_cast<std::size_t>(shown)];
 }
 
+std::optional<std::string> EntryListBox::CutEntryAt(POINT at) const {
+  const auto hit = static_cast<DWORD>(::SendMessageW(box_, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y)));
+  if (HIWORD(hit) != 0) return std::nullopt;  // below the last entry
+  const int shown = LOWORD(hit);
+  const std::optional<int> entry = EntryAt(shown);
+  if (!entry) return std::nullopt;
+  const std::string& text = list_.Items()[static_cast<std::size_t>(*entry)];
+  RECT item{};
+  ::SendMessageW(box_, LB_GETITEMRECT, static_cast<WPARAM>(shown), reinterpret_cast<LPARAM>(&item));
+  const std::wstring wide = Wide(text);
+  const HDC dc = ::GetDC(box_);
+  const HGDIOBJ earlier = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(box_, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+  ::SelectObject(dc, earlier);
+  ::ReleaseDC(box_, dc);
+  // The list box draws an entry a little in from its left edge.
+  constexpr LONG kTextInset = 2;
+  if (extent.cx + kTextInset <= item.right - item.left) return std::nullopt;
+  return text;
+}
+
 bool EntryListBox::TakePick() {
   const auto entry = EntryAt(static_cast<int>(::SendMessageW(box_, LB_GETCURSEL, 0, 0)));
   if (!entry) return false;

@@ -43,6 +43,9 @@ class EntryListBox {
   void KeepInView(std::size_t row);
   // The entry list's row shown at the control's row `shown`.
   std::optional<int> EntryAt(int shown) const;
+  // The text of the entry at `at` (client coordinates) when the list's edge cuts it; none
+  // where there is no entry or it shows whole.
+  std::optional<std::string> CutEntryAt(POINT at) const;
 
  private:
   void ShowList();

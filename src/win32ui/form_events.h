@@ -2,6 +2,9 @@
 // What the window tells about its controls: the events of the presenter, by the same names.
 // The window forwards to this interface, so that it knows no presenter and its tests can
 // record what it forwards.
+#include <string>
+#include <vector>
+
 #include "window/layout_table.h"
 
 namespace vantrel::win32ui {
@@ -15,6 +18,8 @@ class FormEvents {
   virtual void Entered(Control list) = 0;
   virtual void FolderTextChanged() = 0;
   virtual void RefreshKey() = 0;
+  // Files dropped on the window, by their full paths.
+  virtual void Dropped(const std::vector<std::string>& files) = 0;
   virtual void JobEnded() = 0;
   // The user closes the window: true when it may close now.
   virtual bool CloseAsked() = 0;
@@ -31,6 +36,7 @@ class EventsTo final : public FormEvents {
   void Entered(Control list) override { target_.Entered(list); }
   void FolderTextChanged() override { target_.FolderTextChanged(); }
   void RefreshKey() override { target_.RefreshKey(); }
+  void Dropped(const std::vector<std::string>& files) override { target_.Dropped(files); }
   void JobEnded() override { target_.JobEnded(); }
   bool CloseAsked() override { return target_.CloseAsked(); }
 

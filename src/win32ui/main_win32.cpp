@@ -45,9 +45,6 @@ int Run(HINSTANCE instance, int show) {
                        [&window] { window.JobEnded(); }});
   window.EveryTick(kJobPollMilliseconds, [&jobs] { jobs.Poll(); });
 
-  // The archive's dialogs (which patch, which name, the progress) are the Qt window's alone
-  // so far: vantrel-cli add takes archives on Windows.
-  view.SetShown(Control::AddArchive, false);
   FormPresenter presenter(session, view, jobs);
   EventsTo<FormPresenter> events(presenter);
   window.Forward(events);

@@ -1,15 +1,19 @@
 #include "win32ui/main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
 
 #include <exception>
 #include <optional>
+#include <vector>
 
 #include "platform/errors.h"
 #include "platform/win32_text.h"
 #include "win32ui/control_kinds.h"
 #include "win32ui/message_boxes.h"
 #include "win32ui/window_text.h"
+#include "window/list_controls.h"
 
 namespace vantrel::win32ui {
 
@@ -46,8 +50,27 @@ HACCEL WindowKeys() {
   return ::CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
 }
 
+// The full paths of the files dropped, and the drop let go of.
+std::vector<std::string> DroppedFiles(HDROP drop) {
+  std::vector<std::string> files;
+  const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring name(::DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    name.resize(::DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+    files.push_back(Utf8(name));
+  }
+  ::DragFinish(drop);
+  return files;
+}
+
 bool Pressed(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 bool AnyModifier() { return Pressed(VK_CONTROL) || Pressed(VK_MENU) || Pressed(VK_SHIFT); }
+
+std::optional<ListKey> JobKeyOf(WPARAM key) {
+  if (key == VK_RETURN) return ListKey::Return;
+  if (key == VK_DELETE) return ListKey::Delete;
+  return std::nullopt;
+}
 
 std::optional<ListMove> MoveOf(WPARAM key) {
   switch (key) {
@@ -135,15 +158,15 @@ HWND MainWindow::NextTabStop(HWND from, bool back) const {
   return ::GetNextDlgTabItem(window_, from, TRUE) == tabs ? page : nullptr;
 }
 
-EntryListBox& MainWindow::ListOf(Control list) {
-  switch (list) {
-    case Control::ListBox2:
-      return *lists_[1];
-    case Control::ListBox3:
-      return *lists_[2];
-    default:
-      return *lists_[0];
+EntryListBox& MainWindow::ListOf(Control list) { return *lists_.at(list); }
+
+std::optional<Control> MainWindow::FocusedControl() const {
+  const HWND focus = ::GetFocus();
+  for (const ControlSpec& entry : FormLayout()) {
+    const HWND control = ControlWindow(entry.id);
+    if (focus && (focus == control || ::IsChild(control, focus))) return entry.id;
   }
+  return std::nullopt;
 }
 
 void MainWindow::SetFolderTextQuietly(const std::string& text) {
@@ -200,6 +223,11 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       LayOut();
       return 0;
+    case WM_DROPFILES: {
+      const std::vector<std::string> files = DroppedFiles(reinterpret_cast<HDROP>(wParam));
+      Raise([&files](FormEvents& events) { events.Dropped(files); });
+      return 0;
+    }
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (lParam != 0) break;  // a scroll bar control's, not the window's
@@ -263,9 +291,7 @@ void MainWindow::Command(WORD id, WORD code) {
     case kAddArchiveKey:
       return Raise([](FormEvents& events) { events.Clicked(Control::AddArchive); });
     case kFilterKey: {
-      const HWND focus = ::GetFocus();
-      const bool slots = focus == ControlWindow(Control::ListBox2) || focus == ControlWindow(Control::SlotFilter);
-      const HWND filter = ControlWindow(slots ? Control::SlotFilter : Control::PatchFilter);
+      const HWND filter = ControlWindow(FilterLineFor(FocusedControl()));
       ::SetFocus(filter);
       ::SendMessageW(filter, EM_SETSEL, 0, -1);
       return;
@@ -302,7 +328,7 @@ void MainWindow::Command(WORD id, WORD code) {
       return;
     case ControlKind::FilterLine:
       if (code == EN_CHANGE) {
-        ListOf(control == Control::SlotFilter ? Control::ListBox2 : Control::ListBox1).SetFilter(WindowText(ControlWindow(control)));
+        ListOf(FilteredList(control)).SetFilter(WindowText(ControlWindow(control)));
       }
       return;
     default:
@@ -332,7 +358,7 @@ LRESULT MainWindow::HandleListKey(Control list, UINT message, WPARAM wParam, LPA
       return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? code | DLGC_WANTMESSAGE : code;
     }
     case WM_KEYDOWN:
-      if (!AnyModifier() && (wParam == VK_RETURN || (wParam == VK_DELETE && list == Control::ListBox3))) {
+      if (const std::optional<ListKey> key = JobKeyOf(wParam); key && !AnyModifier() && RunsListJob(list, *key)) {
         Raise([list](FormEvents& events) { events.Entered(list); });
         return 0;
       }
@@ -340,6 +366,9 @@ LRESULT MainWindow::HandleListKey(Control list, UINT message, WPARAM wParam, LPA
         if (ListOf(list).Move(*move)) Raise([list](FormEvents& events) { events.Picked(list); });
         return 0;
       }
+      break;
+    case WM_MOUSEMOVE:
+      ShowWholeEntry(list, lParam);
       break;
     case WM_CHAR:
       if (wParam == L'\r') return 0;  // taken at WM_KEYDOWN
@@ -352,6 +381,14 @@ LRESULT MainWindow::HandleListKey(Control list, UINT message, WPARAM wParam, LPA
       break;
   }
   return ::DefSubclassProc(box, message, wParam, lParam);
+}
+
+// An entry cut at the list's edge (a long slot or folder name) shows whole in the list's
+// tooltip, as in the Qt window; elsewhere the list has none.
+void MainWindow::ShowWholeEntry(Control list, LPARAM at) {
+  const HWND box = ControlWindow(list);
+  const std::string whole = ListOf(list).CutEntryAt({GET_X_LPARAM(at), GET_Y_LPARAM(at)}).value_or("");
+  if (whole != hints_->Of(box)) hints_->Set(box, whole);
 }
 
 }  // namespace vantrel::win32ui

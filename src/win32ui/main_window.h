@@ -1,12 +1,13 @@
 #pragma once
 // The program's one window on Windows: every control of the layout table as the native
 // control its kind names, at the table's places scaled to the monitor's DPI, the lists grown
-// with the window. It forwards its controls' events to FormEvents and does nothing of its own
-// beyond showing; Win32FormView sets what it shows.
+// with the window. It forwards its controls' events, and the files dropped on it, to
+// FormEvents and does nothing of its own beyond showing; Win32FormView sets what it shows.
 #include <windows.h>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -71,7 +72,9 @@ class MainWindow {
   static LRESULT CALLBACK ListKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleListKey(Control list, UINT message, WPARAM wParam, LPARAM lParam);
+  void ShowWholeEntry(Control list, LPARAM at);
   void Command(WORD id, WORD code);
+  std::optional<Control> FocusedControl() const;
   HWND NextTabStop(HWND from, bool back) const;
   void Raise(const std::function<void(FormEvents&)>& event);
 
@@ -100,7 +103,7 @@ class MainWindow {
   std::unique_ptr<Hints> hints_;
   std::unique_ptr<PreviewPane> preview_;
   std::unique_ptr<NotesTabs> notes_;
-  std::array<std::unique_ptr<EntryListBox>, 3> lists_;
+  std::map<Control, std::unique_ptr<EntryListBox>> lists_;
   HACCEL keys_ = nullptr;
   FormEvents* events_ = nullptr;
   MessageHook messageHook_;

@@ -3,6 +3,7 @@
 #include "win32ui/main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <string>
@@ -12,6 +13,7 @@
 #include "win32ui/control_kinds.h"
 #include "win32ui/dpi.h"
 #include "win32ui/filter_line.h"
+#include "window/list_controls.h"
 
 namespace vantrel::win32ui {
 
@@ -23,17 +25,6 @@ namespace {
 // room for the four folders and a few more.
 constexpr int kFolderListRows = 8;
 constexpr int kHintWidth = 320;
-
-EntryList& EntryListOf(Catalogue& cat, Control list) {
-  switch (list) {
-    case Control::ListBox2:
-      return cat.ListBox2;
-    case Control::ListBox3:
-      return cat.ListBox3;
-    default:
-      return cat.ListBox1;
-  }
-}
 
 Shrink MostShrink(UINT dpi) { return {Scaled(kMostShrink.lists, dpi), Scaled(kMostShrink.panels, dpi)}; }
 
@@ -110,7 +101,7 @@ void MainWindow::CreateControls() {
         SetFolderTextQuietly(std::string(kFolderBoxText));
         break;
       case ControlKind::List:
-        lists_[ListColumn(entry.id)] = std::make_unique<EntryListBox>(control, EntryListOf(cat_, entry.id));
+        lists_[entry.id] = std::make_unique<EntryListBox>(control, EntryListOf(cat_, entry.id));
         ::SetWindowSubclass(control, &MainWindow::ListKeys, static_cast<UINT_PTR>(entry.id),
                             reinterpret_cast<DWORD_PTR>(this));
         break;
@@ -127,8 +118,11 @@ void MainWindow::CreateControls() {
         break;
     }
   }
-  MakeFilterLine(ControlWindow(Control::PatchFilter), ControlWindow(Control::ListBox1));
-  MakeFilterLine(ControlWindow(Control::SlotFilter), ControlWindow(Control::ListBox2));
+  for (const Control filter : {Control::PatchFilter, Control::SlotFilter}) {
+    MakeFilterLine(ControlWindow(filter), ControlWindow(FilteredList(filter)));
+  }
+  // Archives dropped anywhere on the window are added, as on the Qt window's patch list.
+  ::DragAcceptFiles(window_, TRUE);
   // The model file variants wait for "Enable FM/DM changing".
   for (const Control variant : {Control::CheckBox2, Control::CheckBox3, Control::CheckBox4}) {
     ::EnableWindow(ControlWindow(variant), FALSE);

@@ -1,6 +1,7 @@
 #pragma once
-// The program's message loop: the window's keys first (accelerators, Tab, Alt letters), then
-// the messages as usual, until the window is gone.
+// The program's message loop: the window's keys first (accelerators, Tab, Alt letters), the
+// keys of a box of its own beside it (the job log's viewer) as a dialog takes them, then the
+// messages as usual, until the window is gone.
 #include "win32ui/main_window.h"
 
 namespace vantrel::win32ui {

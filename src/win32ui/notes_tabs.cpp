@@ -6,6 +6,7 @@
 
 #include "platform/errors.h"
 #include "platform/win32_text.h"
+#include "win32ui/window_text.h"
 
 namespace vantrel::win32ui {
 
@@ -102,16 +103,6 @@ void NotesTabs::SetFont(HFONT font) {
     ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   ShowPage();
-}
-
-std::string WithWindowsLineEnds(const std::string& text) {
-  std::string lines;
-  lines.reserve(text.size() + text.size() / 16);
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    if (text[at] == '\n' && (at == 0 || text[at - 1] != '\r')) lines += '\r';
-    lines += text[at];
-  }
-  return lines;
 }
 
 }  // namespace vantrel::win32ui

@@ -37,7 +37,4 @@ class NotesTabs {
   HWND readme_;
 };
 
-// The readme's lines with the line ends an edit control shows, "\r\n".
-std::string WithWindowsLineEnds(const std::string& text);
-
 }  // namespace vantrel::win32ui

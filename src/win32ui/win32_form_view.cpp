@@ -1,6 +1,8 @@
 #include "win32ui/win32_form_view.h"
 
 #include "platform/win32_text.h"
+#include "win32ui/archive_file_dialog.h"
+#include "win32ui/input_boxes.h"
 #include "win32ui/message_boxes.h"
 #include "win32ui/window_text.h"
 
@@ -8,8 +10,8 @@ namespace vantrel::win32ui {
 
 using platform::detail::Wide;
 
-Win32FormView::Win32FormView(MainWindow& window, PictureLoader loadPicture)
-    : window_(window), loadPicture_(std::move(loadPicture)) {}
+Win32FormView::Win32FormView(MainWindow& window, PictureLoader loadPicture, FileOpener openFile)
+    : window_(window), loadPicture_(std::move(loadPicture)), openFile_(std::move(openFile)) {}
 
 void Win32FormView::SetTitle(const std::string& title) { ::SetWindowTextW(window_.Handle(), Wide(title).c_str()); }
 
@@ -62,6 +64,26 @@ void Win32FormView::ShowMessage(const std::string& text) { window_.ShowMessage(t
 
 FormView::Reply Win32FormView::AskOrCancel(const std::string& question) {
   return AskYesNoCancel(window_.Handle(), question);
+}
+
+std::optional<std::string> Win32FormView::ChooseArchive() { return ChooseArchiveFile(window_.Handle()); }
+
+std::optional<std::size_t> Win32FormView::Choose(const std::string& question, const std::vector<std::string>& choices) {
+  return AskChoice(window_.Handle(), question, choices);
+}
+
+std::optional<std::string> Win32FormView::AskText(const std::string& question, const std::string& text) {
+  return AskLine(window_.Handle(), question, text);
+}
+
+bool Win32FormView::ShowProgress(const std::string& what, int thousandths) {
+  if (!progress_) progress_ = std::make_unique<ProgressBox>(window_.Handle());
+  return progress_->Show(what, thousandths);
+}
+
+void Win32FormView::ShowLog(const std::string& text) {
+  if (!logViewer_) logViewer_ = std::make_unique<LogViewer>(window_.Handle());
+  logViewer_->Show(text);
 }
 
 void Win32FormView::Hide() { ::ShowWindow(window_.Handle(), SW_HIDE); }

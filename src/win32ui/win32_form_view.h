@@ -1,15 +1,21 @@
 #pragma once
 // The FormView of the Win32 window: each call does what it says on the native controls.
 // Texts are UTF-8 here and UTF-16 at every Win32 call.
+#include <memory>
+
 #include "window/form_view.h"
+#include "win32ui/log_viewer.h"
 #include "win32ui/main_window.h"
 #include "win32ui/picture_loading.h"
+#include "win32ui/progress_box.h"
+#include "win32ui/system_program.h"
 
 namespace vantrel::win32ui {
 
 class Win32FormView : public FormView {
  public:
-  Win32FormView(MainWindow& window, PictureLoader loadPicture);
+  // `openFile` opens the job log where the system has a program for it.
+  Win32FormView(MainWindow& window, PictureLoader loadPicture, FileOpener openFile = OpenWithSystemHandler);
 
   void SetTitle(const std::string& title) override;
   void SetText(Control control, const std::string& text) override;
@@ -26,12 +32,25 @@ class Win32FormView : public FormView {
   bool Ask(const std::string& question) override;
   void ShowMessage(const std::string& text) override;
   Reply AskOrCancel(const std::string& question) override;
+  std::optional<std::string> ChooseArchive() override;
+  std::optional<std::size_t> Choose(const std::string& question, const std::vector<std::string>& choices) override;
+  std::optional<std::string> AskText(const std::string& question, const std::string& text) override;
+  bool ShowProgress(const std::string& what, int thousandths) override;
+  void EndProgress() override { progress_.reset(); }
+  bool OpenInSystemProgram(const std::string& file) override { return openFile_(file); }
+  void ShowLog(const std::string& text) override;
   void Hide() override;
   void Close() override;
+
+  // The job log's viewer once it has been shown, else nullptr.
+  const LogViewer* Viewer() const { return logViewer_.get(); }
 
  private:
   MainWindow& window_;
   PictureLoader loadPicture_;
+  FileOpener openFile_;
+  std::unique_ptr<ProgressBox> progress_;  // while a large patch is unpacked
+  std::unique_ptr<LogViewer> logViewer_;   // made the first time the log is shown
 };
 
 }  // namespace vantrel::win32ui

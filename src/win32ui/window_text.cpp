@@ -10,4 +10,14 @@ std::string WindowText(HWND window) {
   return platform::detail::Utf8(text);
 }
 
+std::string WithWindowsLineEnds(const std::string& text) {
+  std::string lines;
+  lines.reserve(text.size() + text.size() / 16);
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] == '\n' && (at == 0 || text[at - 1] != '\r')) lines += '\r';
+    lines += text[at];
+  }
+  return lines;
+}
+
 }  // namespace vantrel::win32ui

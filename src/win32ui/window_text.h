@@ -1,5 +1,5 @@
 #pragma once
-// A control's text, UTF-16 in Windows, as UTF-8.
+// A control's text, UTF-16 in Windows, as UTF-8, and the line ends it shows.
 #include <windows.h>
 
 #include <string>
@@ -7,5 +7,8 @@
 namespace vantrel::win32ui {
 
 std::string WindowText(HWND window);
+
+// The text's lines with the line ends a multi-line control shows, "\r\n".
+std::string WithWindowsLineEnds(const std::string& text);
 
 }  // namespace vantrel::win32ui

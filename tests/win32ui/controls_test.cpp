@@ -247,7 +247,8 @@ TEST_F(Controls, TabGoesInTheTablesOrder) {
   const std::vector<Control> order = {Control::path,     Control::Button1,  Control::AddArchive, Control::Button2,
                                       Control::PatchFilter, Control::ListBox1, Control::SlotFilter, Control::ListBox2,
                                       Control::ListBox3, Control::Edit1,      Control::CheckBox1,
-                                      Control::v,        Control::Button4,  Control::ScrollBox1, Control::Notes};
+                                      Control::v,        Control::Button4,  Control::ScrollBox1, Control::Notes,
+                                      Control::JobLog};
   HWND at = Of(order.front());
   for (std::size_t i = 1; i < order.size(); ++i) {
     at = ::GetNextDlgTabItem(window.Handle(), at, FALSE);
@@ -256,8 +257,8 @@ TEST_F(Controls, TabGoesInTheTablesOrder) {
 }
 
 // The notes' shown page follows its tab control, as the Qt window has it: Tab reaches the
-// tabs, then the readme, then goes round to the folder box; Shift+Tab the other way. With
-// the job's page shown, which takes no focus, Tab goes from the tabs straight round.
+// tabs, then the readme, then the job log's button; Shift+Tab the other way. With the job's
+// page shown, which takes no focus, Tab goes from the tabs straight on to the button.
 TEST_F(Controls, TabReachesTheNotesTabsAndTheirReadme) {
   const auto focusIs = [&](HWND control) {
     const HWND focus = ::GetFocus();
@@ -288,7 +289,7 @@ TEST_F(Controls, TabReachesTheNotesTabsAndTheirReadme) {
   };
   const Step steps[] = {
       {Of(Control::ScrollBox1), false, Of(Control::Notes)}, {Of(Control::Notes), false, readme},
-      {readme, false, Of(Control::path)},                   {Of(Control::path), true, readme},
+      {readme, false, Of(Control::JobLog)},                 {Of(Control::JobLog), true, readme},
       {readme, true, Of(Control::Notes)},                   {Of(Control::Notes), true, Of(Control::ScrollBox1)},
   };
   for (std::size_t i = 0; i < std::size(steps); ++i) {
@@ -300,7 +301,7 @@ TEST_F(Controls, TabReachesTheNotesTabsAndTheirReadme) {
   window.Notes().Select(NotesTabs::kJob);
   focusOn(Of(Control::Notes));
   press(VK_TAB, false);
-  EXPECT_TRUE(focusIs(Of(Control::path))) << "the job's page takes no focus";
+  EXPECT_TRUE(focusIs(Of(Control::JobLog))) << "the job's page takes no focus";
 }
 
 // An Alt letter clicks the button whose caption marks it.

@@ -137,8 +137,8 @@ TEST_F(Scrolling, TheFocusTabbedToIsScrolledIntoView) {
   EXPECT_EQ(shown.top + shown.height, client.bottom - ::MulDiv(20, 144, 96)) << "a line's room below it, and no more";
   EXPECT_GT(::GetScrollPos(window.Handle(), SB_VERT), 0);
 
-  ::SetFocus(Of(Control::Notes));
-  Press(Of(Control::Notes), VK_TAB);
+  ::SetFocus(Of(Control::JobLog));
+  Press(Of(Control::JobLog), VK_TAB);
   EXPECT_EQ(::GetScrollPos(window.Handle(), SB_VERT), 0);
   EXPECT_EQ(PlaceOf(Control::path).top, ::MulDiv(SpecOf(Control::path).box.top, 144, 96));
 }

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "win32ui/progress_box.h"
 #include "win32ui/window_text.h"
 
 namespace vantrel::win32ui::testing {
@@ -130,6 +131,40 @@ TEST(WindowsLineEnds, OnlyBareLineFeedsGetACarriageReturn) {
   EXPECT_EQ(WithWindowsLineEnds("a\nb\r\nc\n\n"), "a\r\nb\r\nc\r\n\r\n");
   EXPECT_EQ(WithWindowsLineEnds("\nx"), "\r\nx");
   EXPECT_EQ(WithWindowsLineEnds(""), "");
+}
+
+// An entry cut at a list's edge shows whole in the list's tooltip, as in the Qt window; one
+// that fits shows none.
+TEST_F(View, AnEntryCutAtAListsEdgeShowsWholeInItsTooltip) {
+  const std::string cut = "0305  Halberstadt D.2 of the Jasta Boelcke, flown in the spring of 1917";
+  cat.ListBox2.Replace({"0301  Spad", cut});
+  const HWND list = Of(Control::ListBox2);
+  const auto hover = [&](int row) {
+    RECT item{};
+    ::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(item.left + 4, item.top + 2));
+    return window.Tips().Of(list);
+  };
+  EXPECT_EQ(hover(1), cut);
+  EXPECT_EQ(hover(0), "");
+  EXPECT_EQ(hover(1), cut);
+}
+
+// The progress box tells what and how far, keeps the window from input while it is up, and
+// hears its Cancel the next time it is told of progress.
+TEST_F(View, TheProgressBoxShowsHowFarAndHearsItsCancel) {
+  {
+    ProgressBox progress(window.Handle());
+    EXPECT_TRUE(progress.Show("Unpacking Huge ...", 250));
+    EXPECT_EQ(WindowText(progress.Handle()), "Vantrel");
+    EXPECT_EQ(::GetWindow(progress.Handle(), GW_OWNER), window.Handle());
+    EXPECT_EQ(WindowText(::GetDlgItem(progress.Handle(), kProgressTextId)), "Unpacking Huge ...");
+    EXPECT_EQ(::SendDlgItemMessageW(progress.Handle(), kProgressBarId, PBM_GETPOS, 0, 0), 250);
+    EXPECT_FALSE(::IsWindowEnabled(window.Handle()));
+    ::PostMessageW(progress.Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_FALSE(progress.Show("Unpacking Huge ...", 500));
+  }
+  EXPECT_TRUE(::IsWindowEnabled(window.Handle()));
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ Box WindowTest::PlaceOf(Control control) const {
   return ToBox(place);
 }
 
-void WindowTest::Pump() {
+void Pump(MainWindow& window) {
   MSG message{};
   while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) continue;

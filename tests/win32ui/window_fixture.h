@@ -35,6 +35,9 @@ class RecordingEvents : public FormEvents {
   void Entered(Control list) override { seen.push_back("Entered " + Name(list)); }
   void FolderTextChanged() override { seen.push_back("FolderTextChanged " + (folderText ? folderText() : "")); }
   void RefreshKey() override { seen.push_back("RefreshKey"); }
+  void Dropped(const std::vector<std::string>& files) override {
+    for (const std::string& file : files) seen.push_back("Dropped " + file);
+  }
   void JobEnded() override { seen.push_back("JobEnded"); }
   bool CloseAsked() override {
     seen.push_back("CloseAsked");
@@ -45,6 +48,9 @@ class RecordingEvents : public FormEvents {
   static std::string Name(Control control) { return std::string(SpecOf(control).name); }
 };
 
+// Runs the messages waiting, through the window's keys as the program's loop does.
+void Pump(MainWindow& window);
+
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest();
@@ -52,8 +58,7 @@ class WindowTest : public ::testing::Test {
   HWND Of(Control control) const { return window.ControlWindow(control); }
   // The control's place in the window's client area.
   Box PlaceOf(Control control) const;
-  // Runs the messages waiting, through the window's keys as the program's loop does.
-  void Pump();
+  void Pump() { testing::Pump(window); }
   // A key pressed on `target` (down, its character, up), through the message loop's path.
   void Press(HWND target, UINT key);
   // What the view's ShowPicture decodes: the pictures by file name; others raise.
