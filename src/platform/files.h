@@ -33,10 +33,10 @@ void ChangeDirectory(std::string_view path);  // raises InOutError
 // device or a pipe as the source is refused with 5. A copy onto the source itself, under
 // another letter case or through a link, raises Error "The file cannot be copied onto itself."
 // and leaves it alone.
-// The copy is whole: it is written beside the target under a temporary name and put
-// in the target's place in one step, so that after a kill or a full disk the target is whole
-// or as it was, never cut short; a temporary that a dead process left is removed the next
-// time a copy goes into its folder. (A device or a pipe as the target is written where it
+// The copy is whole: it is written beside the target under a temporary name and put in the
+// target's place in one step, so that after a kill or a full disk the target is whole or as
+// it was, never cut short; a temporary that a dead process left is removed the next time a
+// copy goes into its folder. (On POSIX a device or a pipe as the target is written where it
 // is.) Raises InOutError (2 missing source, 3 missing target folder, 5 denied, 101 disk full).
 void CopyFileKeepTime(std::string_view source, std::string_view target);
 void DeleteFileAt(std::string_view path);  // a file, never a folder; raises InOutError
