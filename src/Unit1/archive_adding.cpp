@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QProgressDialog>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <optional>
@@ -21,6 +20,7 @@
 #include "archive/patch_archive.h"
 #include "catalogue/list_line.h"
 #include "platform/new_folder.h"
+#include "Unit1/our_settings.h"
 
 namespace vantrel {
 
@@ -34,7 +34,7 @@ constexpr std::uint64_t kProgressFrom = 20u << 20;
 struct Cancelled {};
 
 std::optional<std::string> ChooseArchive(QWidget* parent) {
-  QSettings settings("Vantrel", "Vantrel");
+  QSettings settings = OurSettings();
   const QString start =
       settings.value(kArchiveFolderKey, QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)).toString();
   const QString file = QFileDialog::getOpenFileName(

@@ -10,7 +10,6 @@
 #include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -34,6 +33,7 @@
 #include "platform/text_file.h"
 #include "rbext/run_shell.h"
 #include "window/run_handler.h"
+#include "Unit1/our_settings.h"
 
 namespace vantrel {
 
@@ -94,7 +94,7 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   inTerminal->setGeometry(634, 741, 120, 17);
   terminal_ = platform::FindTerminal();
   inTerminal->setVisible(terminal_.has_value());
-  inTerminal->setChecked(terminal_ && QSettings("Vantrel", "Vantrel").value(kInTerminalKey).toBool());
+  inTerminal->setChecked(terminal_ && OurSettings().value(kInTerminalKey).toBool());
   openLog = new QPushButton("Job &log", window);
   openLog->setObjectName("JobLog");
   openLog->setGeometry(768, 738, 90, 23);
@@ -116,7 +116,7 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   console->installEventFilter(this);
   continueButton->installEventFilter(this);
   connect(inTerminal, &QCheckBox::toggled, this,
-          [](bool on) { QSettings("Vantrel", "Vantrel").setValue(kInTerminalKey, on); });
+          [](bool on) { OurSettings().setValue(kInTerminalKey, on); });
   connect(openLog, &QPushButton::clicked, this, [this] { RunHandler(show_, [this] { OpenLog(); }); });
 }
 
