@@ -1,12 +1,21 @@
 #pragma once
-// The line each benchmark ends a figure with, which bench/run-all.sh gathers into one table:
+// What every benchmark reports with: the median of its rounds, and the line it ends a figure
+// with, which bench/run-all.sh gathers into one table:
 //   verdict|WHAT|FIGURE|BASELINE|RATIO|TARGET|pass
 // RATIO is the figure over its baseline as the benchmark states it (times or throughputs);
 // TARGET says which way it must lie ("<= 1.20", ">= 0.90"), or "-" where none is set.
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace vantrel::bench {
+
+// The middle one of the rounds' figures (the upper of the two middle ones for an even count).
+inline double Median(std::vector<double> figures) {
+  std::sort(figures.begin(), figures.end());
+  return figures[figures.size() / 2];
+}
 
 enum class Bound { AtMost, AtLeast, None };
 

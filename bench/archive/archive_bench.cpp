@@ -20,6 +20,8 @@
 
 namespace {
 
+using vantrel::bench::Median;
+
 namespace fs = std::filesystem;
 
 void WriteNoise(const fs::path& file, std::size_t size, std::uint64_t state) {
@@ -51,10 +53,6 @@ double Seconds(Work work) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 }  // namespace
 

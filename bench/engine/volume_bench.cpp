@@ -14,10 +14,6 @@ namespace {
 
 using namespace vantrel::bench;
 
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 }  // namespace
 

@@ -14,6 +14,8 @@
 
 namespace {
 
+using vantrel::bench::Median;
+
 namespace fs = std::filesystem;
 using vantrel::bench::BaselineScan;
 using vantrel::bench::CpuMs;
@@ -25,10 +27,6 @@ double TimeMs(F&& run) {
   return CpuMs() - start;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 }  // namespace
 

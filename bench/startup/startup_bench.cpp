@@ -23,6 +23,8 @@
 
 namespace {
 
+using vantrel::bench::Median;
+
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
@@ -34,10 +36,6 @@ struct Sample {
   double peakMb = 0;
 };
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 // Runs a program to its end in the current folder; wall time from fork to exit.
 Sample RunOnce(const std::string& program, const std::vector<std::string>& args) {

@@ -25,14 +25,12 @@
 
 namespace {
 
+using vantrel::bench::Median;
+
 namespace fs = std::filesystem;
 
 constexpr int kLines = 10000;
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 // Milliseconds to build `extra` on a window of the reference size and show it.
 template <typename Build>

@@ -5,11 +5,11 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QProgressDialog>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include "Unit1/error_box.h"
 #include "Unit1/form.h"
+#include "Unit1/our_settings.h"
 #include "Unit1/qt_text.h"
 
 namespace vantrel {
@@ -28,7 +28,7 @@ QString ArchiveFilter() {
 }  // namespace
 
 std::optional<std::string> TForm1::ChooseArchive() {
-  QSettings settings("Vantrel", "Vantrel");
+  QSettings settings = OurSettings();
   const QString start =
       settings.value(kArchiveFolderKey, QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)).toString();
   const QString file = QFileDialog::getOpenFileName(this, ToQt(kArchiveDialogTitle), start, ArchiveFilter());

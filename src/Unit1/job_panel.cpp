@@ -9,7 +9,6 @@
 #include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -25,6 +24,7 @@
 #include "platform/process.h"
 #include "rbext/run_shell.h"
 #include "window/run_handler.h"
+#include "Unit1/our_settings.h"
 
 namespace vantrel {
 
@@ -85,7 +85,7 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   inTerminal->setGeometry(634, 741, 120, 17);
   terminal_ = platform::FindTerminal();
   inTerminal->setVisible(terminal_.has_value());
-  inTerminal->setChecked(terminal_ && QSettings("Vantrel", "Vantrel").value(kInTerminalKey).toBool());
+  inTerminal->setChecked(terminal_ && OurSettings().value(kInTerminalKey).toBool());
   outcome = new QLabel(window);
   outcome->setObjectName("JobOutcome");
   outcome->setGeometry(40, 770, 818, 30);
@@ -104,7 +104,7 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   console->installEventFilter(this);
   continueButton->installEventFilter(this);
   connect(inTerminal, &QCheckBox::toggled, this,
-          [](bool on) { QSettings("Vantrel", "Vantrel").setValue(kInTerminalKey, on); });
+          [](bool on) { OurSettings().setValue(kInTerminalKey, on); });
 }
 
 // A job in a terminal window has a window of its own and goes on.

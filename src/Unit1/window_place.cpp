@@ -2,7 +2,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 
 #include <algorithm>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "Unit1/growing_panel.h"
 #include "Unit1/layout_constants.h"
 #include "window/window_fit.h"
+#include "Unit1/our_settings.h"
 
 namespace vantrel {
 
@@ -22,7 +22,7 @@ constexpr const char* kMaximisedKey = "window/maximised";
 Box ToBox(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
 
 QRect WantedPlace() {
-  const QRect saved = QSettings("Vantrel", "Vantrel").value(kPlaceKey).toRect();
+  const QRect saved = OurSettings().value(kPlaceKey).toRect();
   return saved.isValid() ? saved : QRect(kWindowPosition, kWindowOuterSize);
 }
 
@@ -53,7 +53,7 @@ void TForm1::PlaceWindow() {
   resize(QSize(placed.width, placed.height) - frame);
   move(placed.left, placed.top);
   // Once it is up, so that a restore brings back the place just set, frame and all.
-  if (isVisible() && QSettings("Vantrel", "Vantrel").value(kMaximisedKey).toBool()) {
+  if (isVisible() && OurSettings().value(kMaximisedKey).toBool()) {
     setWindowState(windowState() | Qt::WindowMaximized);
   }
 }
@@ -70,7 +70,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
                        frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
   // Written only when changed: saving the settings file costs a synced write each time.
-  QSettings settings("Vantrel", "Vantrel");
+  QSettings settings = OurSettings();
   const auto keep = [&settings](const char* key, auto value) {
     if (!settings.contains(key) || settings.value(key).value<decltype(value)>() != value) settings.setValue(key, value);
   };

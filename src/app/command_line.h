@@ -10,7 +10,7 @@ namespace vantrel::app {
 inline constexpr const char* kProgram = "vantrel";
 
 // What --help says of the options of the toolkit underneath: Qt's on Linux
-// (command_line_posix.cpp), none on Windows (command_line_win32.cpp).
+// (command_line_qt.cpp), none on Windows (command_line_win32.cpp).
 extern const char* const kToolkitOptions;
 
 // --help (-h) and --version anywhere among `args` (without argv[0]) are answered on `out`

@@ -1,6 +1,6 @@
 #pragma once
 // The folder dialog that asks for the game's working folder: Qt's on Linux
-// (folder_dialog_posix.cpp), the system's folder picker on Windows (folder_dialog_win32.cpp).
+// (folder_dialog_qt.cpp), the system's folder picker on Windows (folder_dialog_win32.cpp).
 #include <string>
 
 namespace vantrel::app {

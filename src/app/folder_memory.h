@@ -1,6 +1,6 @@
 #pragma once
 // Where the window program keeps the working folder it entered last, between runs: in Qt's
-// settings on Linux (folder_memory_posix.cpp), in the user's part of the registry on Windows
+// settings on Linux (folder_memory_qt.cpp), in the user's part of the registry on Windows
 // (folder_memory_win32.cpp).
 #include <string>
 

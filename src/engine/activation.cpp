@@ -31,7 +31,6 @@ namespace {
 
 constexpr std::uint8_t kFirstObjectClass = 0x04;
 constexpr std::uint8_t kLastObjectClass = 0x0E;
-constexpr const char* kVolumeScript = "0099.bat";
 
 enum class Trailer { None, SelfDeletion, SelfDeletionAndPause };
 
@@ -109,12 +108,14 @@ JobPlan WriteActivationScript(Session& s) {
     if (volume) {
       RefuseMarkerThatCannotBe(VolumeMarkerName(PatchFolder(s.cat)), PatchFolder(s.cat));
     }
-    return WriteJobScript(
-        s, kVolumeScript,
+    JobPlan plan = WriteJobScript(
+        s, VolumeScriptName(),
         [&](Job& job) {
           if (volume) InstallVolumePatch(job);
         },
         volume ? Trailer::SelfDeletion : Trailer::None);
+    plan.takesASlot = false;
+    return plan;
   }
 
   // Only a patch that goes into a slot reads it: the accessor's first-entry default would
@@ -153,12 +154,14 @@ std::optional<JobPlan> WriteDeactivationScript(Session& s) {
   if (typeIndex >= kFirstNonObjectIndex) {
     // The volume removal names its marker, the entry itself.
     if (typeIndex == kVolumeIndex) RefuseEntryScriptsCannotHold(s.cat.ListBox3.SelectedText());
-    return WriteJobScript(
-        s, kVolumeScript,
+    JobPlan plan = WriteJobScript(
+        s, VolumeScriptName(),
         [&](Job& job) {
           if (typeIndex == kVolumeIndex) RemoveVolumePatch(job);
         },
         Trailer::SelfDeletion);
+    plan.takesASlot = false;
+    return plan;
   }
 
   const std::string name = code + ".bat";

@@ -34,6 +34,7 @@ struct JobPlan {
   std::vector<PlannedCopy> copies;   // an install's files, each a copy of its source once done
   std::string marker;                // the marker an install creates; "" for a removal
   std::string removedMarkers;        // a removal: the name or pattern of the markers it deletes
+  bool takesASlot = true;            // false for a job of the patches that go into no slot
 
   // The ledger's part. An install: its entry, marked installed once every file is in place,
   // and the entries of the patches it takes out of the slot. A removal: the marker whose

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "engine/code_fields.h"
 #include "engine/file_errors.h"
 #include "engine/file_layers.h"
 #include "engine/ledger.h"
@@ -110,7 +111,7 @@ void PrepareRemoval(Job& job, const std::function<void()>& placeScript) {
 }
 
 std::string MarkerText(std::string_view marker) {
-  return marker.starts_with("0099_") ? "OK \r\n" : "Active \r\n";
+  return IsVolumeMarker(marker) ? "OK \r\n" : "Active \r\n";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/code_fields.h"
 #include "engine/file_errors.h"
 #include "engine/file_layers.h"
 #include "engine/ledger.h"
@@ -16,9 +17,7 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::string_view kVolumeMarkerHead = "0099_";
-
-bool IsVolume(const LedgerEntry& entry) { return entry.marker.starts_with(kVolumeMarkerHead); }
+bool IsVolume(const LedgerEntry& entry) { return IsVolumeMarker(entry.marker); }
 
 std::string Slot(const LedgerEntry& entry) {
   return IsVolume(entry) ? "the game's archives" : "slot " + entry.marker.substr(0, 4);
@@ -26,7 +25,7 @@ std::string Slot(const LedgerEntry& entry) {
 
 // The script of the job, which a job cut short may have left behind.
 std::string ScriptOf(const LedgerEntry& entry) {
-  return IsVolume(entry) ? "0099.bat" : entry.marker.substr(0, 4) + ".bat";
+  return IsVolume(entry) ? VolumeScriptName() : entry.marker.substr(0, 4) + ".bat";
 }
 
 bool InPlace(const LedgerEntry& entry) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue/list_line.h"
+#include "engine/code_fields.h"
 #include "engine/content_hash.h"
 #include "engine/file_errors.h"
 #include "engine/file_layers.h"
@@ -109,7 +110,7 @@ bool LeavesPatchFolders(std::string_view folder) { return folder.empty() || fold
 // Whether `hash` is the bytes of an archive of an active volume patch that the ledger does
 // not know: one installed before the ledger was kept, whose archive can be had again.
 bool ActiveWithoutLedger(const Job& job, const std::string& hash) {
-  for (const auto& marker : platform::FindEntries("0099_*" + std::string(kVolumeMarkerTail) + ".aop", platform::Admit::Files)) {
+  for (const auto& marker : platform::FindEntries(std::string(kVolumePatchCode) + "_*" + std::string(kVolumeMarkerTail) + ".aop", platform::Admit::Files)) {
     if (FindLedgerEntry(job.ledger, marker.name)) continue;
     const std::string_view name = marker.name;
     const std::string folder(name.substr(5, name.size() - 5 - kVolumeMarkerTail.size() - 4));
@@ -165,7 +166,7 @@ void RemoveWithoutLedger(Job& job, const std::string& folder) {
 }  // namespace
 
 std::string VolumeMarkerName(std::string_view patchFolder) {
-  return "0099_" + std::string(patchFolder) + std::string(kVolumeMarkerTail) + ".aop";
+  return std::string(kVolumePatchCode) + "_" + std::string(patchFolder) + std::string(kVolumeMarkerTail) + ".aop";
 }
 
 std::vector<std::string> ArchivesReplacedBy(std::string_view patchFolder) {
@@ -205,7 +206,7 @@ void InstallVolumePatch(Job& job) {
 void RemoveVolumePatch(Job& job) {
   const std::string entry = job.s.cat.ListBox3.SelectedText();
   const std::string folderAndTail(LineName(entry));
-  const std::string marker = "0099_" + folderAndTail + ".aop";
+  const std::string marker = std::string(kVolumePatchCode) + "_" + folderAndTail + ".aop";
   if (const std::optional<LedgerEntry> recorded = FindLedgerEntry(job.ledger, marker)) {
     WriteLedgerRemoval(job, *recorded);
   } else {

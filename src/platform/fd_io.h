@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/join_path.h"
 #include "platform/names.h"
 #include "platform/unique_fd.h"
 
@@ -91,8 +92,5 @@ const dirent* NextEntry(DIR* dir, const std::string& folder);
 
 // The folder and the last name of a resolved path; separators at its end are not a name.
 PathParts SplitResolvedPath(std::string_view posixPath);
-
-// folder + "/" + name, without doubling the separator and with "" meaning the current folder.
-std::string JoinPath(const std::string& folder, const std::string& name);
 
 }  // namespace vantrel::platform::detail

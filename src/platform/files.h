@@ -28,9 +28,16 @@ bool SameContent(std::string_view a, std::string_view b);
 std::string CurrentDirectory();
 void ChangeDirectory(std::string_view path);  // raises InOutError
 
-// Copies a file over an existing target, keeping the source's modification time.
-// Large files go through the kernel's copy path. Raises InOutError (2 missing source,
-// 3 missing target folder, 5 denied, 101 disk full).
+// Copies a file over an existing target, keeping the source's modification time. A folder
+// as the target takes the copy under the source's name. Only a file is read: a folder, a
+// device or a pipe as the source is refused with 5. A copy onto the source itself, under
+// another letter case or through a link, raises Error "The file cannot be copied onto itself."
+// and leaves it alone.
+// The copy is whole: it is written beside the target under a temporary name and put in the
+// target's place in one step, so that after a kill or a full disk the target is whole or as
+// it was, never cut short; a temporary that a dead process left is removed the next time a
+// copy goes into its folder. (On POSIX a device or a pipe as the target is written where it
+// is.) Raises InOutError (2 missing source, 3 missing target folder, 5 denied, 101 disk full).
 void CopyFileKeepTime(std::string_view source, std::string_view target);
 void DeleteFileAt(std::string_view path);  // a file, never a folder; raises InOutError
 void MoveFileTo(std::string_view source, std::string_view target);  // replaces the target

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "platform/errors.h"
-#include "platform/same_bytes.h"
 #include "platform/fd_io.h"
+#include "platform/file_copy.h"
 #include "platform/name_index.h"
 #include "platform/names.h"
-#include "platform/replacing_file.h"
+#include "platform/same_bytes.h"
 #include "platform/write_target.h"
 
 namespace vantrel::platform {
@@ -32,72 +32,6 @@ bool StatVisible(std::string_view path, struct stat& st) {
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
-bool KernelCopyUnsupported(int err) {
-  return err == EXDEV || err == ENOSYS || err == EINVAL || err == EOPNOTSUPP || err == EBADF || err == ETXTBSY;
-}
-
-void CopyContent(int in, int out) {
-  bool kernelCopy = true;
-  bool copiedAny = false;
-  while (kernelCopy) {
-    ssize_t done = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
-    if (done > 0) {
-      copiedAny = true;
-      continue;
-    }
-    if (done == 0) {
-      // Files that report no size (/proc and the like) give 0 at once; let read() decide.
-      if (copiedAny) return;
-      kernelCopy = false;
-    } else if (errno == EINTR) {
-      continue;
-    } else if (KernelCopyUnsupported(errno)) {
-      kernelCopy = false;
-    } else {
-      throw InOutError::FromErrno(errno);
-    }
-  }
-  std::vector<char> buffer(std::size_t{1} << 18);
-  while (const std::size_t got = detail::ReadFull(in, buffer.data(), buffer.size())) {
-    detail::WriteAll(out, buffer.data(), got);
-  }
-}
-
-// Both paths already resolved; `sourceWritten` and `written` are the two as the caller named
-// them. The new content reaches the target's name only once it is whole.
-void CopyResolved(const std::string& source, std::string_view sourceWritten, std::string target,
-                  std::string_view written) {
-  UniqueFd in = detail::OpenForReading(source, sourceWritten);
-  struct stat sourceStat {};
-  if (::fstat(in.get(), &sourceStat) != 0) throw InOutError::FromErrno(errno);
-
-  struct stat targetStat {};
-  bool targetThere = detail::StatIfThere(target, targetStat, written);
-  if (targetThere && S_ISDIR(targetStat.st_mode)) {
-    target = ResolvePath(detail::JoinPath(target, LastName(source)));
-    targetThere = detail::StatIfThere(target, targetStat, target);
-  }
-  // Replacing the target with itself would only cost time; cmd refuses it.
-  if (targetThere && SameFile(sourceStat, targetStat)) {
-    throw Error("The file cannot be copied onto itself.");
-  }
-
-  const std::string destination = detail::WriteTarget(target, written);
-  const struct timespec times[2] = {{0, UTIME_OMIT}, sourceStat.st_mtim};
-  struct stat destinationStat {};
-  if (detail::StatIfThere(destination, destinationStat, written) && !S_ISREG(destinationStat.st_mode)) {
-    // A device or a pipe is written where it is: there is no file to put in its place.
-    UniqueFd out = detail::CreateForWriting(destination);
-    CopyContent(in.get(), out.get());
-    out.Close();
-    return;
-  }
-  detail::ReplacingFile out(destination);
-  CopyContent(in.get(), out.fd());
-  if (::futimens(out.fd(), times) != 0) throw InOutError::FromErrno(errno);
-  out.Commit();
-}
 
 }  // namespace
 
@@ -152,10 +86,6 @@ void ChangeDirectory(std::string_view path) {
   if (::chdir(ResolvePath(path).c_str()) != 0) throw InOutError::FromErrno(errno);
 }
 
-void CopyFileKeepTime(std::string_view source, std::string_view target) {
-  CopyResolved(ResolvePath(source), source, ResolvePath(target), target);
-}
-
 void DeleteFileAt(std::string_view path) {
   std::string resolved = ResolvePath(path);
   struct stat st {};
@@ -192,9 +122,27 @@ void MoveFileTo(std::string_view source, std::string_view target) {
     return;
   }
   if (errno != EXDEV) throw InOutError::FromErrno(errno);
-  CopyResolved(from, source, to, target);
+  detail::CopyFileTo(from, source, to, target);
   if (::unlink(from.c_str()) != 0) throw InOutError::FromErrno(errno);
   leaving.Removed();
 }
+
+namespace detail {
+
+NativeFile OpenCopySource(const std::string& path, std::string_view written) { return OpenForReading(path, written); }
+
+bool IsFolderAt(const std::string& path, std::string_view shown) {
+  struct stat st {};
+  return StatIfThere(path, st, shown) && S_ISDIR(st.st_mode);
+}
+
+bool IsSameFile(const NativeFile& source, const std::string& target, std::string_view shown) {
+  struct stat sourceStat {};
+  if (::fstat(source.get(), &sourceStat) != 0) throw InOutError::FromErrno(errno);
+  struct stat targetStat {};
+  return StatIfThere(target, targetStat, shown) && SameFile(sourceStat, targetStat);
+}
+
+}  // namespace detail
 
 }  // namespace vantrel::platform

@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "platform/errors.h"
-#include "platform/same_bytes.h"
+#include "platform/file_copy.h"
 #include "platform/handle_io.h"
-#include "platform/names.h"
-#include "platform/whole_copy.h"
+#include "platform/same_bytes.h"
 #include "platform/write_target.h"
 #include "platform/win32_text.h"
 
@@ -33,14 +32,19 @@ std::uint64_t SizeOf(const WIN32_FILE_ATTRIBUTE_DATA& data) {
   return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
-// The volume and file number of an existing file: one file under two names (a letter case
+// The volume and file number of an open file: one file under two names (a letter case
 // apart, or through a link) is one file.
+std::optional<std::pair<DWORD, std::uint64_t>> IdentityOf(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!::GetFileInformationByHandle(file, &info)) return std::nullopt;
+  return std::pair{info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
 std::optional<std::pair<DWORD, std::uint64_t>> IdentityOf(const std::string& path) {
   UniqueHandle file(::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!file.valid() || !::GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
-  return std::pair{info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+  if (!file.valid()) return std::nullopt;
+  return IdentityOf(file.get());
 }
 
 }  // namespace
@@ -92,18 +96,6 @@ void ChangeDirectory(std::string_view path) {
   if (!::SetCurrentDirectoryW(Wide(path).c_str())) detail::ThrowLastError();
 }
 
-// The copy reaches the target whole, its modification time kept (whole_copy.h).
-void CopyFileKeepTime(std::string_view source, std::string_view target) {
-  const std::string from(source);
-  std::string to(target);
-  if (DirectoryExists(to)) to = detail::JoinPath(to, SplitLastComponent(from).name);
-  // CopyFileW would copy from a device too; only a file is read.
-  detail::OpenForReading(from).Close();
-  const auto sourceIdentity = IdentityOf(from);
-  if (sourceIdentity && sourceIdentity == IdentityOf(to)) throw Error("The file cannot be copied onto itself.");
-  detail::CopyWhole(from, detail::WriteTarget(to, target));
-}
-
 void DeleteFileAt(std::string_view path) {
   detail::CheckEntryInGameTree(std::string(path), path);
   if (!::DeleteFileW(Wide(path).c_str())) detail::ThrowLastError();
@@ -117,5 +109,18 @@ void MoveFileTo(std::string_view source, std::string_view target) {
     detail::ThrowLastError();
   }
 }
+
+namespace detail {
+
+NativeFile OpenCopySource(const std::string& path, std::string_view /*written*/) { return OpenForReading(path); }
+
+bool IsFolderAt(const std::string& path, std::string_view /*shown*/) { return DirectoryExists(path); }
+
+bool IsSameFile(const NativeFile& source, const std::string& target, std::string_view /*shown*/) {
+  const auto sourceIdentity = IdentityOf(source.get());
+  return sourceIdentity && sourceIdentity == IdentityOf(target);
+}
+
+}  // namespace detail
 
 }  // namespace vantrel::platform

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/join_path.h"
 #include "platform/unique_handle.h"
 
 namespace vantrel::platform::detail {
@@ -40,8 +41,5 @@ std::size_t ReadFull(void* file, char* buffer, std::size_t size);
 std::size_t ReadFullAt(void* file, std::uint64_t offset, char* buffer, std::size_t size);
 // The whole remaining content of a file.
 std::string ReadAll(void* file);
-
-// folder + "\" + name, without doubling the separator and with "" meaning the current folder.
-std::string JoinPath(const std::string& folder, const std::string& name);
 
 }  // namespace vantrel::platform::detail

@@ -6,6 +6,7 @@
 
 #include "platform/errors.h"
 #include "platform/names.h"
+#include "platform/remaining_bytes.h"
 #include "platform/win32_text.h"
 
 namespace vantrel::platform::detail {
@@ -118,16 +119,10 @@ std::size_t ReadFullAt(void* file, std::uint64_t offset, char* buffer, std::size
 }
 
 std::string ReadAll(void* file) {
-  std::string content;
   LARGE_INTEGER size{};
-  if (::GetFileSizeEx(file, &size) && size.QuadPart > 0) content.reserve(static_cast<std::size_t>(size.QuadPart));
-  char chunk[65536];
-  std::size_t got = 0;
-  do {
-    got = ReadFull(file, chunk, sizeof chunk);
-    content.append(chunk, got);
-  } while (got == sizeof chunk);
-  return content;
+  const bool sized = ::GetFileSizeEx(file, &size) && size.QuadPart > 0;
+  return RemainingBytes(sized ? static_cast<std::size_t>(size.QuadPart) : 0,
+                        [file](char* buffer, std::size_t count) { return ReadFull(file, buffer, count); });
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

@@ -12,8 +12,7 @@
 #include "platform/folder_tree.h"
 #include "platform/name_index.h"
 #include "platform/names.h"
-#include "platform/replacing_file.h"
-#include "platform/write_target.h"
+#include "platform/new_folder_backend.h"
 
 namespace vantrel::platform {
 namespace {
@@ -52,80 +51,58 @@ void NewFile::Finish(std::uint64_t length, std::optional<timespec> modified) {
   closing.Close();
 }
 
-NewFolder::NewFolder() {
-  detail::RemoveStrayTemporaries("");
-  for (;;) {
-    std::string path = detail::TemporaryName("");
-    detail::CheckEntryInGameTree(path, path);
-    FolderChange change(path);
-    if (::mkdir(path.c_str(), 0777) == 0) {
-      change.Added();
-      temporary_ = std::move(path);
-      return;
-    }
-    if (errno != EEXIST) throw InOutError::FromErrno(errno);
-  }
-}
-
 NewFolder::~NewFolder() {
   if (placed_) return;
   FolderChange change(temporary_);
   if (detail::RemoveTree(temporary_)) change.Removed();
 }
 
-bool NewFolder::AddFolder(std::string_view inner) {
-  std::string path = temporary_;
-  for (std::size_t pos = 0; pos < inner.size();) {
-    std::size_t end = inner.find('/', pos);
-    if (end == std::string_view::npos) end = inner.size();
-    path = ResolvePath(detail::JoinPath(path, std::string(inner.substr(pos, end - pos))));
-    pos = end + 1;
-    struct stat st {};
-    if (Exists(path, st)) {
-      if (!S_ISDIR(st.st_mode)) return false;
-      continue;
-    }
-    FolderChange change(path);
-    if (::mkdir(path.c_str(), 0777) != 0) throw InOutError::FromErrno(errno);
-    change.Added();
-  }
-  return true;
+namespace detail {
+
+Standing WhatStandsAt(const std::string& path) {
+  struct stat st {};
+  if (!Exists(path, st)) return Standing::Nothing;
+  return S_ISDIR(st.st_mode) ? Standing::Folder : Standing::Other;
 }
 
-std::optional<NewFile> NewFolder::AddFile(std::string_view inner) {
-  const PathParts parts = SplitLastComponent(inner);
-  if (!AddFolder(parts.folder)) return std::nullopt;
-  const std::string path = ResolvePath(detail::JoinPath(temporary_, std::string(inner)));
+bool MakeFolderUnlessTaken(const std::string& path) {
+  FolderChange change(path);
+  if (::mkdir(path.c_str(), 0777) == 0) {
+    change.Added();
+    return true;
+  }
+  if (errno == EEXIST) return false;
+  throw InOutError::FromErrno(errno);
+}
+
+UniqueFd CreateFileUnlessTaken(const std::string& path) {
   FolderChange change(path);
   UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
   if (!fd.valid()) {
-    if (errno == EEXIST) return std::nullopt;
+    if (errno == EEXIST) return fd;
     throw InOutError::FromErrno(errno);
   }
   change.Added();
-  return NewFile(fd.release());
+  return fd;
 }
 
-void NewFolder::PutInPlace(std::string_view name) {
-  const std::string target(name);
-  detail::CheckEntryInGameTree(target, name);
-  if (NameTaken(name)) throw NameTakenError(target);
-  // Names and bytes reach the disk before the name does: after a power cut the folder is
-  // there whole or not at all.
-  detail::SyncTree(temporary_);
-  FolderChange leaving(temporary_);
-  FolderChange arriving(target);
-  if (::renameat2(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
-    if (errno == EEXIST) throw NameTakenError(target);
-    // A file system without the no-replace rename: the check above, made under the folder's
-    // lock, stands for it against our own jobs.
-    if (errno != EINVAL || ::rename(temporary_.c_str(), target.c_str()) != 0) throw InOutError::FromErrno(errno);
+bool MoveFolderUnlessTaken(const std::string& from, const std::string& to) {
+  FolderChange leaving(from);
+  FolderChange arriving(to);
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0) {
+    if (errno == EEXIST) return false;
+    // A file system without the no-replace rename: the look at the name just before, made
+    // under the folder's lock, stands for it against our own jobs.
+    if (errno != EINVAL || ::rename(from.c_str(), to.c_str()) != 0) throw InOutError::FromErrno(errno);
   }
-  placed_ = true;
   leaving.Removed();
   arriving.Added();
+  // The new name lies in the current folder.
   UniqueFd here(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!here.valid() || ::fsync(here.get()) != 0) throw InOutError::FromErrno(errno);
+  return true;
 }
+
+}  // namespace detail
 
 }  // namespace vantrel::platform

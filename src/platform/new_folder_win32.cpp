@@ -9,10 +9,8 @@
 
 #include "platform/folder_tree.h"
 #include "platform/handle_io.h"
-#include "platform/names.h"
-#include "platform/stray_temporaries.h"
+#include "platform/new_folder_backend.h"
 #include "platform/win32_text.h"
-#include "platform/write_target.h"
 
 // The files are held as the C runtime's descriptors, which wrap the handles CreateFileW
 // gives, so that NewFile is one class on every system.
@@ -57,72 +55,48 @@ void NewFile::Finish(std::uint64_t length, std::optional<timespec> modified) {
   closing.Close();
 }
 
-NewFolder::NewFolder() {
-  detail::RemoveStrayTemporaries("");
-  for (;;) {
-    std::string path = detail::TemporaryName("");
-    detail::CheckEntryInGameTree(path, path);
-    if (::CreateDirectoryW(Wide(path).c_str(), nullptr)) {
-      temporary_ = std::move(path);
-      return;
-    }
-    if (::GetLastError() != ERROR_ALREADY_EXISTS) detail::ThrowLastError();
-  }
-}
-
 NewFolder::~NewFolder() {
   if (!placed_) detail::RemoveTree(temporary_);
 }
 
-bool NewFolder::AddFolder(std::string_view inner) {
-  std::string path = temporary_;
-  for (std::size_t pos = 0; pos < inner.size();) {
-    std::size_t end = inner.find('/', pos);
-    if (end == std::string_view::npos) end = inner.size();
-    path = detail::JoinPath(path, std::string(inner.substr(pos, end - pos)));
-    pos = end + 1;
-    const DWORD attributes = AttributesOf(path);
-    if (Exists(attributes)) {
-      if (!IsFolder(attributes)) return false;
-      continue;
-    }
-    if (!::CreateDirectoryW(Wide(path).c_str(), nullptr)) detail::ThrowLastError();
-  }
-  return true;
+namespace detail {
+
+Standing WhatStandsAt(const std::string& path) {
+  const DWORD attributes = AttributesOf(path);
+  if (!Exists(attributes)) return Standing::Nothing;
+  return IsFolder(attributes) ? Standing::Folder : Standing::Other;
 }
 
-std::optional<NewFile> NewFolder::AddFile(std::string_view inner) {
-  const PathParts parts = SplitLastComponent(inner);
-  if (!AddFolder(parts.folder)) return std::nullopt;
-  const std::string path = detail::JoinPath(temporary_, std::string(inner));
-  detail::UniqueHandle file(::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+bool MakeFolderUnlessTaken(const std::string& path) {
+  if (::CreateDirectoryW(Wide(path).c_str(), nullptr)) return true;
+  if (::GetLastError() == ERROR_ALREADY_EXISTS) return false;
+  ThrowLastError();
+}
+
+UniqueFd CreateFileUnlessTaken(const std::string& path) {
+  UniqueHandle file(::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr));
   if (!file.valid()) {
     const DWORD err = ::GetLastError();
-    if (Exists(AttributesOf(path))) return std::nullopt;  // a file or a folder of that name
+    if (Exists(AttributesOf(path))) return UniqueFd();  // a file or a folder of that name
     ::SetLastError(err);
-    detail::ThrowLastError();
+    ThrowLastError();
   }
-  const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(file.get()), _O_WRONLY | _O_BINARY);
-  if (fd < 0) throw InOutError(4);  // the runtime's table of descriptors is full
+  UniqueFd fd(::_open_osfhandle(reinterpret_cast<std::intptr_t>(file.get()), _O_WRONLY | _O_BINARY));
+  if (!fd.valid()) throw InOutError(4);  // the runtime's table of descriptors is full
   file.release();
-  return NewFile(fd);
+  return fd;
 }
 
-void NewFolder::PutInPlace(std::string_view name) {
-  const std::string target(name);
-  detail::CheckEntryInGameTree(target, name);
-  if (NameTaken(name)) throw NameTakenError(target);
-  // The bytes reach the disk before the name does, and the move itself is written through:
-  // after a power cut the folder is there whole or not at all. Without REPLACE_EXISTING the
-  // move never takes a name another has taken meanwhile.
-  detail::SyncTree(temporary_);
-  if (!::MoveFileExW(Wide(temporary_).c_str(), Wide(target).c_str(), MOVEFILE_WRITE_THROUGH)) {
-    const DWORD err = ::GetLastError();
-    if (err == ERROR_ALREADY_EXISTS || err == ERROR_FILE_EXISTS) throw NameTakenError(target);
-    detail::ThrowLastError();
-  }
-  placed_ = true;
+// Without REPLACE_EXISTING the move never takes a name another has taken meanwhile, and
+// written through, its new name is on the disk when it returns.
+bool MoveFolderUnlessTaken(const std::string& from, const std::string& to) {
+  if (::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+  const DWORD err = ::GetLastError();
+  if (err == ERROR_ALREADY_EXISTS || err == ERROR_FILE_EXISTS) return false;
+  ThrowLastError();
 }
+
+}  // namespace detail
 
 }  // namespace vantrel::platform

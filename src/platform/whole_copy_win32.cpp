@@ -48,7 +48,10 @@ void Flush(const Temporary& temporary) {
 
 }  // namespace
 
-void CopyWhole(const std::string& source, const std::string& target) {
+// CopyFileW reads the source by its name: the open file only showed it to be a file.
+void CopyWhole(NativeFile source, const std::string& sourcePath, const std::string& target,
+               std::string_view /*written*/) {
+  source.Close();
   // A read-only target is refused, as CopyFileW onto it refuses it: a move would replace it.
   const DWORD targetAttributes = ::GetFileAttributesW(Wide(target).c_str());
   if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
@@ -56,7 +59,7 @@ void CopyWhole(const std::string& source, const std::string& target) {
   }
   const std::string folder = FolderOf(target);
   RemoveStrayTemporaries(folder);
-  const std::wstring from = Wide(source);
+  const std::wstring from = Wide(sourcePath);
   for (;;) {
     Temporary temporary(Wide(TemporaryName(folder)));
     // CopyFileW keeps the modification time and the attributes of the source.

@@ -10,7 +10,7 @@
 namespace vantrel::platform {
 
 namespace detail {
-class ReplacingFile;
+class WholeCopyFile;
 }  // namespace detail
 
 class WholeFileWriter {
@@ -29,7 +29,7 @@ class WholeFileWriter {
   void Close();                        // puts the bytes in place; raises InOutError
 
  private:
-  std::unique_ptr<detail::ReplacingFile> file_;
+  std::unique_ptr<detail::WholeCopyFile> file_;
 };
 
 }  // namespace vantrel::platform

@@ -7,14 +7,14 @@
 #include "platform/errors.h"
 #include "platform/fd_io.h"
 #include "platform/names.h"
-#include "platform/replacing_file.h"
+#include "platform/whole_copy_file.h"
 #include "platform/write_target.h"
 
 namespace vantrel::platform {
 
 WholeFileWriter::WholeFileWriter(std::string_view path, FileWriter::Mode mode) {
   const std::string target = detail::WriteTarget(ResolvePath(path), path);
-  file_ = std::make_unique<detail::ReplacingFile>(target);
+  file_ = std::make_unique<detail::WholeCopyFile>(target);
   if (mode != FileWriter::Mode::Append) return;
   struct stat st {};
   if (::stat(target.c_str(), &st) != 0) {

@@ -125,7 +125,7 @@ void FormPresenter::turnPatchOn() {
   std::string success = plan.script + " has run; it installs nothing for " + PatchFolder(cat_) + ".";
   if (!plan.marker.empty()) {
     success =
-        PatchFolder(cat_) + " is active" + (plan.script == "0099.bat" ? "" : " in " + cat_.ListBox2.SelectedText());
+        PatchFolder(cat_) + " is active" + (plan.takesASlot ? " in " + cat_.ListBox2.SelectedText() : "");
   }
   StartJob(plan, success, std::move(folder));
   ListActivePatches(cat_);

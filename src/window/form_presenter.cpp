@@ -4,6 +4,7 @@
 
 #include "catalogue/list_line.h"
 #include "catalogue/scan.h"
+#include "engine/code_fields.h"
 #include "engine/recovery.h"
 #include "engine/working_folder.h"
 #include "platform/files.h"
@@ -17,7 +18,6 @@
 namespace vantrel {
 
 namespace {
-constexpr const char* kVolumePatchCode = "0099";
 constexpr const char* kNothingPicked = "none";  // Edit1's text before any pick
 constexpr Control kModelVariants[] = {Control::CheckBox2, Control::CheckBox3, Control::CheckBox4};
 

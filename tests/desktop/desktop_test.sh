@@ -32,12 +32,14 @@ start_screen() {  # WIDTH HEIGHT
   Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
   pids+=($!)
   exec 3>&-
-  for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+  for _ in $(seq 400); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+  [ -s "$scratch/display" ] || fail "Xvfb did not start within 20 s: $(cat "$scratch/xvfb.log")"
   export DISPLAY=":$(head -1 "$scratch/display")"
   openbox >"$scratch/openbox.log" 2>&1 &
   pids+=($!)
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return; sleep 0.05; done
-  fail "openbox did not start"
+  # A busy machine (the whole test run beside it) may take seconds to start it.
+  for _ in $(seq 400); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return; sleep 0.05; done
+  fail "openbox did not start within 20 s: $(cat "$scratch/openbox.log")"
 }
 
 # The program in the sample game's Simpatch folder, with settings of its own; sets $window.
@@ -48,7 +50,7 @@ start_program() {  # [ENV=VALUE...]
       VANTREL_TERMINAL=none QT_QPA_PLATFORM=xcb "$@" "$vantrel" "$scratch/game/Simpatch" \
       >"$scratch/vantrel.log" 2>&1 &
   pids+=($!)
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantrel :' | head -1) ||
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vantrel :' | head -1) ||
     fail "the window did not open: $(cat "$scratch/vantrel.log")"
   # The first scan has run once the lists are filled; give the window manager its moves too.
   sleep 1

@@ -114,7 +114,8 @@ class RemovalOrder : public ::testing::TestWithParam<std::vector<int>> {};
 TEST_P(RemovalOrder, EachRemovalPutsBackTheLayerBelowAndTheLastTheGamesOwn) {
   VolumeLayers layers;
   std::vector<std::string> active;
-  for (const auto& [folder, archives] : layers.kPatches) {
+  for (const auto& patch : layers.kPatches) {
+    const std::string& folder = patch.first;
     const JobOutcome outcome =
         layers.InHomeOf(folder, [&](EngineSession& e) { return Activate(e, "0099 " + folder, "0301"); });
     ASSERT_TRUE(outcome.Complete()) << folder << ": " << OutcomeText({}, outcome);

@@ -1,10 +1,14 @@
+// The contract of files.h on every system: the working folders are laid out through
+// std::filesystem, so that these cases run under Windows as under POSIX. What POSIX alone
+// has (names Windows cannot hold, permission bits, links, /proc, devices, a second file
+// system) is in files_posix_test.cpp.
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "in_out_code.h"
 #include "platform/errors.h"
@@ -16,23 +20,28 @@ namespace vantrel::platform {
 namespace {
 
 namespace fs = std::filesystem;
+using vantrel::platform::testing::ErrorText;
 using vantrel::platform::testing::InOutCode;
 using vantrel::testing::Immutable;
 using vantrel::testing::TempDir;
+using Names = std::vector<std::string>;
 
-fs::file_time_type OldTime() { return fs::file_time_type::clock::now() - std::chrono::hours(24 * 400); }
+// A modification time long past, as the file system keeps it: a system that counts in
+// coarser steps than the clock rounds it when it is set.
+fs::file_time_type OldTimeOf(const fs::path& file) {
+  fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(24 * 400));
+  return fs::last_write_time(file);
+}
 
 TEST(Existence, FilesAndFoldersAreToldApart) {
   TempDir dir;
   dir.write("Game/rb.vol", "x");
   dir.write("Game/.marker", "x");
-  dir.write("Game/bad\nname", "x");
   dir.mkdir("Game/Multi");
   EXPECT_TRUE(FileExists("GAME\\RB.VOL"));
   EXPECT_TRUE(FileExists("game/.MARKER"));
   EXPECT_FALSE(FileExists("Game\\Multi"));
   EXPECT_FALSE(FileExists("Game\\missing"));
-  EXPECT_FALSE(FileExists("Game\\bad\nname"));
   EXPECT_FALSE(FileExists(""));
   EXPECT_TRUE(DirectoryExists("game\\multi"));
   EXPECT_TRUE(DirectoryExists("game\\multi\\"));
@@ -41,12 +50,12 @@ TEST(Existence, FilesAndFoldersAreToldApart) {
   EXPECT_FALSE(DirectoryExists("Game\\Single"));
 }
 
-TEST(Existence, ReadOnlyLooksAtTheWriteBits) {
+TEST(Existence, ReadOnlyIsAFileNoOneMayWrite) {
   TempDir dir;
   dir.write("ro.txt", "x");
   dir.write("rw.txt", "x");
   fs::permissions(dir.path() / "ro.txt", fs::perms::owner_read | fs::perms::group_read);
-  fs::permissions(dir.path() / "rw.txt", fs::perms::owner_read | fs::perms::group_write);
+  fs::permissions(dir.path() / "rw.txt", fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_TRUE(IsReadOnly("RO.TXT"));
   EXPECT_FALSE(IsReadOnly("rw.txt"));
   EXPECT_FALSE(IsReadOnly("missing.txt"));
@@ -56,7 +65,7 @@ TEST(CurrentFolder, ChangesThroughCaseBlindNames) {
   TempDir dir;
   dir.mkdir("Game/Simpatch");
   ChangeDirectory("GAME\\simpatch");
-  EXPECT_EQ(CurrentDirectory(), (fs::canonical(dir.path()) / "Game" / "Simpatch").string());
+  EXPECT_TRUE(fs::equivalent(vantrel::testing::Utf8Path(CurrentDirectory()), dir.path() / "Game" / "Simpatch"));
   EXPECT_EQ(InOutCode([] { ChangeDirectory("nowhere"); }), 2);
 }
 
@@ -66,16 +75,17 @@ TEST(CopyFileKeepTime, CopiesBytesAndModificationTime) {
   for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i * 131 % 251);
   dir.write("src/Model.DAT", content);
   dir.write("dst/model.dat", "old and longer than nothing");
-  const auto when = OldTime();
-  fs::last_write_time(dir.path() / "src/Model.DAT", when);
+  const auto when = OldTimeOf(dir.path() / "src/Model.DAT");
 
   CopyFileKeepTime("SRC\\model.dat", "DST\\MODEL.DAT");
   EXPECT_EQ(dir.read("dst/model.dat"), content);
-  EXPECT_FALSE(dir.exists("dst/MODEL.DAT"));
   EXPECT_EQ(fs::last_write_time(dir.path() / "dst/model.dat"), when);
+  // The target keeps its name, and the copy's temporary is gone.
+  EXPECT_EQ(dir.names("dst"), Names{"model.dat"});
 
   CopyFileKeepTime("src\\model.dat", "dst\\Fresh.dat");  // a new target takes the name as written
   EXPECT_EQ(dir.read("dst/Fresh.dat"), content);
+  EXPECT_EQ(dir.names("dst"), (Names{"Fresh.dat", "model.dat"}));
 
   dir.write("empty", "");
   CopyFileKeepTime("empty", "dst\\model.dat");
@@ -88,27 +98,15 @@ TEST(CopyFileKeepTime, IntoAFolderUnderTheSourceName) {
   dir.mkdir("b");
   CopyFileKeepTime("a\\rb.vol", "B");
   EXPECT_EQ(dir.read("b/Rb.vol"), "archive");
-}
-
-TEST(CopyFileKeepTime, FromProcFilesWhoseSizeIsUnknown) {
-  TempDir dir;
-  CopyFileKeepTime("/proc/self/status", "status.txt");
-  EXPECT_NE(dir.read("status.txt").find("Name:"), std::string::npos);
+  EXPECT_EQ(dir.names("b").size(), 1u);
 }
 
 TEST(CopyFileKeepTime, OntoItselfLeavesTheFileAlone) {
   TempDir dir;
   dir.write("a/rb.vol", "archive");
-  fs::create_symlink("a", dir.path() / "alias");
-  for (const char* target : {"a\\RB.VOL", "a", "alias\\rb.vol", "a\\.\\rb.vol"}) {
-    try {
-      CopyFileKeepTime("a\\rb.vol", target);
-      ADD_FAILURE() << "copy onto itself through " << target << " was not refused";
-    } catch (const InOutError&) {
-      ADD_FAILURE() << "an I/O error instead of the copy-onto-itself failure";
-    } catch (const Error& error) {
-      EXPECT_STREQ(error.what(), "The file cannot be copied onto itself.");
-    }
+  for (const char* target : {"a\\RB.VOL", "a", "a\\.\\rb.vol"}) {
+    EXPECT_EQ(ErrorText([&] { CopyFileKeepTime("a\\rb.vol", target); }), "The file cannot be copied onto itself.")
+        << target;
     EXPECT_EQ(dir.read("a/rb.vol"), "archive") << target;
   }
 }
@@ -121,9 +119,6 @@ TEST(CopyFileKeepTime, ErrorNumbers) {
   EXPECT_EQ(InOutCode([] { CopyFileKeepTime("src.txt", "nowhere\\out.txt"); }), 3);
   EXPECT_EQ(InOutCode([] { CopyFileKeepTime("folder", "out.txt"); }), 5);
   EXPECT_FALSE(dir.exists("out.txt"));
-  if (fs::exists("/dev/full")) {
-    EXPECT_EQ(InOutCode([] { CopyFileKeepTime("src.txt", "/dev/full"); }), 101);
-  }
 }
 
 TEST(DeleteFileAt, RemovesFilesNeverFolders) {
@@ -144,7 +139,6 @@ TEST(ImmutableFiles, RefusedWithAccessDenied) {
   dir.write("src.vol", "new");
   Immutable locked(dir.path() / "locked.vol");
   if (!locked.Set()) GTEST_SKIP() << "chattr +i is not available on this file system";
-  EXPECT_EQ(InOutCode([] { DeleteFileAt("LOCKED.VOL"); }), 5);
   EXPECT_EQ(InOutCode([] { CopyFileKeepTime("src.vol", "locked.vol"); }), 5);
   EXPECT_EQ(InOutCode([] { MoveFileTo("src.vol", "locked.vol"); }), 5);
   EXPECT_EQ(InOutCode([] { TextFileWriter out("locked.vol"); }), 5);
@@ -153,36 +147,20 @@ TEST(ImmutableFiles, RefusedWithAccessDenied) {
   EXPECT_TRUE(dir.exists("src.vol"));
 }
 
-TEST(MoveFileTo, ReplacesTheTargetAndRenamesCase) {
+TEST(MoveFileTo, ReplacesTheTargetAndKeepsAFileMovedOntoItsOwnName) {
   TempDir dir;
   dir.write("a/new.vol", "new");
   dir.write("b/Old.vol", "old");
   dir.write("c/name.txt", "n");
   MoveFileTo("A\\NEW.VOL", "B\\old.vol");
-  EXPECT_FALSE(dir.exists("a/new.vol"));
+  EXPECT_EQ(dir.names("a"), Names{});
   EXPECT_EQ(dir.read("b/Old.vol"), "new");
+  EXPECT_EQ(dir.names("b"), Names{"Old.vol"});
   MoveFileTo("c\\name.txt", "c\\NAME.TXT");
   EXPECT_EQ(dir.read("c/NAME.TXT"), "n");
-  EXPECT_FALSE(dir.exists("c/name.txt"));
+  EXPECT_EQ(dir.names("c").size(), 1u);
   EXPECT_EQ(InOutCode([] { MoveFileTo("a\\new.vol", "b\\x.vol"); }), 2);
   EXPECT_EQ(InOutCode([] { MoveFileTo("b\\old.vol", "c"); }), 5);  // a folder stands at the target
-}
-
-TEST(MoveFileTo, AcrossFileSystemsCopiesAndKeepsTheTime) {
-  TempDir dir;
-  const fs::path shm = "/dev/shm";
-  struct stat here {}, there {};
-  if (::stat(dir.path().c_str(), &here) != 0 || ::stat(shm.c_str(), &there) != 0 || here.st_dev == there.st_dev) {
-    GTEST_SKIP() << "needs /dev/shm on a file system other than the temporary folder's";
-  }
-  const fs::path outside = shm / ("vantrel-move-" + std::to_string(::getpid()));
-  vantrel::testing::WriteFileBytes(outside, "moved");
-  const auto when = OldTime();
-  fs::last_write_time(outside, when);
-  MoveFileTo(outside.string(), "here.txt");
-  EXPECT_FALSE(fs::exists(outside));
-  EXPECT_EQ(dir.read("here.txt"), "moved");
-  EXPECT_EQ(fs::last_write_time(dir.path() / "here.txt"), when);
 }
 
 }  // namespace

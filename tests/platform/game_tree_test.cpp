@@ -11,12 +11,14 @@
 #include "platform/file_writer.h"
 #include "platform/files.h"
 #include "platform/game_tree.h"
+#include "in_out_code.h"
 #include "platform/record_file.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
 using namespace vantrel;
 using namespace vantrel::platform;
+using vantrel::platform::testing::ErrorText;
 using vantrel::testing::ReadFileBytes;
 using vantrel::testing::TempDir;
 using vantrel::testing::WriteFileBytes;
@@ -56,15 +58,6 @@ const WriteKind kWrites[] = {
     {"record write", [](const std::string& name) { RecordFile(name, RecordFile::Mode::ReadWrite).WriteAt(0, "x", 1); }},
 };
 
-std::string RefusalOf(const std::function<void()>& write) {
-  try {
-    write();
-  } catch (const Error& error) {
-    return error.what();
-  }
-  return "";
-}
-
 }  // namespace
 
 TEST_F(GameTree, NoWriteGoesThroughALinkOutOfTheGame) {
@@ -73,13 +66,13 @@ TEST_F(GameTree, NoWriteGoesThroughALinkOutOfTheGame) {
   fs::create_symlink(dir_.path() / "outside", "../multi");
   for (const WriteKind& kind : kWrites) {
     for (const std::string name : {"planep05.bmp", "..\\multi\\victim.dat", "../multi/new.dat"}) {
-      EXPECT_EQ(RefusalOf([&] { kind.write(name); }), LinkOutOfGameText(name)) << kind.what << " " << name;
+      EXPECT_EQ(ErrorText([&] { kind.write(name); }), LinkOutOfGameText(name)) << kind.what << " " << name;
       EXPECT_EQ(ReadFileBytes(Victim()), "outside bytes") << kind.what << " " << name;
       EXPECT_FALSE(fs::exists(dir_.path() / "outside/new.dat")) << kind.what;
       EXPECT_EQ(ReadFileBytes("patch.dat"), "patch bytes") << kind.what;
     }
   }
-  EXPECT_EQ(RefusalOf([] { DeleteFileAt("../multi/victim.dat"); }), LinkOutOfGameText("../multi/victim.dat"));
+  EXPECT_EQ(ErrorText([] { DeleteFileAt("../multi/victim.dat"); }), LinkOutOfGameText("../multi/victim.dat"));
   EXPECT_TRUE(fs::exists(Victim()));
   // Reading through such a link is no write.
   CopyFileKeepTime("planep05.bmp", "copied.dat");
@@ -105,7 +98,7 @@ TEST_F(GameTree, LinksInsideTheGameAreWrittenThroughAndKept) {
   Link("../rb.vol", "chain.vol");
   fs::remove(dir_.path() / "game/rb.vol");
   fs::create_symlink(Victim(), dir_.path() / "game/rb.vol");
-  EXPECT_EQ(RefusalOf([] { CopyFileKeepTime("patch.dat", "chain.vol"); }), LinkOutOfGameText("chain.vol"));
+  EXPECT_EQ(ErrorText([] { CopyFileKeepTime("patch.dat", "chain.vol"); }), LinkOutOfGameText("chain.vol"));
   EXPECT_EQ(ReadFileBytes(Victim()), "outside bytes");
 }
 
@@ -114,8 +107,8 @@ TEST_F(GameTree, LinksInsideTheGameAreWrittenThroughAndKept) {
 TEST_F(GameTree, ARecordWriteToAFileWithAnotherNameIsRefused) {
   fs::create_hard_link(Victim(), "fmparams.dat");
   const auto recordWrite = [] { RecordFile("fmparams.dat", RecordFile::Mode::ReadWrite).WriteAt(0, "x", 1); };
-  EXPECT_EQ(RefusalOf(recordWrite), HardLinkedText("fmparams.dat"));
-  EXPECT_EQ(RefusalOf([] { CheckInPlaceWriteInGameTree("fmparams.dat"); }), HardLinkedText("fmparams.dat"));
+  EXPECT_EQ(ErrorText(recordWrite), HardLinkedText("fmparams.dat"));
+  EXPECT_EQ(ErrorText([] { CheckInPlaceWriteInGameTree("fmparams.dat"); }), HardLinkedText("fmparams.dat"));
   EXPECT_EQ(ReadFileBytes(Victim()), "outside bytes");
   RecordFile("old.dat", RecordFile::Mode::ReadWrite).WriteAt(0, "x", 1);
   EXPECT_EQ(ReadFileBytes("old.dat"), "xld bytes");
@@ -127,8 +120,8 @@ TEST_F(GameTree, ARecordWriteToAFileWithAnotherNameIsRefused) {
 
 TEST_F(GameTree, ADanglingLinkOutOfTheGameCreatesNothingThere) {
   Link(dir_.path() / "outside/none.dat", "fmparams.dat");
-  EXPECT_EQ(RefusalOf([] { CopyFileKeepTime("patch.dat", "fmparams.dat"); }), LinkOutOfGameText("fmparams.dat"));
-  EXPECT_EQ(RefusalOf([] { FileWriter("fmparams.dat").Write("x"); }), LinkOutOfGameText("fmparams.dat"));
+  EXPECT_EQ(ErrorText([] { CopyFileKeepTime("patch.dat", "fmparams.dat"); }), LinkOutOfGameText("fmparams.dat"));
+  EXPECT_EQ(ErrorText([] { FileWriter("fmparams.dat").Write("x"); }), LinkOutOfGameText("fmparams.dat"));
   EXPECT_FALSE(fs::exists(dir_.path() / "outside/none.dat"));
 }
 

@@ -1,9 +1,12 @@
 #pragma once
-// The error number an action raises, 0 when it raises none: failures are compared by number.
+// What an action raises: failures are compared by number, or by the text of one that has none.
+#include <string>
+
 #include "platform/errors.h"
 
 namespace vantrel::platform::testing {
 
+// The error number an action raises, 0 when it raises none.
 template <class Action>
 int InOutCode(Action action) {
   try {
@@ -12,6 +15,17 @@ int InOutCode(Action action) {
     return error.code();
   }
   return 0;
+}
+
+// The text of the failure an action raises, "" when it raises none.
+template <class Action>
+std::string ErrorText(Action action) {
+  try {
+    action();
+  } catch (const Error& error) {
+    return error.what();
+  }
+  return "";
 }
 
 }  // namespace vantrel::platform::testing

@@ -1,23 +1,25 @@
+// The contract of search.h on every system: the working folders are laid out through
+// std::filesystem, hidden entries hidden as each system hides them, so that these cases run
+// under Windows as under POSIX. What POSIX alone can lay out (names Windows cannot hold,
+// links, one name in two letter cases) is in search_posix_test.cpp.
 #include "platform/search.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "found_names.h"
+#include "hidden.h"
 #include "temp_dir.h"
 
 namespace vantrel::platform {
 namespace {
 
+using vantrel::testing::Hide;
+using vantrel::platform::testing::Names;
+using vantrel::platform::testing::Names_;
 using vantrel::testing::TempDir;
-
-std::vector<std::string> Names(const std::vector<FoundEntry>& entries) {
-  std::vector<std::string> names;
-  for (const auto& entry : entries) names.push_back(entry.name);
-  return names;
-}
-
-using Names_ = std::vector<std::string>;
 
 // A working folder with every kind of entry a search has to tell apart.
 void LayOutMixedFolder(const TempDir& dir) {
@@ -27,9 +29,8 @@ void LayOutMixedFolder(const TempDir& dir) {
   dir.write("w/.hidden.txt", "x");
   dir.mkdir("w/Sub.txt");
   dir.mkdir("w/.hiddendir");
-  dir.write("w/line\nbreak.txt", "x");
-  dir.write("w/quote\".txt", "x");
-  dir.write("w/back\\slash.txt", "x");
+  Hide(dir.path() / "w" / ".hidden.txt");
+  Hide(dir.path() / "w" / ".hiddendir");
 }
 
 TEST(FindEntries, AdmissionRules) {
@@ -61,19 +62,6 @@ TEST(FindEntries, ReportsFoldersAndHiddenEntries) {
   EXPECT_FALSE(found[0].hidden);
 }
 
-TEST(FindEntries, LinksCountAsWhatTheyPointTo) {
-  TempDir dir;
-  dir.mkdir("w/real");
-  dir.write("w/file", "x");
-  std::filesystem::create_directory_symlink("real", dir.path() / "w" / "dirlink");
-  std::filesystem::create_symlink("file", dir.path() / "w" / "filelink");
-  std::filesystem::create_symlink("nowhere", dir.path() / "w" / "dangling");
-  EXPECT_EQ(Names(FindEntries("w\\*", Admit::Files)), (Names_{"dangling", "file", "filelink"}));
-  auto found = FindEntries("w\\dirl*", Admit::FilesAndFolders);
-  ASSERT_EQ(found.size(), 1u);
-  EXPECT_TRUE(found[0].directory);
-}
-
 TEST(FindEntries, PlainNamesFindTheirCaseVariant) {
   TempDir dir;
   dir.write("Game/RB.VOL", "x");
@@ -87,22 +75,11 @@ TEST(FindEntries, PlainNamesFindTheirCaseVariant) {
   EXPECT_EQ(Names(FindEntries("game", Admit::FilesAndFolders)), Names_{"Game"});
 }
 
-TEST(FindEntries, PlainNameGivesTheExactEntryAloneWhenLinuxHoldsSeveralCases) {
-  TempDir dir;
-  dir.write("RB.VOL", "x");
-  dir.write("rb.vol", "x");
-  EXPECT_EQ(Names(FindEntries("rb.vol", Admit::Files)), Names_{"rb.vol"});
-  EXPECT_EQ(FindFirstName("rb.vol", Admit::Files), "rb.vol");
-  EXPECT_EQ(Names(FindEntries("Rb.Vol", Admit::Files)), (Names_{"RB.VOL", "rb.vol"}));
-}
-
 TEST(FindEntries, PlainNamesHonourTheAdmissionRules) {
   TempDir dir;
   LayOutMixedFolder(dir);
   EXPECT_TRUE(FindEntries("w\\.hidden.txt", Admit::Files).empty());
   EXPECT_EQ(Names(FindEntries("w\\.hidden.txt", Admit::Everything)), Names_{".hidden.txt"});
-  EXPECT_TRUE(FindEntries("w\\line\nbreak.txt", Admit::Everything).empty());
-  EXPECT_TRUE(FindEntries("w\\quote\".txt", Admit::Everything).empty());
   EXPECT_TRUE(FindEntries("w\\..", Admit::Everything).empty());
 }
 
@@ -121,7 +98,7 @@ TEST(FindEntries, CurrentFolderWhenThereIsNoFolderPart) {
   dir.write("x.txt", "x");
   EXPECT_EQ(Names(FindEntries("*.DAT", Admit::Files)), (Names_{"Y.dat", "z.dat"}));
   EXPECT_EQ(FindFirstName("*.dat", Admit::Files), "Y.dat");
-  const std::string absolute = dir.path().string() + "/*.txt";
+  const std::string absolute = vantrel::testing::Utf8Name(dir.path()) + "/*.txt";
   EXPECT_EQ(Names(FindEntries(absolute, Admit::Files)), Names_{"x.txt"});
 }
 

@@ -59,9 +59,11 @@ bool TempDir::exists(std::string_view rel) const { return fs::exists(root_ / Utf
 
 void TempDir::mkdir(std::string_view rel) const { fs::create_directories(root_ / Utf8Path(rel)); }
 
-std::vector<std::string> TempDir::names() const {
+std::vector<std::string> TempDir::names(std::string_view rel) const {
   std::vector<std::string> found;
-  for (const fs::directory_entry& entry : fs::directory_iterator(root_)) found.push_back(Utf8Name(entry.path().filename()));
+  for (const fs::directory_entry& entry : fs::directory_iterator(root_ / Utf8Path(rel))) {
+    found.push_back(Utf8Name(entry.path().filename()));
+  }
   std::sort(found.begin(), found.end());
   return found;
 }

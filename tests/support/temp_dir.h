@@ -24,9 +24,10 @@ class TempDir {
   std::string read(std::string_view rel) const;
   bool exists(std::string_view rel) const;
   void mkdir(std::string_view rel) const;
-  // The names of the folder's entries as stored on disk, sorted: where a file system that
-  // ignores case would find "A.TXT" for "a.txt", this still tells which name it holds.
-  std::vector<std::string> names() const;
+  // The names of the entries of the folder (or of its folder `rel`) as stored on disk, sorted:
+  // where a file system that ignores case would find "A.TXT" for "a.txt", this still tells
+  // which name it holds.
+  std::vector<std::string> names(std::string_view rel = {}) const;
 
  private:
   std::filesystem::path root_;

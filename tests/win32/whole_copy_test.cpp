@@ -29,12 +29,6 @@ int CopyCode(const char* source, const char* target) {
   return 0;
 }
 
-FILETIME WriteTimeOf(const char* name) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  EXPECT_TRUE(::GetFileAttributesExA(name, GetFileExInfoStandard, &data)) << name;
-  return data.ftLastWriteTime;
-}
-
 class WholeCopy : public ::testing::Test {
  protected:
   WholeCopy() {
@@ -47,21 +41,6 @@ class WholeCopy : public ::testing::Test {
   }
   TempDir dir_;
 };
-
-TEST_F(WholeCopy, ReplacesTheTargetAndKeepsTheSourcesTime) {
-  FILETIME old{};
-  old.dwHighDateTime = 0x01D00000;  // 2014
-  {
-    const detail::UniqueHandle source(
-        ::CreateFileA("source.vol", FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(source.valid() && ::SetFileTime(source.get(), nullptr, nullptr, &old));
-  }
-  CopyFileKeepTime("source.vol", "RB.VOL");
-  EXPECT_EQ(dir_.read("rb.vol"), std::string(kBig, 'n'));
-  const FILETIME copied = WriteTimeOf("rb.vol");
-  EXPECT_EQ(::CompareFileTime(&old, &copied), 0);
-  ExpectNoTemporary();
-}
 
 // The game holds its archive open, as a running game does, without letting it be
 // replaced: the copy has written every byte of its temporary when the move is refused, and

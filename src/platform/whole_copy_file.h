@@ -1,22 +1,22 @@
 #pragma once
-// Internal to the platform layer: a file's new content written beside it and put in its
-// place at once, so that a copy cut short by a full disk or a kill leaves the old file
-// as it was. Not part of the layer's interface.
+// Internal to the platform layer (POSIX): the file a whole copy (whole_copy.h) writes, beside
+// its target, put in the target's place at once, so that a copy cut short by a full disk or a
+// kill leaves the old file as it was. The batch interpreter's redirections write through it
+// as well (WholeFileWriter).
 #include <string>
 
 #include "platform/fd_io.h"
-#include "platform/stray_temporaries.h"
 
 namespace vantrel::platform::detail {
 
-class ReplacingFile {
+class WholeCopyFile {
  public:
   // `target`: the resolved path of the file to be replaced or created, links followed.
   // Creates the temporary in its folder; raises InOutError (3 for a missing folder).
-  explicit ReplacingFile(std::string target);
-  ~ReplacingFile();  // removes the temporary unless it was put in place
-  ReplacingFile(const ReplacingFile&) = delete;
-  ReplacingFile& operator=(const ReplacingFile&) = delete;
+  explicit WholeCopyFile(std::string target);
+  ~WholeCopyFile();  // removes the temporary unless it was put in place
+  WholeCopyFile(const WholeCopyFile&) = delete;
+  WholeCopyFile& operator=(const WholeCopyFile&) = delete;
 
   int fd() const { return fd_.get(); }
 

@@ -1,8 +1,8 @@
 #include "app/folder_memory.h"
 
-#include <QSettings>
 
 #include "platform/errors.h"
+#include "Unit1/our_settings.h"
 
 namespace vantrel::app {
 
@@ -13,10 +13,10 @@ constexpr const char* kFolderKey = "start/folder";
 
 }  // namespace
 
-std::string RememberedFolder() { return QSettings("Vantrel", "Vantrel").value(kFolderKey).toString().toStdString(); }
+std::string RememberedFolder() { return OurSettings().value(kFolderKey).toString().toStdString(); }
 
 void RememberFolder(const std::string& folder) {
-  QSettings settings("Vantrel", "Vantrel");
+  QSettings settings = OurSettings();
   settings.setValue(kFolderKey, QString::fromStdString(folder));
   settings.sync();
   if (settings.status() != QSettings::NoError) {

@@ -8,6 +8,7 @@
 
 #include "platform/errors.h"
 #include "platform/name_index.h"
+#include "platform/remaining_bytes.h"
 
 namespace vantrel::platform::detail {
 
@@ -97,16 +98,10 @@ std::size_t ReadFull(int fd, char* buffer, std::size_t size) {
 }
 
 std::string ReadAll(int fd) {
-  std::string content;
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && st.st_size > 0) content.reserve(static_cast<std::size_t>(st.st_size));
-  char chunk[65536];
-  std::size_t got = 0;
-  do {
-    got = ReadFull(fd, chunk, sizeof chunk);
-    content.append(chunk, got);
-  } while (got == sizeof chunk);
-  return content;
+  const bool sized = ::fstat(fd, &st) == 0 && st.st_size > 0;
+  return RemainingBytes(sized ? static_cast<std::size_t>(st.st_size) : 0,
+                        [fd](char* buffer, std::size_t size) { return ReadFull(fd, buffer, size); });
 }
 
 PathParts SplitResolvedPath(std::string_view posixPath) {

@@ -1,8 +1,6 @@
-#include "platform/replacing_file.h"
+#include "platform/whole_copy_file.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,13 +13,10 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/name_index.h"
-#include "platform/folder_tree.h"
-#include "platform/temporary_names.h"
+#include "platform/stray_temporaries.h"
 
 namespace vantrel::platform::detail {
 namespace {
-
-bool Gone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 void SyncPath(const std::string& path, int flags) {
   UniqueFd fd(::open(path.empty() ? "." : path.c_str(), flags | O_CLOEXEC));
@@ -64,39 +59,7 @@ NewFiles& TheNewFiles() {
 
 }  // namespace
 
-// Temporaries of jobs that were killed or lost their power; the target of each is intact,
-// and a folder being filled was never put in place.
-void RemoveStrayTemporaries(const std::string& folder) {
-  // Once per folder and process, the folder known by its identity: the same name may be
-  // another folder after a change of the current folder.
-  // Its birth time tells it from a removed folder whose inode number it took over.
-  static std::mutex mutex;
-  static std::vector<FolderStamp> swept;
-  const std::optional<FolderStamp> stamp = StampOf(folder);
-  if (!stamp) return;
-  {
-    std::lock_guard lock(mutex);
-    for (const FolderStamp& done : swept) {
-      if (done.SameFolder(*stamp)) return;
-    }
-    swept.push_back(*stamp);
-  }
-  DirHandle dir = OpenDir(folder);
-  if (!dir) return;
-  while (const dirent* entry = ::readdir(dir.get())) {
-    const auto writer = static_cast<pid_t>(WriterOf(entry->d_name));
-    if (writer == 0 || !Gone(writer)) continue;
-    const std::string path = JoinPath(folder, entry->d_name);
-    FolderChange change(path);
-    if (::unlink(path.c_str()) == 0 || (errno == EISDIR && RemoveTree(path))) change.Removed();
-  }
-}
-
-std::string TemporaryName(const std::string& folder) {
-  return JoinPath(folder, TemporaryLeaf(static_cast<unsigned long>(::getpid())));
-}
-
-ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
+WholeCopyFile::WholeCopyFile(std::string target) : target_(std::move(target)) {
   const std::string folder = SplitResolvedPath(target_).folder;
   RemoveStrayTemporaries(folder);
   for (;;) {
@@ -114,14 +77,14 @@ ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
   }
 }
 
-ReplacingFile::~ReplacingFile() {
+WholeCopyFile::~WholeCopyFile() {
   if (committed_ || temporary_.empty()) return;
   fd_ = UniqueFd();
   FolderChange change(temporary_);
   if (::unlink(temporary_.c_str()) == 0) change.Removed();
 }
 
-void ReplacingFile::Commit() {
+void WholeCopyFile::Commit() {
   struct stat old {};
   const bool replacing = ::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
   if (replacing) {
