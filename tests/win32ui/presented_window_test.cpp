@@ -65,7 +65,8 @@ class DialogAnswerer {
     HWND answeredLast = nullptr;
     for (const Answer& answer : answers_) {
       HWND dialog = nullptr;
-      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+      // Wine's file dialog has been seen to take over 20 s to come up while other programs start.
+      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
       while (!dialog && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(25));
         if (answeredLast && ::IsWindow(answeredLast) && ::IsWindowVisible(answeredLast)) continue;
