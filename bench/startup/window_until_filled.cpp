@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
   session.shellProgram = vantrel::JobShellProgram();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vantrel");
+  session.patchFoldersAhead.Start();
   vantrel::TForm1 form(session);
   form.SetMessageHook([](const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
   QuitWhenActive quit;

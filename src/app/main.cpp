@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     return *status;
   }
 
+  session.patchFoldersAhead.Start();  // read while the window is built
   TForm1 form(session);
   form.show();
   form.activateWindow();  // its first activation loads the lists

@@ -55,10 +55,8 @@ bool HoldsPatchFolder() {
   return false;
 }
 
-void ScanPatchFolders(Catalogue& cat) {
-  platform::FolderLock lock;
-  cat.objectTable.clear();
-  cat.unlistedPatchFolders = 0;
+PatchFolders FindPatchFolders() {
+  PatchFolders folders;
   // The search admits folders and files alike; files are never patch folders, so they are
   // left out at the search rather than sorted with the folders and skipped here.
   for (const auto& entry : platform::FindEntries("*", platform::Admit::Folders)) {
@@ -66,12 +64,20 @@ void ScanPatchFolders(Catalogue& cat) {
     if (shape.empty()) continue;
     // Past the cap the folders are still looked at, so that the user can be told how many
     // the list leaves out.
-    if (cat.objectCount() == kMaxPatchFolders) {
-      ++cat.unlistedPatchFolders;
+    if (folders.listed.size() == static_cast<std::size_t>(kMaxPatchFolders)) {
+      ++folders.unlisted;
       continue;
     }
-    cat.objectTable.push_back(objectrec{entry.name, shape.substr(0, 4)});
+    folders.listed.push_back(objectrec{entry.name, shape.substr(0, 4)});
   }
+  return folders;
+}
+
+void ScanPatchFolders(Catalogue& cat, std::optional<PatchFolders> found) {
+  platform::FolderLock lock;
+  PatchFolders folders = found ? std::move(*found) : FindPatchFolders();
+  cat.objectTable = std::move(folders.listed);
+  cat.unlistedPatchFolders = folders.unlisted;
   WriteScanList(cat);
   ListActivePatches(cat);
 }
@@ -107,10 +113,10 @@ void FillDestinationSlots(Catalogue& cat) {
   cat.slotsListed = true;
 }
 
-void RefreshPatchList(Catalogue& cat) {
+void RefreshPatchList(Catalogue& cat, std::optional<PatchFolders> found) {
   // Held to the load, so that the list loaded is the one this scan wrote.
   platform::FolderLock lock;
-  ScanPatchFolders(cat);
+  ScanPatchFolders(cat, std::move(found));
   cat.ListBox1.SetSorted(true);
   cat.ListBox2.SetSorted(true);
   cat.ListBox3.SetSorted(true);

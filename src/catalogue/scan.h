@@ -1,5 +1,7 @@
 #pragma once
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 
@@ -12,9 +14,18 @@ std::string PatchShapeIn(const std::string& folder);
 // Whether the current folder holds at least one patch folder.
 bool HoldsPatchFolder();
 
-// Finds the patch folders of the current folder, records them in objectTable, rewrites
-// the scan list file and refreshes Active patches.
-void ScanPatchFolders(Catalogue& cat);
+// The patch folders of the current folder in the search's order, up to the cap, and how
+// many more there are. Only reads; needs no lock.
+struct PatchFolders {
+  std::vector<objectrec> listed;
+  int unlisted = 0;
+};
+PatchFolders FindPatchFolders();
+
+// Finds the patch folders of the current folder (or takes them as `found` read them just
+// before), records them in objectTable, rewrites the scan list file and refreshes Active
+// patches.
+void ScanPatchFolders(Catalogue& cat, std::optional<PatchFolders> found = std::nullopt);
 
 // Refills Active patches from the "*.aop" markers of the current folder, keeping the
 // selected entry where it is still there.
@@ -25,6 +36,6 @@ void FillDestinationSlots(Catalogue& cat);
 
 // "Refresh Patch list": scans, switches the three lists to sorted order and loads
 // Available patches from the scan list file.
-void RefreshPatchList(Catalogue& cat);
+void RefreshPatchList(Catalogue& cat, std::optional<PatchFolders> found = std::nullopt);
 
 }  // namespace vantrel

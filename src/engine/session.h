@@ -7,6 +7,7 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/patch_folders_ahead.h"
 #include "rbext/message_hook.h"
 
 namespace vantrel {
@@ -22,6 +23,8 @@ struct Session {
   std::uint8_t targetIndex = 0;
   std::string shellProgram = "command";
   MessageHook showMessage;  // the "owner window" of RunShell's failure box
+  // Started by a window program once it is in the working folder; its first scan takes it.
+  PatchFoldersAhead patchFoldersAhead;
 };
 
 }  // namespace vantrel

@@ -35,6 +35,7 @@ int Run(HINSTANCE instance, int show) {
   platform::ConfineWritesToGameTree(true);
   Session session;  // its catalogue builds the slot name table
   session.shellProgram = JobShellProgram();
+  session.patchFoldersAhead.Start();  // read while the window is built
 
   MainWindow window(instance, session.cat);
   Win32FormView view(window, LoadPreviewPicture);

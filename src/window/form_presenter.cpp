@@ -153,7 +153,8 @@ void FormPresenter::Loadpatches() {
 void FormPresenter::refreshpatches() {
   if (PutOffWhileAJobRuns(&FormPresenter::refreshpatches)) return;
   const std::optional<std::string> picked = PickedLine(cat_.ListBox1);
-  RefreshPatchList(cat_);
+  // The first refresh takes the patch folders read ahead at start-up, the others read.
+  RefreshPatchList(cat_, session_.patchFoldersAhead.Take());
   if (!picked) return;
   cat_.ListBox1.Reselect(*picked);
   if (!cat_.ListBox1.Selected()) updedit();
@@ -162,7 +163,16 @@ void FormPresenter::refreshpatches() {
 // A job of this window that is running is in the ledger as cut short: recovering now would undo it.
 void FormPresenter::recoverjobs() {
   if (PutOffWhileAJobRuns(&FormPresenter::recoverjobs)) return;
-  for (const std::string& told : RecoverJobs()) view_.ShowMessage(told);
+  std::vector<std::string> recovered;
+  try {
+    recovered = RecoverJobs();
+  } catch (...) {
+    session_.patchFoldersAhead.Forget();  // it may have changed the folder halfway
+    throw;
+  }
+  // What was read ahead was read before the recovery changed the folder.
+  if (!recovered.empty()) session_.patchFoldersAhead.Forget();
+  for (const std::string& told : recovered) view_.ShowMessage(told);
 }
 
 void FormPresenter::getslots() { FillDestinationSlots(cat_); }

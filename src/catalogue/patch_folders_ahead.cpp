@@ -1,0 +1,31 @@
+#include "catalogue/patch_folders_ahead.h"
+
+#include "platform/files.h"
+
+namespace vantrel {
+
+PatchFoldersAhead::~PatchFoldersAhead() { Forget(); }
+
+void PatchFoldersAhead::Start() {
+  Forget();
+  folder_ = platform::CurrentDirectory();
+  reading_ = std::async(std::launch::async, FindPatchFolders);
+}
+
+std::optional<PatchFolders> PatchFoldersAhead::Take() {
+  if (!reading_.valid()) return std::nullopt;
+  std::future<PatchFolders> reading = std::move(reading_);
+  // Taken or not, the reading ends here: a reading of another folder is waited for too.
+  if (platform::CurrentDirectory() != folder_) {
+    reading.wait();
+    return std::nullopt;
+  }
+  return reading.get();
+}
+
+void PatchFoldersAhead::Forget() {
+  if (reading_.valid()) reading_.wait();
+  reading_ = {};
+}
+
+}  // namespace vantrel

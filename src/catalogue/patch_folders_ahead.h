@@ -1,0 +1,34 @@
+#pragma once
+// The first scan of a large working folder takes as long as building the window. The program
+// starts reading the patch folders on a thread of their own as soon as it has entered the
+// working folder, and the window's first scan takes what was read instead of reading again.
+#include <future>
+#include <optional>
+#include <string>
+
+#include "catalogue/scan.h"
+
+namespace vantrel {
+
+class PatchFoldersAhead {
+ public:
+  PatchFoldersAhead() = default;
+  PatchFoldersAhead(const PatchFoldersAhead&) = delete;
+  PatchFoldersAhead& operator=(const PatchFoldersAhead&) = delete;
+  ~PatchFoldersAhead();  // waits for a reading still going on
+
+  // Starts reading the current folder's patch folders. Nothing else may change the current
+  // folder until the reading has been taken or forgotten.
+  void Start();
+  // What was read, waiting for it when needed; nothing when no reading was started, or it
+  // was of another folder than the current one. Raises what the reading raised. Once only.
+  std::optional<PatchFolders> Take();
+  // Drops what was read (something has changed the folder since): the next scan reads again.
+  void Forget();
+
+ private:
+  std::future<PatchFolders> reading_;
+  std::string folder_;
+};
+
+}  // namespace vantrel
