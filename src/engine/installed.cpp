@@ -1,0 +1,39 @@
+#include "engine/installed.h"
+
+#include <algorithm>
+
+#include "platform/files.h"
+#include "platform/search.h"
+#include "rbext/hex_value.h"
+#include "rbext/slot_names.h"
+
+namespace vantrel {
+
+std::string SlotNameOf(const Catalogue& cat, const std::string& slotCode) {
+  if (slotCode.size() != 4) return "";
+  const int slotClass = HexValue(slotCode.substr(0, 2)), index = HexValue(slotCode.substr(2, 2));
+  if (slotClass >= kSlotClasses || index >= kSlotsPerClass) return "";
+  // The table keeps the blank that parts the name from the code in a list line.
+  const std::string& name = cat.slotNames[static_cast<std::size_t>(slotClass)][static_cast<std::size_t>(index)];
+  const std::size_t first = name.find_first_not_of(' '), last = name.find_last_not_of(' ');
+  return first == std::string::npos ? "" : name.substr(first, last - first + 1);
+}
+
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat) {
+  const std::vector<LedgerEntry> ledger = ReadGameLedger();
+  std::vector<InstalledPatch> installed;
+  for (const auto& found : platform::FindEntries("*.aop", platform::Admit::Files)) {
+    InstalledPatch patch;
+    patch.marker = found.name;
+    patch.entry = found.name.substr(0, found.name.size() - 4);
+    patch.slotCode = found.name.substr(0, std::min<std::size_t>(4, found.name.size()));
+    patch.slotName = SlotNameOf(cat, patch.slotCode);
+    patch.record = FindLedgerEntry(ledger, found.name);
+    installed.push_back(std::move(patch));
+  }
+  std::sort(installed.begin(), installed.end(),
+            [](const InstalledPatch& a, const InstalledPatch& b) { return a.marker < b.marker; });
+  return installed;
+}
+
+}  // namespace vantrel
