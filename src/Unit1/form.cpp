@@ -26,6 +26,8 @@ TForm1::TForm1(Session& session, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
+void TForm1::SetGameSwitching(GameSwitching switching) { presenter_->SetGameSwitching(std::move(switching)); }
+
 void TForm1::ConnectEvents() {
   for (const ControlSpec& entry : FormLayout()) {
     auto* button = qobject_cast<QAbstractButton*>(Widget(entry.id));

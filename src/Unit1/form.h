@@ -38,6 +38,7 @@ class TForm1 : public QWidget, public FormView {
 
   // Where error texts and the shell's failure texts go; ShowMessageBox unless replaced.
   void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+  void SetGameSwitching(GameSwitching switching);
   FormPresenter& Presenter() { return *presenter_; }
 
   // FormView, over the controls of the layout table.

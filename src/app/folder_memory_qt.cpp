@@ -8,20 +8,24 @@ namespace vantrel::app {
 
 namespace {
 
-// Where earlier versions kept it: users' settings hold it there.
-constexpr const char* kFolderKey = "start/folder";
+// Where earlier versions kept the folder ("start/folder"): users' settings hold it there.
+QString KeyOf(const char* name) { return QString("start/") + name; }
 
 }  // namespace
 
-std::string RememberedFolder() { return OurSettings().value(kFolderKey).toString().toStdString(); }
+namespace detail {
 
-void RememberFolder(const std::string& folder) {
+std::string Recall(const char* name) { return OurSettings().value(KeyOf(name)).toString().toStdString(); }
+
+void Store(const char* name, const std::string& text) {
   QSettings settings = OurSettings();
-  settings.setValue(kFolderKey, QString::fromStdString(folder));
+  settings.setValue(KeyOf(name), QString::fromStdString(text));
   settings.sync();
   if (settings.status() != QSettings::NoError) {
     throw Error("The working folder cannot be remembered in " + settings.fileName().toStdString() + ".");
   }
 }
+
+}  // namespace detail
 
 }  // namespace vantrel::app

@@ -2,6 +2,7 @@
 // folder, the window and the event loop. The window's first activation performs the first
 // scan.
 #include <QApplication>
+#include <QInputDialog>
 
 #include <iostream>
 
@@ -9,10 +10,27 @@
 #include "Unit1/form.h"
 #include "app/command_line.h"
 #include "app/folder_dialog.h"
+#include "app/folder_memory.h"
 #include "app/start_up.h"
 #include "engine/session.h"
+#include "games/game_search.h"
 #include "platform/game_tree.h"
 #include "rbext/run_shell.h"
+
+namespace {
+
+// Which of the game's installs to work on, before the window is up.
+std::optional<std::size_t> AskWhichGame(const std::string& question, const std::vector<std::string>& choices) {
+  QStringList items;
+  for (const std::string& choice : choices) items << QString::fromStdString(choice);
+  bool ok = false;
+  const QString picked =
+      QInputDialog::getItem(nullptr, "Vantrel", QString::fromStdString(question), items, 0, false, &ok);
+  if (!ok) return std::nullopt;
+  return static_cast<std::size_t>(items.indexOf(picked));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace vantrel;
@@ -32,12 +50,15 @@ int main(int argc, char** argv) {
     if (status == 2) std::cerr << app::HelpHint() << '\n';
     if (status == 1) ShowMessageBox(text);  // started from a menu, nobody reads the error stream
   };
-  if (const auto status = app::StartInWorkingFolder({argv + 1, argv + argc}, app::AskForWorkingFolder, fail)) {
+  if (const auto status = app::StartInWorkingFolder({argv + 1, argv + argc}, app::AskForWorkingFolder, fail,
+                                                          {games::FindGamesOnThisMachine, AskWhichGame})) {
     return *status;
   }
 
   session.patchFoldersAhead.Start();  // read while the window is built
   TForm1 form(session);
+  form.SetGameSwitching({games::FindGamesOnThisMachine, app::RememberedGames, app::RememberWorkingFolder,
+                         [](const std::string& why) { return app::AskForWorkingFolder(app::RememberedFolder(), why); }});
   form.show();
   form.activateWindow();  // its first activation loads the lists
   return QApplication::exec();

@@ -8,9 +8,9 @@
 namespace vantrel::app {
 
 std::optional<int> StartInWorkingFolder(const std::vector<std::string>& args, const FolderChooser& choose,
-                                        const StartFailure& fail) {
+                                        const StartFailure& fail, const GameOffer& offer) {
   try {
-    if (!EnterWorkingFolder(FolderArgument(args), choose)) return 0;  // nothing to work on
+    if (!EnterWorkingFolder(FolderArgument(args), choose, offer)) return 0;  // nothing to work on
   } catch (const UsageError& e) {
     fail(e.what(), 2);
     return 2;

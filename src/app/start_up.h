@@ -19,7 +19,7 @@ using StartFailure = std::function<void(const std::string& text, int status)>;
 // the window is to come up, else the exit status: 0 when the user cancelled the folder
 // dialog (told nothing), 1 or 2 after telling `fail`.
 std::optional<int> StartInWorkingFolder(const std::vector<std::string>& args, const FolderChooser& choose,
-                                        const StartFailure& fail);
+                                        const StartFailure& fail, const GameOffer& offer = {});
 
 // The hint after a usage mistake: "Try 'vantrel --help'."
 std::string HelpHint();

@@ -119,4 +119,8 @@ SearchResult FindGameInstalls(const std::vector<SearchPlace>& places, std::chron
   return search.Result();
 }
 
+SearchResult FindGamesOnThisMachine() {
+  return FindGameInstalls(PlacesToLook(), std::chrono::steady_clock::now() + kSearchTime);
+}
+
 }  // namespace vantrel::games

@@ -42,4 +42,7 @@ std::vector<SearchPlace> PlacesToLook();
 // How long a search of PlacesToLook may take.
 inline constexpr std::chrono::seconds kSearchTime{5};
 
+// The installs in PlacesToLook, searched for at most kSearchTime.
+SearchResult FindGamesOnThisMachine();
+
 }  // namespace vantrel::games

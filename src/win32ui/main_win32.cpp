@@ -13,11 +13,14 @@
 
 #include "app/command_line.h"
 #include "app/folder_dialog.h"
+#include "app/folder_memory.h"
 #include "app/start_up.h"
 #include "app/wide_arguments.h"
 #include "engine/session.h"
+#include "games/game_search.h"
 #include "platform/game_tree.h"
 #include "rbext/run_shell.h"
+#include "win32ui/input_boxes.h"
 #include "win32ui/message_boxes.h"
 #include "win32ui/message_loop.h"
 #include "win32ui/win32_form_view.h"
@@ -47,6 +50,8 @@ int Run(HINSTANCE instance, int show) {
   window.EveryTick(kJobPollMilliseconds, [&jobs] { jobs.Poll(); });
 
   FormPresenter presenter(session, view, jobs);
+  presenter.SetGameSwitching({games::FindGamesOnThisMachine, app::RememberedGames, app::RememberWorkingFolder,
+                              [](const std::string& why) { return app::AskForWorkingFolder(app::RememberedFolder(), why); }});
   EventsTo<FormPresenter> events(presenter);
   window.Forward(events);
   window.OnDestroyed([] { ::PostQuitMessage(0); });
@@ -71,9 +76,16 @@ std::optional<int> Start() {
     ShowMessageBox(nullptr, answer.str());
     return status;
   }
-  return app::StartInWorkingFolder(args, app::AskForWorkingFolder, [](const std::string& text, int status) {
-    ShowMessageBox(nullptr, status == 2 ? text + '\n' + app::HelpHint() : text);
-  });
+  // Which of the game's installs to work on, before the window is up.
+  const auto askWhichGame = [](const std::string& question, const std::vector<std::string>& choices) {
+    return win32ui::AskChoice(nullptr, question, choices);
+  };
+  return app::StartInWorkingFolder(
+      args, app::AskForWorkingFolder,
+      [](const std::string& text, int status) {
+        ShowMessageBox(nullptr, status == 2 ? text + '\n' + app::HelpHint() : text);
+      },
+      {games::FindGamesOnThisMachine, askWhichGame});
 }
 
 }  // namespace

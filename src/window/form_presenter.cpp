@@ -93,6 +93,8 @@ void FormPresenter::Clicked(Control control) {
       return Handle(&FormPresenter::turnPatchOn);
     case Control::Button4:
       return Handle(&FormPresenter::turnPatchOff);
+    case Control::Game:
+      return Handle(&FormPresenter::switchGame);
     default:
       return;
   }

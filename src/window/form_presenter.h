@@ -13,11 +13,23 @@
 
 #include "archive/patch_archive.h"
 #include "engine/session.h"
+#include "games/game_search.h"
 #include "platform/folder_lock.h"
 #include "window/form_view.h"
 #include "window/job_runner.h"
 
 namespace vantrel {
+
+// What switching to another install of the game asks of the program: the installs found on
+// this machine, its memory of the installs used before (game folders, most recent first),
+// remembering the working folder entered (and its game), and its folder dialog (started
+// after the reason `why` the last folder was refused, when not ""; "" for Cancel).
+struct GameSwitching {
+  std::function<games::SearchResult()> find;
+  std::function<std::vector<std::string>()> remembered;
+  std::function<void(const std::string& workingFolder)> remember;
+  std::function<std::string(const std::string& why)> chooseFolder;
+};
 
 class FormPresenter {
  public:
@@ -42,6 +54,8 @@ class FormPresenter {
   // window gone, or to keep the window; either way the window closes by itself once the jobs
   // asked for before have ended and been logged.
   bool CloseAsked();
+  // Without it, "Other game..." does nothing.
+  void SetGameSwitching(GameSwitching switching) { gameSwitching_ = std::move(switching); }
 
   // The handlers, each raising what the catalogue or the engine raises.
   void Loadpatches();
@@ -52,6 +66,7 @@ class FormPresenter {
   void patchClicked();
   void turnPatchOn();
   void turnPatchOff();
+  void switchGame();
   void getactivepatch();
   void actpatches();
   void chgFMYesNo();
@@ -95,6 +110,7 @@ class FormPresenter {
   // that no other program's job runs in the folder meanwhile.
   std::unique_ptr<platform::FolderLock> jobFolder_;
   std::optional<std::string> shownPatch_;  // the patch line updedit showed last
+  GameSwitching gameSwitching_;
 };
 
 }  // namespace vantrel

@@ -11,6 +11,9 @@ using K = ControlKind;
 constexpr ControlSpec kLayout[] = {
     {Control::Label5, "Label5", K::Label, {24, 16, 106, 16}, "working folder :", "", FontRole::Bold},
     {Control::path, "path", K::FolderBox, {136, 16, 185, 21}, "", ""},
+    // Beside the folder box, in the row the reference layout leaves empty there.
+    {Control::Game, "Game", K::Button, {336, 14, 113, 25}, "Other &game\u2026",
+     "Work on another install of the game: those used before and those found on this machine"},
     {Control::Button1, "Button1", K::Button, {64, 48, 169, 33}, "Refresh &Patch list", ""},
     // Beside Refresh Patch list, in the row the reference layout leaves empty there.
     {Control::AddArchive, "AddArchive", K::Button, {248, 48, 161, 33}, "Add patch from arc&hive\u2026",

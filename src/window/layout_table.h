@@ -18,6 +18,7 @@ namespace vantrel {
 enum class Control {
   Label5,
   path,
+  Game,
   Button1,
   AddArchive,
   Button2,

@@ -10,6 +10,7 @@
 
 #include "app/folder_dialog.h"
 #include "app/folder_memory.h"
+#include "games/game_search.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "samplegame/sample_game.h"
@@ -89,6 +90,38 @@ TEST_F(StartFolder, StartedInAWorkingFolderItStaysThereWithoutAsking) {
     EXPECT_EQ(whys_, std::vector<std::string>(asked_.size())) << "where it was started is not the user's choice";
     EXPECT_EQ(Current(), c.working ? started : Work());
   }
+}
+
+// With no folder given and none to stay in, the installs found are offered before the
+// dialog: one picked is entered at its first working folder and remembered with its game;
+// the last choice opens the dialog; Cancel ends the start.
+TEST_F(StartFolder, TheInstallsFoundAreOfferedBeforeTheDialog) {
+  std::vector<std::vector<std::string>> offered;
+  std::optional<std::size_t> answer;
+  const GameOffer offer{[this] { return games::LookAt(temp_.path() / "game"); },
+                        [&](const std::string&, const std::vector<std::string>& choices) {
+                          offered.push_back(choices);
+                          return answer;
+                        }};
+  const struct {
+    std::optional<std::size_t> answer;
+    bool entered;
+    std::size_t dialogs;
+    const char* folder;  // entered, in the game
+  } cases[] = {{0, true, 0, "Multi"}, {1, true, 1, "Simpatch"}, {std::nullopt, false, 0, nullptr}};
+  for (const auto& c : cases) {
+    fs::current_path(temp_.path() / "home");
+    asked_.clear();
+    answer = c.answer;
+    EXPECT_EQ(EnterWorkingFolder("", Answering(Work()), offer), c.entered);
+    EXPECT_EQ(asked_.size(), c.dialogs);
+    if (c.folder) {
+      EXPECT_EQ(Current(), Native(temp_.path() / "game" / c.folder));
+      EXPECT_EQ(RememberedGames().at(0), Game());
+    }
+  }
+  ASSERT_EQ(offered.size(), 3u);
+  EXPECT_EQ(offered[0].size(), 2u) << "the game found and the dialog";
 }
 
 // Picking the game's own folder, or a patch folder in a working folder, is refused with the
