@@ -10,6 +10,7 @@
 #include "cli/list_commands.h"
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
+#include "engine/code_fields.h"
 #include "engine/job_outcome.h"
 #include "engine/ledger.h"
 #include "engine/recovery.h"
@@ -138,10 +139,15 @@ void Activate(Session& s, const std::vector<std::string>& args, std::ostream& ou
   SelectWhere(
       s.cat.ListBox1, [&](const std::string& line) { return LineName(line) == folder; },
       "unknown patch folder '" + folder + "'");
-  SelectWhere(
-      s.cat.ListBox2,
-      [&](const std::string& line) { return slot.size() == 4 && platform::SameNameIgnoringCase(LineCode(line), slot); },
-      "unknown slot '" + slot + "'");
+  // A patch that goes into no slot (a volume patch) may name its own code for one.
+  const bool slotless = !TakesASlot(LineCode(s.cat.ListBox1.SelectedText())) &&
+                        platform::SameNameIgnoringCase(slot, LineCode(s.cat.ListBox1.SelectedText()));
+  if (!slotless) {
+    SelectWhere(
+        s.cat.ListBox2,
+        [&](const std::string& line) { return slot.size() == 4 && platform::SameNameIgnoringCase(LineCode(line), slot); },
+        "unknown slot '" + slot + "'");
+  }
   if (parsed.fmVariants) EnableFmdm(s, *parsed.fmVariants);
   TellActivationQuestions(s, parsed.strict);
   RunAndList(s, WriteActivationScript(s), parsed.run, out);

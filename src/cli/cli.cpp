@@ -7,6 +7,7 @@
 #include "cli/add_command.h"
 #include "cli/games_command.h"
 #include "cli/list_commands.h"
+#include "cli/set_command.h"
 #include "engine/working_folder.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -61,6 +62,9 @@ const std::vector<Command>& Commands() {
       {"recover", "", "finish or undo the jobs that were cut short and list the active patches", true, Recover},
       {"add", "ARCHIVE [--name FOLDER]", "unpack the patches of a zip, 7z, rar or tar.gz archive and list the available patches",
        true, Add},
+      {"set", "save|list|show|apply|delete|export|import ...",
+       "patch sets: save NAME, list, show NAME, apply NAME, delete NAME, export NAME FILE, import FILE [--partial]", true,
+       Set},
       {"games", "", "list the game installs found on this machine, each with its working folders", false, Games},
   };
   return commands;

@@ -12,9 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kProgramsDepth = 3;      // Program Files\Maker\Game\ and one more
+constexpr int kProgramsDepth = 3;      // Program Files, its makers, their games, one more
 constexpr int kInstallLocationDepth = 1;
-constexpr int kDriveDepth = 2;         // C:\Games\Game\
+constexpr int kDriveDepth = 2;         // a drive, its folders of games, the games
 
 void KnownFolder(REFKNOWNFOLDERID id, std::vector<SearchPlace>& places) {
   PWSTR path = nullptr;
