@@ -28,6 +28,7 @@ struct JobArguments {
   std::optional<std::string> fmVariants;   // the text after --fm
   bool run = true;
   bool strict = false;
+  bool pause = true;  // false: the job's pauses go on at once
 };
 
 // --fm and --strict belong to activate alone.
@@ -37,6 +38,8 @@ JobArguments ParseJobArguments(const std::vector<std::string>& args, std::size_t
     const std::string& arg = args[i];
     if (arg == "--no-run") {
       parsed.run = false;
+    } else if (arg == "--no-pause") {
+      parsed.pause = false;
     } else if (activation && arg == "--strict") {
       parsed.strict = true;
     } else if (activation && arg == "--fm") {
@@ -86,12 +89,13 @@ void SelectWhere(EntryList& list, const std::function<bool(const std::string&)>&
 // The script's console goes to the error stream, so that standard output holds the list alone.
 // A job that did not do all its work ends the command with an error saying what failed,
 // after the list, so that the list shows what is really active.
-void RunAndList(Session& s, const std::optional<JobPlan>& plan, bool run, std::ostream& out) {
+void RunAndList(Session& s, const std::optional<JobPlan>& plan, const JobArguments& parsed, std::ostream& out) {
   std::string failure;
-  if (plan && run) {
+  if (plan && parsed.run) {
     out.flush();
-    platform::RunningProgram job(ShellExecutableFor(s.shellProgram), {"/C", plan->script},
-                                 platform::ProgramConsole::ThisTerminal, platform::ConsoleOutput::ToErrorStream);
+    const auto console = parsed.pause ? platform::ProgramConsole::ThisTerminal : platform::ProgramConsole::ThisTerminalNoInput;
+    platform::RunningProgram job(ShellExecutableFor(s.shellProgram), {"/C", plan->script}, console,
+                                 platform::ConsoleOutput::ToErrorStream);
     if (job.Started()) {
       failure = OutcomeText(*plan, CheckJobOutcome(*plan, job.Wait() == 0));
     } else {
@@ -150,7 +154,7 @@ void Activate(Session& s, const std::vector<std::string>& args, std::ostream& ou
   }
   if (parsed.fmVariants) EnableFmdm(s, *parsed.fmVariants);
   TellActivationQuestions(s, parsed.strict);
-  RunAndList(s, WriteActivationScript(s), parsed.run, out);
+  RunAndList(s, WriteActivationScript(s), parsed, out);
 }
 
 void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
@@ -167,7 +171,7 @@ void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& 
   }
   if (!found) throw UsageError("unknown active patch '" + entry + "'");
   s.cat.ListBox3.Select(*found);
-  RunAndList(s, WriteDeactivationScript(s), parsed.run, out);
+  RunAndList(s, WriteDeactivationScript(s), parsed, out);
 }
 
 }  // namespace vantrel::cli

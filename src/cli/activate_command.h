@@ -4,9 +4,9 @@
 
 namespace vantrel::cli {
 
-// activate FOLDER SLOT [--fm S,2,3] [--no-run] [--strict]
+// activate FOLDER SLOT [--fm S,2,3] [--no-run] [--no-pause] [--strict]
 void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out);
-// deactivate ENTRY [--no-run]
+// deactivate ENTRY [--no-run] [--no-pause]
 void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& out);
 // recover: the jobs cut short are finished or undone, each told; then the active list.
 void Recover(Session& s, const std::vector<std::string>& args, std::ostream& out);

@@ -70,14 +70,14 @@ void PrintChanges(const SetChanges& changes, std::ostream& out) {
 void Install(Session& s, const SetMember& member) {
   s.fmdmChanging = false;
   s.fmVariantFlags = {};
-  std::vector<std::string> args{member.folder, member.slot};
+  std::vector<std::string> args{member.folder, member.slot, "--no-pause"};
   if (member.fmdm != "off") args.insert(args.end(), {"--fm", member.fmdm});
   std::ostringstream list;  // each job's list of active patches; the last one is printed
   Activate(s, args, list);
 }
 
-// Each change a job of its own, one after the other; the first that fails ends the
-// sequence, told with what was done before it, and every job before it is whole.
+// Each change a job of its own, one after the other with no pause to answer; the first that
+// fails ends the sequence, told with what was done before it, and every job before it is whole.
 void Apply(Session& s, const PatchSet& set, std::ostream& out) {
   if (const std::string missing = MissingText(set); !missing.empty()) throw Error(missing + " Nothing was changed.");
   const SetChanges changes = ChangesTo(set, s.cat);
@@ -96,7 +96,7 @@ void Apply(Session& s, const PatchSet& set, std::ostream& out) {
   for (const InstalledPatch& patch : changes.remove) {
     step("removing " + patch.entry, [&] {
       std::ostringstream list;
-      Deactivate(s, {patch.entry}, list);
+      Deactivate(s, {patch.entry, "--no-pause"}, list);
     });
   }
   for (const SetMember& member : changes.install) {

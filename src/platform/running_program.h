@@ -20,6 +20,9 @@ enum class ProgramConsole {
   OwnWindow,
   // This program's terminal or console, its input shared; `output` says where it writes.
   ThisTerminal,
+  // As ThisTerminal, but its input is the null device: a pause in it goes on at once. For
+  // jobs run one after another with nobody to answer them.
+  ThisTerminalNoInput,
 };
 
 class RunningProgram {

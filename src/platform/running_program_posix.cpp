@@ -55,6 +55,7 @@ class SpawnSetup {
     }
   }
   void OutputToErrorStream() { ::posix_spawn_file_actions_adddup2(&actions_, STDERR_FILENO, STDOUT_FILENO); }
+  void NoInput() { ::posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null", O_RDONLY, 0); }
 
   // The folder lock this process holds goes with the program (folder_lock_handover.h): a
   // dup2 onto itself keeps the descriptor open across exec.
@@ -104,6 +105,7 @@ RunningProgram::RunningProgram(std::string_view program, const std::vector<std::
   } else if (output == ConsoleOutput::ToErrorStream) {
     setup.OutputToErrorStream();
   }
+  if (console == ProgramConsole::ThisTerminalNoInput) setup.NoInput();
   std::vector<std::string> words{located.path};
   words.insert(words.end(), args.begin(), args.end());
   pid_t pid = 0;

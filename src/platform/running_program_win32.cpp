@@ -32,11 +32,19 @@ detail::UniqueHandle StartProcess(std::string_view program, const std::vector<st
     flags = CREATE_NEW_CONSOLE;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
-  } else if (output == ConsoleOutput::ToErrorStream) {
+  } else if (output == ConsoleOutput::ToErrorStream || console == ProgramConsole::ThisTerminalNoInput) {
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = ::GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdOutput = ::GetStdHandle(output == ConsoleOutput::ToErrorStream ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
     startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+  }
+  // Its input the null device, inherited with the other handles.
+  detail::UniqueHandle nothing;
+  if (console == ProgramConsole::ThisTerminalNoInput) {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    nothing = detail::UniqueHandle(::CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                                                 OPEN_EXISTING, 0, nullptr));
+    startup.hStdInput = nothing.get();
   }
   PROCESS_INFORMATION started{};
   if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, flags, nullptr, nullptr, &startup, &started)) {
