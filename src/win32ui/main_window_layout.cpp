@@ -26,8 +26,6 @@ namespace {
 constexpr int kFolderListRows = 8;
 constexpr int kHintWidth = 320;
 
-Shrink MostShrink(UINT dpi) { return {Scaled(kMostShrink.lists, dpi), Scaled(kMostShrink.panels, dpi)}; }
-
 std::size_t ListColumn(Control list) {
   return list == Control::ListBox1 ? 0 : list == Control::ListBox2 ? 1 : 2;
 }
@@ -154,8 +152,8 @@ SIZE MainWindow::ReferenceClientSize() const {
           Scaled(kWindowOuterBox.height, dpi) - ((outer.bottom - outer.top) - client.cy)};
 }
 
-// The form at the layout's size, its lists and panels shrunk where the window is lower, and
-// scrolled where it is smaller than they can shrink.
+// The form at the layout's size, its margin, lists and panels shrunk where the window is
+// smaller, and scrolled where it is smaller than they can shrink.
 void MainWindow::LayOut() {
   if (!fonts_ || !notes_ || placing_) return;  // while the window is being made, or placed already
   RECT client{};
@@ -169,7 +167,7 @@ void MainWindow::LayOut() {
   const UINT dpi = Dpi();
   const SIZE reference = ReferenceClientSize();
   const Shrink most = MostShrink(dpi);
-  const POINT scrolled = FitScrollBars({reference.cx, reference.cy - most.Total()});
+  const POINT scrolled = FitScrollBars({reference.cx - most.Across(), reference.cy - most.Total()});
   ::GetClientRect(window_, &client);
   std::array<int, kListColumns> listWidths{};
   for (const Control list : {Control::ListBox1, Control::ListBox2, Control::ListBox3}) {
@@ -181,7 +179,9 @@ void MainWindow::LayOut() {
     Box box = Grown(Scaled(entry.box, dpi), AnchorOf(entry.name), growth);
     if (entry.kind == ControlKind::FolderBox) box.height *= kFolderListRows;
     box.width = WidthForCaption(ControlWindow(entry.id), entry.kind, fonts_->Of(entry.font), dpi, box.width);
-    if (entry.id == Control::Label5) pushed = std::max(0, box.left + box.width - Scaled(SpecOf(Control::path).box.left, dpi));
+    if (entry.id == Control::Label5) {
+      pushed = std::max(0, box.left + box.width - (Scaled(SpecOf(Control::path).box.left, dpi) + growth.margin));
+    }
     if (entry.id == Control::path) box.left += pushed;
     ::SetWindowPos(ControlWindow(entry.id), nullptr, box.left - scrolled.x, box.top - scrolled.y, box.width,
                    box.height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -207,15 +207,14 @@ void MainWindow::FitToScreen() {
   ::SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// No narrower than the layout and no lower than its lists and panels can shrink, unless the
-// screen is smaller.
+// No smaller than the layout's margin, lists and panels can shrink, unless the screen is.
 void MainWindow::LimitSize(MINMAXINFO& limits) const {
   if (!fonts_) return;
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
   if (!::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
   const UINT dpi = Dpi();
-  limits.ptMinTrackSize.x = std::min<LONG>(Scaled(kWindowOuterBox.width, dpi), monitor.rcWork.right - monitor.rcWork.left);
+  limits.ptMinTrackSize.x = std::min<LONG>(Scaled(kNarrowestWindowWidth, dpi), monitor.rcWork.right - monitor.rcWork.left);
   limits.ptMinTrackSize.y = std::min<LONG>(Scaled(kShortestWindowHeight, dpi), monitor.rcWork.bottom - monitor.rcWork.top);
 }
 

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "platform/win32_text.h"
+#include "win32ui/dpi.h"
 #include "win32ui/window_text.h"
 
 namespace vantrel::win32ui::testing {
@@ -95,7 +96,7 @@ Growth GrowthOf(HWND window, int dpi = 96) {
                    (outer.bottom - outer.top) - client.bottom - bars.cy};
   const auto at = [dpi](int pixels) { return ::MulDiv(pixels, dpi, 96); };
   return ShareOut(client.right - (at(875) - frame.cx), client.bottom - (at(868) - frame.cy),
-                  {at(201), at(217), at(177)}, {at(kMostShrink.lists), at(kMostShrink.panels)});
+                  {at(201), at(217), at(177)}, MostShrink(static_cast<UINT>(dpi)));
 }
 
 // The window is made at the layout's outer size; on a screen lower than that (Wine's null
