@@ -6,7 +6,9 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <utility>
 
 #include "platform/errors.h"
 #include "platform/win32_text.h"
@@ -65,6 +67,13 @@ int WidthForCaption(HWND control, ControlKind kind, HFONT font, UINT dpi, int wi
   const int mark = kind == ControlKind::Label ? 0 : Scaled(kMarkWidth, dpi);
   return std::max(width, static_cast<int>(text.right - text.left) + mark);
 }
+
+// The controls to the right of a caption that may grow past its place: the working folder's
+// box beside its label, and the combination's label and line beside the radio button, which
+// comes near them where the layout is narrower than its reference. Each is pushed right as
+// far as the caption reaches into it; the layout leaves room to their right.
+constexpr std::pair<Control, Control> kCaptionsBeside[] = {
+    {Control::Label5, Control::path}, {Control::FMDMavail, Control::Label4}, {Control::FMDMavail, Control::Edit1}};
 
 int FieldHeight(HWND box) {
   RECT field{};
@@ -174,15 +183,19 @@ void MainWindow::LayOut() {
     listWidths[ListColumn(list)] = Scaled(SpecOf(list).box.width, dpi);
   }
   const Growth growth = ShareOut(client.right - reference.cx, client.bottom - reference.cy, listWidths, most);
-  int pushed = 0;  // how far the working folder's label, grown to its caption, pushes the box beside it
+  const auto placeOf = [&](const ControlSpec& entry) { return Grown(Scaled(entry.box, dpi), AnchorOf(entry.name), growth); };
+  std::array<int, kControlCount> pushed{};  // how far a caption grown beside a control pushes it
   for (const ControlSpec& entry : FormLayout()) {
-    Box box = Grown(Scaled(entry.box, dpi), AnchorOf(entry.name), growth);
+    Box box = placeOf(entry);
     if (entry.kind == ControlKind::FolderBox) box.height *= kFolderListRows;
     box.width = WidthForCaption(ControlWindow(entry.id), entry.kind, fonts_->Of(entry.font), dpi, box.width);
-    if (entry.id == Control::Label5) {
-      pushed = std::max(0, box.left + box.width - (Scaled(SpecOf(Control::path).box.left, dpi) + growth.margin));
+    box.left += pushed[static_cast<std::size_t>(entry.id)];
+    for (const auto& [caption, beside] : kCaptionsBeside) {
+      if (caption != entry.id) continue;
+      const int overlap = box.left + box.width - placeOf(SpecOf(beside)).left;
+      int& push = pushed[static_cast<std::size_t>(beside)];
+      push = std::max(push, overlap);
     }
-    if (entry.id == Control::path) box.left += pushed;
     ::SetWindowPos(ControlWindow(entry.id), nullptr, box.left - scrolled.x, box.top - scrolled.y, box.width,
                    box.height, SWP_NOZORDER | SWP_NOACTIVATE);
     // A list box repaints only the strip a wider place uncovers, and its entries drawn before
