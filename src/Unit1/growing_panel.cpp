@@ -24,7 +24,7 @@ void GrowingPanel::TakeReference(QSize size) {
 
 void GrowingPanel::SetReferenceSize(QSize size) {
   reference_ = size;
-  setMinimumSize(size.width(), size.height() - kMostShrink.Total());
+  setMinimumSize(size.width() - kMostShrink.Across(), size.height() - kMostShrink.Total());
   Apply();
 }
 

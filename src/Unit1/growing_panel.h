@@ -1,8 +1,8 @@
 #pragma once
 // The window's content: the controls at their reference places, moved, widened and shrunk by
-// the rules of window_fit.h when the panel is larger or lower than the reference size. Never
-// narrower than that size nor lower than its lists and panels can shrink; the scroll area
-// around it scrolls when the window is.
+// the rules of window_fit.h when the panel is larger or smaller than the reference size. Never
+// smaller than its margin, lists and panels can shrink; the scroll area around it scrolls
+// when the window is.
 #include <QRect>
 #include <QWidget>
 

@@ -79,10 +79,10 @@ JobPanel::JobPanel(QWidget* window, MessageHook show) : QObject(window), show_(s
   continueButton->setEnabled(false);
   continueOnItsOwn = new QCheckBox("Continue on its own", window);
   continueOnItsOwn->setObjectName("JobContinueOnItsOwn");
-  continueOnItsOwn->setGeometry(466, 741, 160, 17);
+  continueOnItsOwn->setGeometry(466, 741, 130, 17);
   inTerminal = new QCheckBox("In a terminal", window);
   inTerminal->setObjectName("JobInTerminal");
-  inTerminal->setGeometry(634, 741, 120, 17);
+  inTerminal->setGeometry(604, 741, 96, 17);
   terminal_ = platform::FindTerminal();
   inTerminal->setVisible(terminal_.has_value());
   inTerminal->setChecked(terminal_ && OurSettings().value(kInTerminalKey).toBool());

@@ -44,10 +44,10 @@ void TForm1::PlaceWindow() {
   const std::vector<Box> screens = FreeAreasOfScreens();
   if (screens.empty()) return;
   const Box free = screens[ScreenFor(wanted, screens)];
-  const Box placed = PlaceOnScreen(wanted, free, kWindowOuterSize.width(), kShortestWindowHeight);
+  const Box placed = PlaceOnScreen(wanted, free, kNarrowestWindowWidth, kShortestWindowHeight);
 
   content_->SetReferenceSize(kWindowOuterSize - frame);
-  const QSize smallest(std::min(kWindowOuterSize.width(), free.width), std::min(kShortestWindowHeight, free.height));
+  const QSize smallest(std::min(kNarrowestWindowWidth, free.width), std::min(kShortestWindowHeight, free.height));
   setMinimumSize(smallest - frame);
   if (isMaximized()) return;  // the screen's own size; the place is kept for a restore
   resize(QSize(placed.width, placed.height) - frame);

@@ -36,6 +36,13 @@ Box Scaled(const Box& box, UINT dpi) {
   return {Scaled(box.left, dpi), Scaled(box.top, dpi), Scaled(box.width, dpi), Scaled(box.height, dpi)};
 }
 
+Shrink MostShrink(UINT dpi) {
+  const Shrink& most = kMostShrink;
+  return {Scaled(most.lists, dpi), Scaled(most.panels, dpi), Scaled(most.margin, dpi),
+          {Scaled(most.across[0], dpi), Scaled(most.across[1], dpi), Scaled(most.across[2], dpi)},
+          Scaled(most.notes, dpi)};
+}
+
 RECT ToRect(const Box& box) { return {box.left, box.top, box.left + box.width, box.top + box.height}; }
 
 Box ToBox(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }

@@ -14,6 +14,8 @@ UINT WindowDpi(HWND window);
 int Scaled(int pixels, UINT dpi);
 // Each of the four numbers scaled alone, so that every control keeps its own rounding.
 Box Scaled(const Box& box, UINT dpi);
+// How far the layout may shrink (window_fit.h), at this DPI.
+Shrink MostShrink(UINT dpi);
 
 RECT ToRect(const Box& box);
 Box ToBox(const RECT& rect);

@@ -6,7 +6,9 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <utility>
 
 #include "platform/errors.h"
 #include "platform/win32_text.h"
@@ -25,8 +27,6 @@ namespace {
 // room for the four folders and a few more.
 constexpr int kFolderListRows = 8;
 constexpr int kHintWidth = 320;
-
-Shrink MostShrink(UINT dpi) { return {Scaled(kMostShrink.lists, dpi), Scaled(kMostShrink.panels, dpi)}; }
 
 std::size_t ListColumn(Control list) {
   return list == Control::ListBox1 ? 0 : list == Control::ListBox2 ? 1 : 2;
@@ -67,6 +67,13 @@ int WidthForCaption(HWND control, ControlKind kind, HFONT font, UINT dpi, int wi
   const int mark = kind == ControlKind::Label ? 0 : Scaled(kMarkWidth, dpi);
   return std::max(width, static_cast<int>(text.right - text.left) + mark);
 }
+
+// The controls to the right of a caption that may grow past its place: the working folder's
+// box beside its label, and the combination's label and line beside the radio button, which
+// comes near them where the layout is narrower than its reference. Each is pushed right as
+// far as the caption reaches into it; the layout leaves room to their right.
+constexpr std::pair<Control, Control> kCaptionsBeside[] = {
+    {Control::Label5, Control::path}, {Control::FMDMavail, Control::Label4}, {Control::FMDMavail, Control::Edit1}};
 
 int FieldHeight(HWND box) {
   RECT field{};
@@ -154,8 +161,8 @@ SIZE MainWindow::ReferenceClientSize() const {
           Scaled(kWindowOuterBox.height, dpi) - ((outer.bottom - outer.top) - client.cy)};
 }
 
-// The form at the layout's size, its lists and panels shrunk where the window is lower, and
-// scrolled where it is smaller than they can shrink.
+// The form at the layout's size, its margin, lists and panels shrunk where the window is
+// smaller, and scrolled where it is smaller than they can shrink.
 void MainWindow::LayOut() {
   if (!fonts_ || !notes_ || placing_) return;  // while the window is being made, or placed already
   RECT client{};
@@ -169,20 +176,26 @@ void MainWindow::LayOut() {
   const UINT dpi = Dpi();
   const SIZE reference = ReferenceClientSize();
   const Shrink most = MostShrink(dpi);
-  const POINT scrolled = FitScrollBars({reference.cx, reference.cy - most.Total()});
+  const POINT scrolled = FitScrollBars({reference.cx - most.Across(), reference.cy - most.Total()});
   ::GetClientRect(window_, &client);
   std::array<int, kListColumns> listWidths{};
   for (const Control list : {Control::ListBox1, Control::ListBox2, Control::ListBox3}) {
     listWidths[ListColumn(list)] = Scaled(SpecOf(list).box.width, dpi);
   }
   const Growth growth = ShareOut(client.right - reference.cx, client.bottom - reference.cy, listWidths, most);
-  int pushed = 0;  // how far the working folder's label, grown to its caption, pushes the box beside it
+  const auto placeOf = [&](const ControlSpec& entry) { return Grown(Scaled(entry.box, dpi), AnchorOf(entry.name), growth); };
+  std::array<int, kControlCount> pushed{};  // how far a caption grown beside a control pushes it
   for (const ControlSpec& entry : FormLayout()) {
-    Box box = Grown(Scaled(entry.box, dpi), AnchorOf(entry.name), growth);
+    Box box = placeOf(entry);
     if (entry.kind == ControlKind::FolderBox) box.height *= kFolderListRows;
     box.width = WidthForCaption(ControlWindow(entry.id), entry.kind, fonts_->Of(entry.font), dpi, box.width);
-    if (entry.id == Control::Label5) pushed = std::max(0, box.left + box.width - Scaled(SpecOf(Control::path).box.left, dpi));
-    if (entry.id == Control::path) box.left += pushed;
+    box.left += pushed[static_cast<std::size_t>(entry.id)];
+    for (const auto& [caption, beside] : kCaptionsBeside) {
+      if (caption != entry.id) continue;
+      const int overlap = box.left + box.width - placeOf(SpecOf(beside)).left;
+      int& push = pushed[static_cast<std::size_t>(beside)];
+      push = std::max(push, overlap);
+    }
     ::SetWindowPos(ControlWindow(entry.id), nullptr, box.left - scrolled.x, box.top - scrolled.y, box.width,
                    box.height, SWP_NOZORDER | SWP_NOACTIVATE);
     // A list box repaints only the strip a wider place uncovers, and its entries drawn before
@@ -207,15 +220,14 @@ void MainWindow::FitToScreen() {
   ::SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// No narrower than the layout and no lower than its lists and panels can shrink, unless the
-// screen is smaller.
+// No smaller than the layout's margin, lists and panels can shrink, unless the screen is.
 void MainWindow::LimitSize(MINMAXINFO& limits) const {
   if (!fonts_) return;
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
   if (!::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
   const UINT dpi = Dpi();
-  limits.ptMinTrackSize.x = std::min<LONG>(Scaled(kWindowOuterBox.width, dpi), monitor.rcWork.right - monitor.rcWork.left);
+  limits.ptMinTrackSize.x = std::min<LONG>(Scaled(kNarrowestWindowWidth, dpi), monitor.rcWork.right - monitor.rcWork.left);
   limits.ptMinTrackSize.y = std::min<LONG>(Scaled(kShortestWindowHeight, dpi), monitor.rcWork.bottom - monitor.rcWork.top);
 }
 

@@ -79,9 +79,10 @@ std::span<const ControlSpec> FormLayout();
 const ControlSpec& SpecOf(Control id);
 
 // The window's outer box at 96 dpi, and its title before the first scan. It may be as low as
-// its lists and panels can shrink (window_fit.h), never narrower.
+// its lists and panels can shrink (window_fit.h), and as narrow.
 inline constexpr Box kWindowOuterBox{273, 142, 875, 868};
 inline constexpr int kShortestWindowHeight = kWindowOuterBox.height - kMostShrink.Total();
+inline constexpr int kNarrowestWindowWidth = kWindowOuterBox.width - kMostShrink.Across();
 inline constexpr std::string_view kWindowTitle = "Vantrel";
 
 // The working folders the folder box offers, the game's own, and the text it shows before the

@@ -8,6 +8,10 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "window_fixture.h"
 
 namespace vantrel::testing {
@@ -74,7 +78,8 @@ TEST_F(WindowSizeTest, GrowingGivesTheRoomToTheListsPreviewAndNotes) {
 }
 
 // A laptop's screen: the lists give up their height first, then the preview and the notes,
-// and every control stays in view with no scrolling; no lower than that, and never narrower.
+// and every control stays in view with no scrolling; no lower than that, nor narrower than
+// its margin, lists and panels can shrink.
 TEST_F(WindowSizeTest, ALowerWindowShrinksItsListsThenItsPanelsAndScrollsNothing) {
   const struct {
     int lower;
@@ -98,7 +103,36 @@ TEST_F(WindowSizeTest, ALowerWindowShrinksItsListsThenItsPanelsAndScrollsNothing
     }
   }
   form_->resize(400, 300);
-  EXPECT_EQ(form_->size(), QSize(875, 868 - 203) - Frame());
+  EXPECT_EQ(form_->size(), QSize(875 - 264, 868 - 203) - Frame());
+}
+
+// A narrow screen (1280 wide at a scale of 2): the margin and the lists give up width, and
+// below them the preview and the notes; the controls stay apart, the job's row among them, and
+// nothing needs scrolling sideways.
+TEST_F(WindowSizeTest, ANarrowerWindowShrinksItsListsAndPanelsApartAndScrollsNothingSideways) {
+  auto* content = Find<QWidget>("WindowContent");
+  std::vector<std::pair<QWidget*, QRect>> reference;
+  for (QWidget* control : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    reference.emplace_back(control, control->geometry());
+  }
+  for (const int narrower : {100, 264}) {
+    SCOPED_TRACE(narrower);
+    form_->resize(ReferenceClientSize() - QSize(narrower, 0));
+    QCoreApplication::processEvents();
+    EXPECT_LT(PlaceOf("ListBox2").width(), 217);
+    EXPECT_LT(PlaceOf("ScrollBox1").width(), 309);
+    EXPECT_FALSE(Find<QScrollArea>("WindowScroller")->horizontalScrollBar()->isVisible());
+    for (std::size_t i = 0; i < reference.size(); ++i) {
+      const auto& [control, was] = reference[i];
+      const std::string name = control->objectName().toStdString();
+      EXPECT_LE(control->geometry().right(), form_->width()) << name;
+      for (std::size_t j = 0; j < i; ++j) {
+        if (was.intersects(reference[j].second)) continue;
+        EXPECT_FALSE(control->geometry().intersects(reference[j].first->geometry()))
+            << name << " / " << reference[j].first->objectName().toStdString();
+      }
+    }
+  }
 }
 
 TEST_F(WindowSizeTest, ItOpensWhereItWasLeftAtTheSizeItWasLeft) {

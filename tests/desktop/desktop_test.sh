@@ -6,45 +6,26 @@
 #   laptop-fits     on 1366 x 768, the window lies on the screen and shows every control: no
 #                   scroll bar at its right edge nor at its bottom
 #   return-continues  Return answers the pause a job waits at, with the focus on Continue
-#   scale-two       at QT_SCALE_FACTOR=2 on 1280 x 1024, the window lies on the screen
+#   scale-two       at QT_SCALE_FACTOR=2 on 1280 x 1024, the window lies on the screen and
+#                   needs no scrolling sideways: no scroll bar at its bottom
+#   deactivate-unpicked  Deactivate with no active patch picked shows a box (what to pick) and
+#                   removes nothing
+#   hidden-slot     Activate with the picked slot hidden by the slot list's filter shows a box
+#                   (what to pick) and installs nothing
 # Exits 77 (skipped) when Xvfb, openbox, xdotool, the X utilities or ImageMagick's import are
 # missing.
 set -euo pipefail
-case_name=$1 vantrel=$2 samplegame=$3
+case_name=$1 vantrel=$2 samplegame=$3 cli=${4:-}
 
-for tool in Xvfb openbox xdotool xwininfo xprop import; do
-  command -v "$tool" >/dev/null || { echo "skipped: no $tool"; exit 77; }
-done
+source "$(dirname "$0")/x_session.sh"
+need_tools Xvfb openbox xdotool xwininfo xprop import
 
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Xvfb picks a free display and says which on the descriptor given.
-start_screen() {  # WIDTH HEIGHT
-  exec 3>"$scratch/display"
-  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-  pids+=($!)
-  exec 3>&-
-  for _ in $(seq 400); do [ -s "$scratch/display" ] && break; sleep 0.05; done
-  [ -s "$scratch/display" ] || fail "Xvfb did not start within 20 s: $(cat "$scratch/xvfb.log")"
-  export DISPLAY=":$(head -1 "$scratch/display")"
-  openbox >"$scratch/openbox.log" 2>&1 &
-  pids+=($!)
-  # A busy machine (the whole test run beside it) may take seconds to start it.
-  for _ in $(seq 400); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return; sleep 0.05; done
-  fail "openbox did not start within 20 s: $(cat "$scratch/openbox.log")"
-}
+work="$scratch/game/Simpatch"
+lay_game() { [ -d "$work" ] || "$samplegame" "$scratch/game" >/dev/null; }
 
 # The program in the sample game's Simpatch folder, with settings of its own; sets $window.
 start_program() {  # [ENV=VALUE...]
-  "$samplegame" "$scratch/game" >/dev/null
+  lay_game
   mkdir -p "$scratch/home"
   env HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" XDG_RUNTIME_DIR="$scratch/runtime" \
       VANTREL_TERMINAL=none QT_QPA_PLATFORM=xcb "$@" "$vantrel" "$scratch/game/Simpatch" \
@@ -56,30 +37,18 @@ start_program() {  # [ENV=VALUE...]
   sleep 1
 }
 
-# The client area as X has it: "X Y WIDTH HEIGHT" (xdotool's own geometry counts the frame twice).
-client_box() {
-  xwininfo -id "$window" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-                                /^  Width/{w=$NF} /^  Height/{h=$NF} END{print x, y, w, h}'
+# The work folder's files and their sums, the program's own folder left out.
+game_files() {
+  (cd "$work" && find . -path ./vantrel-files -prune -o -type f -print0 | sort -z | xargs -0 md5sum)
 }
 
-expect_frame_on_screen() {  # SCREEN_WIDTH SCREEN_HEIGHT
-  read -r x y w h < <(client_box)
-  read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9,\n' | tr ',' ' ')
-  local fx=$((x - left)) fy=$((y - top)) fw=$((w + left + right)) fh=$((h + top + bottom))
-  echo "frame ${fw}x${fh}+${fx}+${fy} on ${1}x${2}"
-  [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] && [ $((fx + fw)) -le "$1" ] && [ $((fy + fh)) -le "$2" ] ||
-    fail "the window's frame ${fw}x${fh}+${fx}+${fy} is not wholly on the ${1}x${2} screen"
-}
-
-# The number of colours in a strip of the client area: 1 where there is only the window's face.
-colours_in() {  # WIDTH HEIGHT LEFT TOP, within the client area
-  read -r x y _ _ < <(client_box)
-  import -window root -crop "$1x$2+$((x + $3))+$((y + $4))" -format '%k' info:
-}
-
-wait_for_file() {  # PATH SECONDS
-  for _ in $(seq $(($2 * 20))); do [ -e "$1" ] && return 0; sleep 0.05; done
-  return 1
+# The message box the window shows, titled as all of its boxes are; Return closes it.
+close_message_box() {
+  local box
+  box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vantrel$' | head -1) || fail "no message box came up"
+  xdotool windowfocus --sync "$box" key Return
+  for _ in $(seq 100); do xdotool search --onlyvisible --name '^Vantrel$' >/dev/null || return 0; sleep 0.05; done
+  fail "Return did not close the message box"
 }
 
 case "$case_name" in
@@ -110,7 +79,7 @@ case "$case_name" in
     xdotool key --delay 50 Tab Tab
     xdotool type --delay 20 "0612"
     xdotool key --delay 50 Return
-    work="$scratch/game/Simpatch" log="$scratch/game/Simpatch/vantrel-files/vantrel-jobs.log"
+    log="$scratch/game/Simpatch/vantrel-files/vantrel-jobs.log"
     # The job makes its marker, then waits at its closing pause, with the focus on Continue,
     # until a key is pressed; the window logs it once it has ended.
     wait_for_file "$work/0612_Big Tank.aop" 10 || fail "no job ran: $(cat "$scratch/vantrel.log")"
@@ -124,6 +93,38 @@ case "$case_name" in
     start_screen 1280 1024
     start_program QT_SCALE_FACTOR=2
     expect_frame_on_screen 1280 1024
+    # Too low for the whole form, it scrolls down, but narrow enough for the screen.
+    expect_no_sideways_scroll_bar
+    ;;
+  deactivate-unpicked)
+    lay_game
+    "$cli" -C "$work" activate "Big Tank" 0612 </dev/null >"$scratch/cli.log" 2>&1 ||
+      fail "the command line did not activate: $(cat "$scratch/cli.log")"
+    [ -e "$work/0612_Big Tank.aop" ] || fail "no marker after the command line's activation"
+    before=$(game_files)
+    start_screen 1366 768
+    start_program
+    # The focus starts in the folder box: nothing is picked in Active patches.
+    xdotool key alt+d
+    close_message_box  # "Pick a patch in Active patches first."
+    [ "$(game_files)" = "$before" ] || fail "files changed: $(diff <(echo "$before") <(game_files))"
+    ;;
+  hidden-slot)
+    start_screen 1366 768
+    start_program
+    before=$(game_files)
+    # Big Tank and slot 0612 picked by typing their codes; then the slot list's filter hides
+    # 0612 (others stay in view) and Alt+A asks for the activation.
+    xdotool key --delay 50 ctrl+f Tab
+    xdotool type --delay 20 "060E"
+    xdotool key --delay 50 Tab Tab
+    xdotool type --delay 20 "0612"
+    xdotool key --delay 50 shift+Tab
+    xdotool type --delay 20 "0611"
+    xdotool key alt+a
+    close_message_box  # "Pick a destination slot first."
+    ! ls "$work"/*.aop >/dev/null 2>&1 || fail "a marker was made: $(ls "$work"/*.aop)"
+    [ "$(game_files)" = "$before" ] || fail "files changed: $(diff <(echo "$before") <(game_files))"
     ;;
   *)
     fail "no case $case_name"

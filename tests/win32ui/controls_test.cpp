@@ -4,7 +4,10 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "platform/win32_text.h"
+#include "win32ui/dpi.h"
 #include "win32ui/window_text.h"
 
 namespace vantrel::win32ui::testing {
@@ -32,10 +35,11 @@ bool GrowsToItsCaption(ControlKind kind) {
 }
 
 // The place a control must have: the folder box's is its field, the rest their whole box. A
-// caption in a wider stand-in face widens its label or box to the right.
+// caption in a wider stand-in face widens its label or box to the right, and pushes the
+// folder box, and the combination's label and line, to the right.
 void ExpectAt(const Box& place, const Box& expected, ControlKind kind, std::string_view name) {
-  if (kind == ControlKind::FolderBox) {
-    EXPECT_GE(place.left, expected.left) << name << ", pushed right only by its label's caption";
+  if (kind == ControlKind::FolderBox || name == "Label4" || name == "Edit1") {
+    EXPECT_GE(place.left, expected.left) << name << ", pushed right only by the caption beside it";
   } else {
     EXPECT_EQ(place.left, expected.left) << name;
   }
@@ -95,7 +99,7 @@ Growth GrowthOf(HWND window, int dpi = 96) {
                    (outer.bottom - outer.top) - client.bottom - bars.cy};
   const auto at = [dpi](int pixels) { return ::MulDiv(pixels, dpi, 96); };
   return ShareOut(client.right - (at(875) - frame.cx), client.bottom - (at(868) - frame.cy),
-                  {at(201), at(217), at(177)}, {at(kMostShrink.lists), at(kMostShrink.panels)});
+                  {at(201), at(217), at(177)}, MostShrink(static_cast<UINT>(dpi)));
 }
 
 // The window is made at the layout's outer size; on a screen lower than that (Wine's null
@@ -125,6 +129,20 @@ TEST_F(Controls, EveryCaptionFitsItsControl) {
     ::ReleaseDC(Of(entry.id), dc);
     const int mark = entry.kind == ControlKind::Label ? 0 : 13;  // the box itself, at least
     EXPECT_GE(PlaceOf(entry.id).width, text.cx + mark) << entry.name;
+  }
+}
+
+// Narrowed as far as it goes at twice the usual DPI, a caption grown past its place pushes
+// the control beside it rather than reach under it.
+TEST_F(Controls, AGrownCaptionPushesTheControlBesideIt) {
+  RECT suggested{0, 0, 1024, 768};
+  ::SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+  ASSERT_LT(GrowthOf(window.Handle(), 192).columns[0], 0) << "narrower than the layout";
+  const std::pair<Control, Control> kBeside[] = {
+      {Control::Label5, Control::path}, {Control::FMDMavail, Control::Label4}, {Control::FMDMavail, Control::Edit1}};
+  for (const auto& [caption, beside] : kBeside) {
+    const Box left = PlaceOf(caption);
+    EXPECT_LE(left.left + left.width, PlaceOf(beside).left) << SpecOf(caption).name << " / " << SpecOf(beside).name;
   }
 }
 

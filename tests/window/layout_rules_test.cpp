@@ -32,15 +32,19 @@ TEST(LayoutTable, EveryControlIsThereOnceByItsOwnNameAndInsideTheWindow) {
   EXPECT_EQ(SpecOf(Control::v).caption, kActivateCaption);
 }
 
-// At its lowest the window still shows every control whole, as far apart as at the reference
-// size, the lists with rows enough to pick from; with a title bar and a task bar it fits a
-// laptop's screen of 768 rows.
-TEST(LayoutTable, AtItsLowestTheWindowShowsEveryControlApartAndFitsALaptop) {
+// At its smallest the window still shows every control whole and apart, the lists with rows
+// enough to pick from and each entry's code and the start of its name; with a title bar and
+// a task bar it fits a laptop's screen of 768 rows, and with a scroll bar beside it a screen
+// 1280 wide at twice the usual scale.
+TEST(LayoutTable, AtItsSmallestTheWindowShowsEveryControlApartAndFitsALaptop) {
   const std::array<int, kListColumns> widths = {SpecOf(Control::ListBox1).box.width, SpecOf(Control::ListBox2).box.width,
                                                 SpecOf(Control::ListBox3).box.width};
-  const Growth lowest = ShareOut(0, -kWindowOuterBox.height, widths);
+  const Growth lowest = ShareOut(-kWindowOuterBox.width, -kWindowOuterBox.height, widths);
   constexpr int kFrame = 30;  // a title bar and borders
+  constexpr int kScrollBar = 16;
   EXPECT_LE(kShortestWindowHeight, 768 - 40 - kFrame) << "a task bar of 40";
+  EXPECT_LE(kNarrowestWindowWidth, 1280 / 2 - kScrollBar);
+  constexpr int kCodeAndEightLetters = 13 * kListFontPixels * 6 / 10;  // a fixed-pitch face
   const auto overlap = [](const Box& a, const Box& b) {
     return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
   };
@@ -49,7 +53,12 @@ TEST(LayoutTable, AtItsLowestTheWindowShowsEveryControlApartAndFitsALaptop) {
     const ControlSpec& entry = table[i];
     const Box box = Grown(entry.box, AnchorOf(entry.name), lowest);
     EXPECT_LE(box.top + box.height, kShortestWindowHeight - kFrame) << entry.name;
+    EXPECT_GE(box.left, 0) << entry.name;
+    EXPECT_LE(box.left + box.width, kNarrowestWindowWidth) << entry.name;
     EXPECT_GE(box.height, entry.kind == ControlKind::List ? 7 * kListItemHeight : entry.box.height / 2) << entry.name;
+    if (entry.kind == ControlKind::List) {
+      EXPECT_GE(box.width, kCodeAndEightLetters) << entry.name;
+    }
     for (std::size_t j = 0; j < i; ++j) {
       const ControlSpec& other = table[j];
       if (overlap(entry.box, other.box)) continue;

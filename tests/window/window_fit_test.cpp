@@ -54,13 +54,34 @@ TEST(WindowFit, ShareOutGivesTheListsTheRoomInProportion) {
     Growth growth;
   } kCases[] = {
       {0, 0, {{0, 0, 0}, 0, 0}},
-      {-40, 0, {{0, 0, 0}, 0, 0}},  // narrower than the reference nothing shrinks: it scrolls
-      {595, 100, {{201, 217, 177}, 100, 0}},
-      {10, 0, {{3, 3, 4}, 0, 0}},  // what rounding leaves over goes to the last list
+      {595, 100, {{201, 217, 177}, 100, 0, 201, 394}},  // the panels below take their lists' growth
+      {10, 0, {{3, 3, 4}, 0, 0, 3, 7}},  // what rounding leaves over goes to the last list
       {0, 7, {{0, 0, 0}, 7, 0}},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(ShareOut(c.width, c.height, widths), c.growth) << c.width << " x " << c.height;
+  }
+}
+
+// A narrower window takes the width it lacks from the margin and the lists in proportion to
+// what each may give, the same from the row of panels, and no more than all of it.
+TEST(WindowFit, ShareOutTakesTheWidthLackingInProportionToWhatEachMayGive) {
+  const std::array<int, kListColumns> widths = {201, 217, 177};
+  const Shrink most{0, 0, 10, {20, 40, 30}, 45};
+  const struct {
+    int width;
+    Growth growth;
+  } kCases[] = {
+      {-10, {{-2, -4, -3}, 0, 0, -5, -4, -1}},  // rounded towards nothing; the rest to the last
+      {-100, {{-20, -40, -30}, 0, 0, -45, -45, -10}},
+      {-500, {{-20, -40, -30}, 0, 0, -45, -45, -10}},
+  };
+  for (const auto& c : kCases) {
+    const Growth growth = ShareOut(c.width, 0, widths, most);
+    EXPECT_EQ(growth, c.growth) << c.width;
+    const int taken = growth.margin + growth.columns[0] + growth.columns[1] + growth.columns[2];
+    EXPECT_EQ(taken, growth.margin + growth.preview + growth.notes) << "both rows narrow alike";
+    EXPECT_EQ(taken, std::max(c.width, -most.Across())) << c.width;
   }
 }
 
@@ -81,7 +102,7 @@ TEST(WindowFit, ShareOutTakesTheHeightLackingFromTheListsThenThePanels) {
 }
 
 TEST(WindowFit, ControlsFollowTheirListsColumn) {
-  const Growth growth{{10, 20, 30}, 40};
+  const Growth growth{{10, 20, 30}, 40, 0, 10, 50};
   const struct {
     const char* control;
     Box reference, grown;
@@ -103,6 +124,25 @@ TEST(WindowFit, ControlsFollowTheirListsColumn) {
       {"NotInTheLayout", {1, 2, 3, 4}, {1, 2, 3, 4}},
   };
   for (const auto& c : kCases) EXPECT_EQ(Grown(c.reference, AnchorOf(c.control), growth), c.grown) << c.control;
+}
+
+// Narrower, every control moves left with the margin; the notes move with the preview's loss
+// and give up their own, and the job's row keeps to their edges.
+TEST(WindowFit, ControlsBesideThePreviewFollowItsLoss) {
+  const Growth narrower{{-10, -20, -30}, 0, 0, -40, -20, -5};
+  const struct {
+    const char* control;
+    Box reference, narrower;
+  } kCases[] = {
+      {"Label5", {24, 16, 106, 16}, {19, 16, 106, 16}},
+      {"ListBox3", {608, 112, 177, 265}, {573, 112, 147, 265}},
+      {"ScrollBox1", {40, 592, 309, 169}, {35, 592, 269, 169}},
+      {"Notes", {368, 592, 490, 140}, {323, 592, 470, 140}},
+      {"JobContinue", {368, 738, 90, 23}, {323, 738, 90, 23}},
+      {"JobLog", {768, 738, 90, 23}, {703, 738, 90, 23}},
+      {"JobOutcome", {40, 770, 818, 30}, {35, 770, 758, 30}},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(Grown(c.reference, AnchorOf(c.control), narrower), c.narrower) << c.control;
 }
 
 // Shrunk, the panels lose height at their bottom and what is below them moves up with them.
