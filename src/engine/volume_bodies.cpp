@@ -160,6 +160,12 @@ void RemoveWithoutLedger(Job& job, const std::string& folder) {
     // deleted only when no original is kept for it (the game had none).
     scriptFile.WriteLine("if not exist " + backup + " " + std::string(archive.home.delHead) + target);
     scriptFile.WriteLine("if exist " + backup + " move " + backup + " " + target);
+    const std::string kept = archive.Target() + ".orig";
+    if (platform::FileExists(kept)) {
+      job.restored.push_back({archive.Target(), {Restore::MoveKept, kept, ""}});
+    } else if (!now.empty()) {
+      job.restored.push_back({archive.Target(), {Restore::Delete, "", ""}});
+    }
   }
 }
 
