@@ -83,6 +83,8 @@ std::string BadFolderNameText(std::string_view newName) {
   return std::string(newName) + " cannot be the name of a patch folder.";
 }
 
+std::string NothingAddedText(std::string_view reason) { return "Nothing is added: " + std::string(reason); }
+
 std::string AddedText(std::string_view archivePath, const FoundPatch& patch, std::string_view newName) {
   return std::string(newName) + " (" + patch.patchCode + ") is added from " +
          platform::SplitLastComponent(archivePath).name + ".";

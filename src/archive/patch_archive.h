@@ -64,5 +64,7 @@ std::string BadFolderNameText(std::string_view newName);
 // "Big Tank (060E) is added from Big Tank.zip.": what an add that unpacked `patch` under
 // `newName` tells, the archive named without its folders.
 std::string AddedText(std::string_view archivePath, const FoundPatch& patch, std::string_view newName);
+// "Nothing is added: REASON": what an add that failed or was refused tells.
+std::string NothingAddedText(std::string_view reason);
 
 }  // namespace vantrel::archive

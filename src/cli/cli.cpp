@@ -5,6 +5,7 @@
 
 #include "cli/activate_command.h"
 #include "cli/add_command.h"
+#include "cli/games_command.h"
 #include "cli/list_commands.h"
 #include "engine/working_folder.h"
 #include "platform/errors.h"
@@ -63,6 +64,7 @@ const std::vector<Command>& Commands() {
       {"recover", "", "finish or undo the jobs that were cut short and list the active patches", true, Recover},
       {"add", "ARCHIVE [--name FOLDER]", "unpack the patches of a zip, 7z, rar or tar.gz archive and list the available patches",
        true, Add},
+      {"games", "", "list the game installs found on this machine, each with its working folders", false, Games},
   };
   return commands;
 }

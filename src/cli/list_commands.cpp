@@ -6,13 +6,9 @@
 
 namespace vantrel::cli {
 
-namespace {
-
 void NoArguments(const std::vector<std::string>& args) {
   if (!args.empty()) throw UsageError("unexpected argument '" + args.front() + "'");
 }
-
-}  // namespace
 
 void PrintEntries(const std::vector<std::string>& entries, std::ostream& out) {
   for (const auto& entry : entries) out << entry << '\n';

@@ -90,6 +90,13 @@ JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded) {
   return outcome;
 }
 
+std::string InstalledText(const JobPlan& plan, const std::string& patchFolder, const std::string& slotLine) {
+  if (plan.marker.empty()) return plan.script + " has run; it installs nothing for " + patchFolder + ".";
+  return patchFolder + " is active" + (plan.takesASlot ? " in " + slotLine : "");
+}
+
+std::string RemovedText(const std::string& entry) { return entry + " is removed"; }
+
 std::string FailureText(const JobPlan& plan, const JobOutcome& outcome) {
   if (outcome.Complete()) return "";
   if (!outcome.notInPlace.empty()) {

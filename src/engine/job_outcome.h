@@ -35,6 +35,12 @@ struct JobOutcome {
 // cannot be read or changed.
 JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded);
 
+// The outcome line of a complete install: "FE2b Fighter is active in 0305  Halberstadt D.2"
+// (`slotLine` is the Destination slots line; a volume patch takes none), or, for a patch of a
+// class that leaves no marker, that its script ran and installed nothing.
+std::string InstalledText(const JobPlan& plan, const std::string& patchFolder, const std::string& slotLine);
+// The outcome line of a complete removal of the Active patches entry `entry`.
+std::string RemovedText(const std::string& entry);
 // One line for the user: "" for a complete job, otherwise FailureText and UndoneText.
 std::string OutcomeText(const JobPlan& plan, const JobOutcome& outcome);
 // What failed, by file, and whether the patch is listed as active; "" for a complete job.

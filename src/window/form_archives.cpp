@@ -55,7 +55,7 @@ int Thousandths(std::uint64_t done, std::uint64_t total) {
 void FormPresenter::HandleAdding(const std::function<void()>& adding) {
   RunHandler(
       [this](const std::string& text) {
-        jobs_.ShowOutcome("Nothing is added: " + text);
+        jobs_.ShowOutcome(archive::NothingAddedText(text));
         view_.ShowMessage(text);
       },
       adding);

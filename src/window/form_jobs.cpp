@@ -13,6 +13,7 @@
 #include "engine/code_fields.h"
 #include "engine/file_errors.h"
 #include "engine/job_log.h"
+#include "engine/job_outcome.h"
 #include "engine/job_steps.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -132,14 +133,9 @@ void FormPresenter::turnPatchOn() {
   WorkingCaption caption(view_, Control::v, "Working......");
   std::unique_ptr<platform::FolderLock> folder = HoldFolderForJob();
   const JobPlan plan = WriteActivationScript(session_);
-  // "FE2b Fighter is active in 0305  Halberstadt D.2"; a volume patch takes no slot, and a
-  // patch of a class without files to install leaves no marker.
-  std::string success = plan.script + " has run; it installs nothing for " + PatchFolder(cat_) + ".";
-  if (!plan.marker.empty()) {
-    success =
-        PatchFolder(cat_) + " is active" + (plan.takesASlot ? " in " + cat_.ListBox2.SelectedText() : "");
-  }
-  StartJob(plan, success, std::move(folder));
+  // A volume patch takes no slot: none is picked.
+  const std::string slotLine = plan.takesASlot ? cat_.ListBox2.SelectedText() : "";
+  StartJob(plan, InstalledText(plan, PatchFolder(cat_), slotLine), std::move(folder));
   ListActivePatches(cat_);
   caption.Finish(kActivateCaption);
   updedit();
@@ -154,7 +150,7 @@ void FormPresenter::turnPatchOff() {
   WorkingCaption caption(view_, Control::Button4, "Deactivating..");
   std::unique_ptr<platform::FolderLock> folder = HoldFolderForJob();
   if (const std::optional<JobPlan> plan = WriteDeactivationScript(session_)) {
-    StartJob(*plan, cat_.ListBox3.SelectedText() + " is removed", std::move(folder));
+    StartJob(*plan, RemovedText(cat_.ListBox3.SelectedText()), std::move(folder));
   }
   ListActivePatches(cat_);
   refreshpatches();
