@@ -28,16 +28,24 @@ class FixedHeightDelegate : public QStyledItemDelegate {
     size.setHeight(height_);
     return size;
   }
-  // What the entry shows beside it, drawn at its right in the muted colour where the text
-  // leaves room for it.
+  // What the entry shows beside it, drawn at its right in the muted colour in the room the
+  // text leaves: cut short where that is narrower, a mark where it holds too little of it.
+  // The tooltip tells it whole.
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QStyledItemDelegate::paint(painter, option, index);
-    const QString beside = index.data(kBesideRole).toString();
+    QString beside = index.data(kBesideRole).toString();
     if (beside.isEmpty()) return;
     const QFontMetrics metrics(option.font);
-    const int gap = metrics.horizontalAdvance(QStringLiteral("    "));
-    const QRect free = option.rect.adjusted(metrics.horizontalAdvance(index.data().toString()) + gap, 0, -gap / 2, 0);
-    if (free.width() < metrics.horizontalAdvance(beside)) return;
+    const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
+    QRect free = option.rect.adjusted(metrics.horizontalAdvance(index.data().toString()) + gap, 0, -gap / 2, 0);
+    if (free.width() < metrics.horizontalAdvance(beside)) {
+      if (free.width() >= metrics.horizontalAdvance(QStringLiteral("Abcd\u2026"))) {
+        beside = metrics.elidedText(beside, Qt::ElideRight, free.width());
+      } else {
+        beside = QStringLiteral("\u2022");
+        free.setLeft(free.right() - metrics.horizontalAdvance(beside));
+      }
+    }
     painter->save();
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText));

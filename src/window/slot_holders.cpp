@@ -33,7 +33,7 @@ HolderAsides HolderAsidesOf(const std::vector<InstalledPatch>& installed, const 
   for (const std::string& line : slotLines) {
     const auto held = holders.find(LowerName(LineCode(line)));
     if (held == holders.end()) continue;
-    asides.slots[line] = {"held by " + Joined(held->second, ", "), "Held by " + Joined(held->second, ", ")};
+    asides.slots[line] = {Joined(held->second, ", "), "Held by " + Joined(held->second, ", ")};
   }
   return asides;
 }

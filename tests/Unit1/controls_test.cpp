@@ -164,7 +164,7 @@ TEST_F(WindowTest, TheListsShowTheSlotBesideEachActiveEntryAndTheHolderBesideEac
   auto* slotList = Find<QListView>("ListBox2");
   ASSERT_EQ(Shown("ListBox3"), std::vector<std::string>{"0305_Camel Views"});
   EXPECT_EQ(BesideOf(active, "0305_Camel Views"), SlotNameOf(session_.cat, "0305"));
-  EXPECT_EQ(BesideOf(slotList, SlotLine("0305")), "held by Camel Views");
+  EXPECT_EQ(BesideOf(slotList, SlotLine("0305")), "Camel Views");
   EXPECT_EQ(BesideOf(slotList, SlotLine("0306")), "");
   EXPECT_EQ(TipOver(slotList, SlotLine("0305")), "Held by Camel Views");
   EXPECT_EQ(TipOver(active, "0305_Camel Views"), "In slot 0305 " + SlotNameOf(session_.cat, "0305"));

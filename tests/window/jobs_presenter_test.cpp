@@ -90,8 +90,8 @@ TEST_F(JobsPresenterTest, TheListsShowWhoHoldsEachSlotAndWhatAVolumePatchHolds) 
   } kCases[] = {
       {active, "0099_SpringMaps_vol_patch", EntryList::Aside{"game archives", "Holds ..\\3dpatch\\3dspring.vol, ..\\rb.vol"}},
       {active, "0305_Camel Views", EntryList::Aside{slotName, "In slot 0305 " + slotName}},
-      {slots, SlotLine("0305"), EntryList::Aside{"held by Camel Views", "Held by Camel Views"}},
-      {slots, SlotLine("0601"), EntryList::Aside{"held by Big Tank", "Held by Big Tank"}},
+      {slots, SlotLine("0305"), EntryList::Aside{"Camel Views", "Held by Camel Views"}},
+      {slots, SlotLine("0601"), EntryList::Aside{"Big Tank", "Held by Big Tank"}},
       {slots, SlotLine("0306"), std::nullopt},
   };
   for (const auto& c : kCases) {
