@@ -121,9 +121,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PlanCase{"ObjectIntoAnEmptySlot", kNothingBefore, "060E Big Tank", "0601", nullptr, false,
                  "copied: Big Tank\\060E9000.dml -> 06019000.dml (not there now)"},
+        // Objects: the del lines of an aircraft slot's bitmaps ("win?05??.bmp") take fewer
+        // names under Wine's cmd than under Windows' own.
         PlanCase{"OverAnotherPatchInTheSlot",
-                 [](SampleGame&, EngineSession& e) { ASSERT_TRUE(Activate(e, "031F FE2b Fighter", "0305").Complete()); },
-                 "0311 Camel Views", "0305", nullptr, false, "deleted: win005.bmp (held by FE2b Fighter)"},
+                 [](SampleGame& game, EngineSession& e) {
+                   for (const char* name : {"060F9000.dml", "060F9000.dts", "060Ftex1.bmp"}) {
+                     game.dir.write(std::string("game/Simpatch/Small Tank/") + name, std::string("Small Tank's ") + name);
+                   }
+                   ASSERT_TRUE(Activate(e, "060E Big Tank", "0601").Complete());
+                 },
+                 "060F Small Tank", "0601", nullptr, false,
+                 "copied: Small Tank\\060Ftex1.bmp -> 0601tex1.bmp (held by Big Tank)"},
         PlanCase{"AircraftWithFmdmOn", kNothingBefore, "031F FE2b Fighter", "0305", nullptr, true,
                  "model record changed: fmparam3.dat, record 5 (the game's own)"},
         PlanCase{"VolumeOverAnotherVolumePatch",
