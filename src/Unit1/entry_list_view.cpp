@@ -28,7 +28,32 @@ class FixedHeightDelegate : public QStyledItemDelegate {
     size.setHeight(height_);
     return size;
   }
-  // An entry cut at the list's edge (a long slot or folder name) shows whole in a tooltip.
+  // What the entry shows beside it, drawn at its right in the muted colour in the room the
+  // text leaves: cut short where that is narrower, a mark where it holds too little of it.
+  // The tooltip tells it whole.
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(painter, option, index);
+    QString beside = index.data(kBesideRole).toString();
+    if (beside.isEmpty()) return;
+    const QFontMetrics metrics(option.font);
+    const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
+    QRect free = option.rect.adjusted(metrics.horizontalAdvance(index.data().toString()) + gap, 0, -gap / 2, 0);
+    if (free.width() < metrics.horizontalAdvance(beside)) {
+      if (free.width() >= metrics.horizontalAdvance(QStringLiteral("Abcd\u2026"))) {
+        beside = metrics.elidedText(beside, Qt::ElideRight, free.width());
+      } else {
+        beside = QStringLiteral("\u2022");
+        free.setLeft(free.right() - metrics.horizontalAdvance(beside));
+      }
+    }
+    painter->save();
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
+    painter->drawText(free, Qt::AlignRight | Qt::AlignVCenter, beside);
+    painter->restore();
+  }
+  // An entry cut at the list's edge (a long slot or folder name) shows whole in a tooltip,
+  // and under it what the entry's own tooltip tells.
   bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                  const QModelIndex& index) override {
     if (event->type() != QEvent::ToolTip || !index.isValid()) {
@@ -36,8 +61,11 @@ class FixedHeightDelegate : public QStyledItemDelegate {
     }
     const QString text = index.data().toString();
     const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    if (view->fontMetrics().horizontalAdvance(text) > option.rect.width() - 2 * margin) {
-      QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+    QStringList shown;
+    if (view->fontMetrics().horizontalAdvance(text) > option.rect.width() - 2 * margin) shown << text;
+    if (const QString tip = index.data(Qt::ToolTipRole).toString(); !tip.isEmpty()) shown << tip;
+    if (!shown.isEmpty()) {
+      QToolTip::showText(event->globalPos(), shown.join('\n'), view->viewport(), option.rect);
     } else {
       QToolTip::hideText();
     }
@@ -73,16 +101,28 @@ int EntryListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant EntryListModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-  return ToQt(shown_[static_cast<std::size_t>(index.row())]);
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const std::string& text = shown_[static_cast<std::size_t>(index.row())];
+  if (role == Qt::DisplayRole) return ToQt(text);
+  if (role != Qt::ToolTipRole && role != kBesideRole) return {};
+  const EntryList::Aside* aside = list_.AsideOf(text);
+  if (!aside) return {};
+  return ToQt(role == kBesideRole ? aside->beside : aside->tip);
 }
 
 bool EntryListModel::Refresh() {
   // The entry list reports selection changes through the same notification; only a change of
   // texts may reset the view (a reset would lose its scroll position).
-  if (list_.Items() == shown_) return false;
+  if (list_.Items() == shown_) {
+    if (asidesShown_ != list_.AsidesVersion() && !shown_.empty()) {
+      emit dataChanged(index(0), index(rowCount() - 1), {Qt::ToolTipRole, kBesideRole});
+    }
+    asidesShown_ = list_.AsidesVersion();
+    return false;
+  }
   beginResetModel();
   shown_ = list_.Items();
+  asidesShown_ = list_.AsidesVersion();
   endResetModel();
   return true;
 }

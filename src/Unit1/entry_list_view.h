@@ -17,6 +17,10 @@
 
 namespace vantrel {
 
+// The role of what an entry shows beside its text (EntryList::Aside); its tooltip is the
+// aside's tip.
+inline constexpr int kBesideRole = Qt::UserRole + 1;
+
 class EntryListModel : public QAbstractListModel {
  public:
   explicit EntryListModel(const EntryList& list, QObject* parent = nullptr);
@@ -30,6 +34,7 @@ class EntryListModel : public QAbstractListModel {
  private:
   const EntryList& list_;
   std::vector<std::string> shown_;
+  int asidesShown_ = 0;  // the entry list's AsidesVersion when last shown
 };
 
 class EntryListView : public QListView {

@@ -54,7 +54,7 @@ class TForm1 : public QWidget, public FormView {
   void KeepInView(Control list, std::size_t row) override;
   void ShowPicture(const std::optional<std::string>& file) override;
   void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
-  bool Ask(const std::string& question) override;
+  bool Ask(const std::string& question, const std::string& details) override;
   void ShowMessage(const std::string& text) override;
   Reply AskOrCancel(const std::string& question) override;
   std::optional<std::string> ChooseArchive() override;

@@ -117,7 +117,8 @@ JobPanel::~JobPanel() {
 
 void JobPanel::Start(const std::string& program, const JobPlan& plan, const std::string& success) {
   record_.Begin(plan, success);  // the script is read now: the job deletes it
-  console->clear();
+  // The job's steps first, then its console as it comes.
+  console->setPlainText(ToQt(record_.StepsLines()));
   outcome->setText(ToQt(record_.RunningLine()));
   running_ = true;
   // The console first, then the outcome line under it, as far as the window has room for both.

@@ -95,7 +95,7 @@ void TForm1::ShowReadme(const std::optional<std::string>& text, bool toFront) {
   if (toFront) Notes->setCurrentWidget(Readme);
 }
 
-bool TForm1::Ask(const std::string& question) { return AskUser(question); }
+bool TForm1::Ask(const std::string& question, const std::string& details) { return AskUser(question, details); }
 
 FormView::Reply TForm1::AskOrCancel(const std::string& question) { return AskUserOrCancel(question); }
 

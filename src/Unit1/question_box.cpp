@@ -8,9 +8,10 @@
 
 namespace vantrel {
 
-bool AskUser(const std::string& text) {
+bool AskUser(const std::string& text, const std::string& details) {
   QMessageBox box(QMessageBox::Question, kMessageBoxTitle, ToQt(text), QMessageBox::Yes | QMessageBox::No,
                   QApplication::activeWindow());
+  if (!details.empty()) box.setDetailedText(ToQt(details));
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }

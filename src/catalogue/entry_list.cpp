@@ -100,6 +100,18 @@ void EntryList::Reorder() {
   selected_ = selected;
 }
 
+void EntryList::SetAsides(std::map<std::string, Aside> asides) {
+  if (asides == asides_) return;
+  asides_ = std::move(asides);
+  ++asidesVersion_;
+  Changed();
+}
+
+const EntryList::Aside* EntryList::AsideOf(const std::string& text) const {
+  const auto found = asides_.find(text);
+  return found == asides_.end() ? nullptr : &found->second;
+}
+
 void EntryList::Changed() {
   if (listener_) listener_();
 }

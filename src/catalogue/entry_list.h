@@ -2,6 +2,7 @@
 // The model behind each of the window's three lists: texts, at most one selected entry,
 // an optional sorted mode and a change notification for views.
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,19 @@ class EntryList {
   bool Sorted() const { return sorted_; }
   void SetSorted(bool sorted);
 
+  // What a view shows beside an entry and in its tooltip, by the entry's text. The texts
+  // stay as they are for everything that reads them; an entry with none shows nothing more.
+  struct Aside {
+    std::string beside;
+    std::string tip;
+    bool operator==(const Aside&) const = default;
+  };
+  // A change, told to the view, only when they differ from those set before.
+  void SetAsides(std::map<std::string, Aside> asides);
+  const Aside* AsideOf(const std::string& text) const;
+  // Counts the changes of the asides, for a view that shows them.
+  int AsidesVersion() const { return asidesVersion_; }
+
   // Views subscribe here; called after every change of contents or selection.
   void SetListener(Listener listener) { listener_ = std::move(listener); }
 
@@ -45,6 +59,8 @@ class EntryList {
   std::vector<std::string> items_;
   std::optional<int> selected_;
   bool sorted_ = false;
+  std::map<std::string, Aside> asides_;
+  int asidesVersion_ = 0;
   Listener listener_;
 };
 

@@ -12,6 +12,7 @@
 #include "engine/activation_guards.h"
 #include "engine/code_fields.h"
 #include "engine/job_outcome.h"
+#include "engine/job_steps.h"
 #include "engine/ledger.h"
 #include "engine/recovery.h"
 #include "platform/errors.h"
@@ -29,6 +30,7 @@ struct JobArguments {
   bool run = true;
   bool strict = false;
   bool pause = true;  // false: the job's pauses go on at once
+  bool plan = false;  // the job's steps told, nothing written
 };
 
 // --fm and --strict belong to activate alone.
@@ -40,6 +42,8 @@ JobArguments ParseJobArguments(const std::vector<std::string>& args, std::size_t
       parsed.run = false;
     } else if (arg == "--no-pause") {
       parsed.pause = false;
+    } else if (arg == "--plan") {
+      parsed.plan = true;
     } else if (activation && arg == "--strict") {
       parsed.strict = true;
     } else if (activation && arg == "--fm") {
@@ -117,10 +121,20 @@ void TellActivationQuestions(Session& s, bool strict) {
   if (strict && !questions.empty()) throw Error("nothing was activated (--strict)");
 }
 
-// Jobs cut short before this one are finished or undone first, each told by its slot.
+// Jobs cut short before this one are finished or undone first, each told by its slot. A
+// plan leaves them as they are: it writes nothing, and its first step says so.
 void TellRecovered(Session& s) {
   for (const std::string& told : RecoverJobs()) s.showMessage(told);
 }
+
+// Available patches as a scan would fill it, without the scan list file it writes.
+void ListPatchFoldersOnly(Catalogue& cat) {
+  std::vector<std::string> lines;
+  for (const objectrec& folder : FindPatchFolders().listed) lines.push_back(ListLine(folder.patchCode, folder.folderName));
+  cat.ListBox1.Replace(std::move(lines));
+}
+
+void PrintSteps(const std::vector<JobStep>& steps, std::ostream& out) { out << StepsText(steps) << '\n'; }
 
 // Whether the ledger holds a removal of `entry`, an active patch's name, that was cut short:
 // finishing it is the removal asked for again.
@@ -135,10 +149,14 @@ bool RemovalCutShort(const std::string& entry) {
 
 void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
   const JobArguments parsed = ParseJobArguments(args, 2, true);
-  TellRecovered(s);
+  if (!parsed.plan) TellRecovered(s);
   const std::string& folder = parsed.words[0];
   const std::string& slot = parsed.words[1];
-  RefreshPatchList(s.cat);
+  if (parsed.plan) {
+    ListPatchFoldersOnly(s.cat);
+  } else {
+    RefreshPatchList(s.cat);
+  }
   FillDestinationSlots(s.cat);
   SelectWhere(
       s.cat.ListBox1, [&](const std::string& line) { return LineName(line) == folder; },
@@ -154,6 +172,7 @@ void Activate(Session& s, const std::vector<std::string>& args, std::ostream& ou
   }
   if (parsed.fmVariants) EnableFmdm(s, *parsed.fmVariants);
   TellActivationQuestions(s, parsed.strict);
+  if (parsed.plan) return PrintSteps(PlanActivation(s).steps, out);
   RunAndList(s, WriteActivationScript(s), parsed, out);
 }
 
@@ -161,16 +180,18 @@ void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& 
   const JobArguments parsed = ParseJobArguments(args, 1, false);
   const std::string& entry = parsed.words[0];
   const bool finishing = RemovalCutShort(entry);
-  TellRecovered(s);
+  if (!parsed.plan) TellRecovered(s);
   s.cat.ListBox3.SetSorted(true);
   ListActivePatches(s.cat);
   const std::optional<int> found = s.cat.ListBox3.FindIgnoringCase(entry);
   if (!found && finishing) {
+    if (parsed.plan) return PrintSteps({JobStep{JobStep::Kind::CutShortFirst, "", "", "", 0}}, out);
     PrintEntries(s.cat.ListBox3.Items(), out);
     return;
   }
   if (!found) throw UsageError("unknown active patch '" + entry + "'");
   s.cat.ListBox3.Select(*found);
+  if (parsed.plan) return PrintSteps(PlanDeactivation(s).value_or(JobPlan()).steps, out);
   RunAndList(s, WriteDeactivationScript(s), parsed, out);
 }
 

@@ -4,9 +4,10 @@
 
 namespace vantrel::cli {
 
-// activate FOLDER SLOT [--fm S,2,3] [--no-run] [--no-pause] [--strict]
+// activate FOLDER SLOT [--fm S,2,3] [--no-run] [--no-pause] [--strict] [--plan]
 void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out);
-// deactivate ENTRY [--no-run] [--no-pause]
+// deactivate ENTRY [--no-run] [--no-pause] [--plan]
+// --plan prints what the job would do, one step a file, and writes nothing.
 void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& out);
 // recover: the jobs cut short are finished or undone, each told; then the active list.
 void Recover(Session& s, const std::vector<std::string>& args, std::ostream& out);

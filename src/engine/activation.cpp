@@ -9,6 +9,7 @@
 #include "engine/code_fields.h"
 #include "engine/file_errors.h"
 #include "engine/job.h"
+#include "engine/job_steps.h"
 #include "engine/ledger.h"
 #include "engine/ledger_steps.h"
 #include "engine/object_bodies.h"
@@ -46,12 +47,27 @@ void RefuseWritesOutOfTheGame(const Job& job) {
   for (const RecordMove& move : job.recordMoves) platform::CheckInPlaceWriteInGameTree(move.target);
 }
 
+// Whether a job writes its script and makes its changes, or only tells what it would do.
+enum class Mode { Write, Plan };
+
 // The frame of every job: the body, then the trailer. The script is written beside its name
 // and takes it only once the ledger knows the job and the game's own files it replaces are
 // kept whole, so that no shell, ours or Windows' own, ever finds it before then. A job
 // refused on the way (a link out of the game, a file the ledger cannot account for) leaves
-// no script behind to be run by hand.
-JobPlan WriteJobScript(Session& s, const std::string& name, const Body& body, Trailer trailer) {
+// no script behind to be run by hand. A plan runs the same body on a script that goes
+// nowhere, and stops before the ledger's steps: it writes nothing at all.
+JobPlan WriteJobScript(Session& s, const std::string& name, const Body& body, Trailer trailer, Mode mode) {
+  if (mode == Mode::Plan) {
+    ScriptFile planned;
+    Job job(s, planned);
+    job.planOnly = true;
+    job.plan.script = name;
+    job.ledger = ReadGameLedger();
+    body(job);
+    RefuseWritesOutOfTheGame(job);
+    job.plan.steps = StepsOf(job, JobsCutShort(job.ledger));
+    return std::move(job.plan);
+  }
   // A job cut short is finished or undone first: the new one builds on whole jobs only.
   for (const std::string& told : RecoverJobs()) {
     if (s.showMessage) s.showMessage(told);
@@ -68,6 +84,7 @@ JobPlan WriteJobScript(Session& s, const std::string& name, const Body& body, Tr
       if (trailer == Trailer::SelfDeletionAndPause) scriptFile->WriteLine("Pause");
       scriptFile->Close();
       RefuseWritesOutOfTheGame(job);
+      job.plan.steps = StepsOf(job, false);
       PrepareLedger(job, [&] { platform::MoveFileTo(written, name); });
     } catch (const Error&) {
       scriptFile.reset();
@@ -95,9 +112,7 @@ bool IsFourHexDigits(std::string_view code) {
          std::all_of(code.begin(), code.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
 }
 
-}  // namespace
-
-JobPlan WriteActivationScript(Session& s) {
+JobPlan ActivationJob(Session& s, Mode mode) {
   // Read before anything else: with no patch selected the operation ends here, writing nothing.
   const std::string patchIndex = PatchIndexHex(s.cat);
   const std::uint8_t patchType = HexValue(patchIndex);
@@ -113,7 +128,7 @@ JobPlan WriteActivationScript(Session& s) {
         [&](Job& job) {
           if (volume) InstallVolumePatch(job);
         },
-        volume ? Trailer::SelfDeletion : Trailer::None);
+        volume ? Trailer::SelfDeletion : Trailer::None, mode);
     plan.takesASlot = false;
     return plan;
   }
@@ -141,10 +156,10 @@ JobPlan WriteActivationScript(Session& s) {
         }
         PlanSlotInstall(job, slotCode, classCode == kAircraftClass);
       },
-      Trailer::SelfDeletionAndPause);
+      Trailer::SelfDeletionAndPause, mode);
 }
 
-std::optional<JobPlan> WriteDeactivationScript(Session& s) {
+std::optional<JobPlan> DeactivationJob(Session& s, Mode mode) {
   const std::string code = ActiveCode(s.cat);
   if (s.cat.ListBox3.Count() == 0) return std::nullopt;
   if (!IsFourHexDigits(code)) throw Error("Invalid active patch entry: " + s.cat.ListBox3.SelectedText());
@@ -159,7 +174,7 @@ std::optional<JobPlan> WriteDeactivationScript(Session& s) {
         [&](Job& job) {
           if (typeIndex == kVolumeIndex) RemoveVolumePatch(job);
         },
-        Trailer::SelfDeletion);
+        Trailer::SelfDeletion, mode);
     plan.takesASlot = false;
     return plan;
   }
@@ -172,16 +187,26 @@ std::optional<JobPlan> WriteDeactivationScript(Session& s) {
         const std::string marker = s.cat.ListBox3.SelectedText() + ".aop";
         if (const std::optional<LedgerEntry> entry = FindLedgerEntry(job.ledger, marker)) {
           WriteSlotRemoval(job, *entry, classCode == kAircraftClass);
-        } else if (classCode == kAircraftClass) {
-          // Installed before the ledger: the slot's own records return to stock, since the
-          // pair of the last activation may belong to another slot entirely.
-          RemoveAircraftPatch(job, code, RecordPair{typeIndex, typeIndex});
         } else {
-          RemoveObjectPatch(job, code);
+          NoteSlotFilesTaken(job, code, classCode == kAircraftClass);
+          if (classCode == kAircraftClass) {
+            // Installed before the ledger: the slot's own records return to stock, since the
+            // pair of the last activation may belong to another slot entirely.
+            RemoveAircraftPatch(job, code, RecordPair{typeIndex, typeIndex});
+          } else {
+            RemoveObjectPatch(job, code);
+          }
         }
       },
-      Trailer::SelfDeletion);
+      Trailer::SelfDeletion, mode);
 }
+
+}  // namespace
+
+JobPlan WriteActivationScript(Session& s) { return ActivationJob(s, Mode::Write); }
+std::optional<JobPlan> WriteDeactivationScript(Session& s) { return DeactivationJob(s, Mode::Write); }
+JobPlan PlanActivation(Session& s) { return ActivationJob(s, Mode::Plan); }
+std::optional<JobPlan> PlanDeactivation(Session& s) { return DeactivationJob(s, Mode::Plan); }
 
 void StartJobScript(Session& s, std::string_view scriptName) {
   RunShell(s.showMessage, s.shellProgram, "/C " + std::string(scriptName));

@@ -24,6 +24,11 @@ JobPlan WriteActivationScript(Session& s);
 // Nothing written for an empty Active patches list. An entry whose code is not four
 // hexadecimal digits raises Error: its code would go unchecked into file names and del lines.
 std::optional<JobPlan> WriteDeactivationScript(Session& s);
+// What each would do, its steps told (JobPlan::steps), with nothing written: no script, no
+// ledger entry, no kept original, no model record; the jobs cut short are left for the job
+// to finish. Each refuses what the job would refuse, with the same error.
+JobPlan PlanActivation(Session& s);
+std::optional<JobPlan> PlanDeactivation(Session& s);
 // Starts `shellProgram` on the script through RunShell; a failure goes to showMessage.
 void StartJobScript(Session& s, std::string_view scriptName);
 

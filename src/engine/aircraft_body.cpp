@@ -2,9 +2,12 @@
 
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "catalogue/accessors.h"
 #include "engine/object_bodies.h"
+#include "engine/record_moves.h"
 #include "engine/script_text.h"
 #include "engine/support_folder.h"
 
@@ -50,7 +53,13 @@ void InstallAircraftPatch(Job& job) {
 }
 
 void RemoveAircraftPatch(Job& job, std::string_view code, RecordPair restorePair) {
-  RestoreStockRecords(restorePair);
+  std::vector<RecordMove> stock = StockRecordMoves(restorePair);
+  // Put back at once, before any line is written; a plan only tells them.
+  if (job.planOnly) {
+    job.recordMoves = std::move(stock);
+  } else {
+    MoveRecords(stock);
+  }
   WriteAircraftRemovalLines(job, code);
 }
 

@@ -13,7 +13,8 @@ namespace vantrel {
 void InstallAircraftPatch(Job& job);
 
 // The removal of an install from before the ledger: restores the model records of
-// `restorePair` from the stock copies, then writes the slot's removal lines.
+// `restorePair` from the stock copies (a plan notes them), then writes the slot's removal
+// lines.
 void RemoveAircraftPatch(Job& job, std::string_view code, RecordPair restorePair);
 // The del lines of the slot's files, bitmaps, damage table and markers, ending in "pause ".
 void WriteAircraftRemovalLines(Job& job, std::string_view code);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/volume_bodies.h"
 #include "platform/files.h"
 #include "platform/search.h"
 #include "rbext/hex_value.h"
@@ -17,6 +18,21 @@ std::string SlotNameOf(const Catalogue& cat, const std::string& slotCode) {
   const std::string& name = cat.slotNames[static_cast<std::size_t>(slotClass)][static_cast<std::size_t>(index)];
   const std::size_t first = name.find_first_not_of(' '), last = name.find_last_not_of(' ');
   return first == std::string::npos ? "" : name.substr(first, last - first + 1);
+}
+
+std::string HolderName(const InstalledPatch& patch) {
+  if (patch.record) return patch.record->folder;
+  if (const std::string folder = VolumeMarkerFolder(patch.marker); !folder.empty()) return folder;
+  return patch.entry.size() > 5 ? patch.entry.substr(5) : patch.entry;
+}
+
+std::vector<std::string> HeldFiles(const InstalledPatch& patch) {
+  std::vector<std::string> files;
+  if (!patch.record) return files;
+  for (const LedgerFile& file : patch.record->files) {
+    if (!file.put.empty()) files.push_back(file.target);
+  }
+  return files;
 }
 
 std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat) {

@@ -23,6 +23,14 @@ struct InstalledPatch {
 // The slot name of a four-character slot code ("0305"); "" for a code outside the table.
 std::string SlotNameOf(const Catalogue& cat, const std::string& slotCode);
 
+// The patch that holds the slot: the folder its ledger entry names, else the one the marker
+// names ("FE2b Fighter" of "0305_FE2b Fighter.aop", "SpringMaps" of a volume marker).
+std::string HolderName(const InstalledPatch& patch);
+
+// The game's files a patch holds, as its ledger entry names them ("..\rb.vol"); none for a
+// patch the ledger does not know.
+std::vector<std::string> HeldFiles(const InstalledPatch& patch);
+
 // Every marker of the working folder in the order of its name, each with its ledger entry.
 // Raises what reading the folder or the ledger raises: a patch is never taken for absent
 // because it could not be looked at.

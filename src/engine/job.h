@@ -4,6 +4,7 @@
 // ledger it reads and adds to.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/file_layers.h"
 #include "engine/job_plan.h"
@@ -15,6 +16,12 @@
 #include "engine/session.h"
 
 namespace vantrel {
+
+// What a removal does for one file, as its lines say.
+struct RestoredFile {
+  std::string target;
+  RestoreStep step;
+};
 
 struct Job {
   Job(Session& session, ScriptFile& script) : s(session), scriptFile(script), patchFiles(session.cat) {}
@@ -37,6 +44,8 @@ struct Job {
   std::vector<NewLayer> layers;     // an install's files over what was there
   std::vector<LedgerRecord> records;    // the model records the job changes, for the ledger
   std::vector<RecordMove> recordMoves;  // and the change itself, made once the ledger knows it
+  std::vector<RestoredFile> restored;   // a removal's files
+  bool planOnly = false;                // a plan: the body writes nothing
 };
 
 }  // namespace vantrel

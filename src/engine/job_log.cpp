@@ -31,11 +31,12 @@ std::string Section(std::string_view heading, std::string_view body) {
 
 std::string JobLogFile() { return std::string(kSupportFolder) + "vantrel-jobs.log"; }
 
-bool AppendToJobLog(std::string_view script, std::string_view scriptText, std::string_view console,
-                    std::string_view outcome) {
+bool AppendToJobLog(std::string_view script, std::string_view scriptText, std::string_view steps,
+                    std::string_view console, std::string_view outcome) {
   if (!platform::DirectoryExists(kSupportFolder)) return false;
   const std::string entry = "=== " + Now() + "  " + std::string(script) + "\r\n" + Section("script", scriptText) +
-                            Section("console", console) + Section("outcome", outcome) + "\r\n";
+                            (steps.empty() ? "" : Section("steps", steps)) + Section("console", console) +
+                            Section("outcome", outcome) + "\r\n";
   const std::string file = JobLogFile();
   NamingFile(file, [&] {
     platform::FileWriter log(file, platform::FileWriter::Mode::Append);

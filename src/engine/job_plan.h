@@ -1,6 +1,7 @@
 #pragma once
 // What a job script is meant to do, noted while it is written, so that once the shell has
 // run it the tool can tell whether it did: whatever shell ran it, ours or Windows' own.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,28 @@ struct ExpectedFile {
   std::string hash;
 };
 
+// One file a job changes, as its plan tells it before anything is written. `holder` says
+// whose the file is now: "held by FE2b Fighter", "the game's own", "not there now".
+struct JobStep {
+  enum class Kind {
+    CutShortFirst,     // a job cut short is finished or undone before this one
+    Deleted,           // `file` goes
+    Copied,            // `from` is copied to `file`
+    KeptAsOriginal,    // the game's own `file` is kept whole as `from`
+    PutBackFromPatch,  // `file` gets the bytes of the layer below, copied from `from`
+    PutBackOriginal,   // the game's own `file`, kept as `from`, moves back
+    RecordChanged,     // a model record of `file`, `record` by number
+    MarkerCreated,
+    MarkerDeleted,
+    LeftAsItIs,        // changed since the patch put it there: the job leaves it
+  };
+  Kind kind = Kind::Deleted;
+  std::string file;
+  std::string from;
+  std::string holder;
+  std::uint64_t record = 0;
+};
+
 struct JobPlan {
   std::string script;                // the job script's name in the working folder
   std::vector<PlannedCopy> copies;   // an install's files, each a copy of its source once done
@@ -45,6 +68,9 @@ struct JobPlan {
   std::string removedEntry;
   std::vector<ExpectedFile> expected;
   std::vector<std::string> keptAsTheyAre;
+
+  // What the job does, one step a file, told before it is written (job_steps.h).
+  std::vector<JobStep> steps;
 };
 
 }  // namespace vantrel

@@ -129,7 +129,16 @@ std::vector<RecordMove> PlanRemovalRecords(const LedgerEntry& entry, std::vector
   return moves;
 }
 
-void RestoreStockRecords(RecordPair pair) {
+bool ChangesRecord(const RecordMove& move) {
+  const std::string record = move.source.empty() ? move.bytes : BytesAt(move.source, move.sourceOffset, move.size, false);
+  return BytesAt(move.target, move.targetOffset, move.size, false) != record;
+}
+
+std::uint64_t RecordNumberOf(const RecordMove& move) {
+  return move.size == 0 || move.targetOffset < kHeaderSize ? 0 : (move.targetOffset - kHeaderSize) / move.size;
+}
+
+std::vector<RecordMove> StockRecordMoves(RecordPair pair) {
   std::vector<RecordMove> moves;
   for (const ModelFile& file : kModelFiles) {
     const std::string stock = std::string(kSupportFolder) + std::string(file.name);
@@ -137,7 +146,7 @@ void RestoreStockRecords(RecordPair pair) {
     moves.push_back({stock, "", RecordOffset(pair.source, file.recordSize), std::string(file.name),
                      RecordOffset(pair.target, file.recordSize), file.recordSize});
   }
-  MoveRecords(moves);
+  return moves;
 }
 
 bool HoldsModelFile() {

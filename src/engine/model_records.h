@@ -15,10 +15,16 @@ struct RecordPair {
 };
 
 // The stock records of the support folder, for every model file that has a stock and a
-// working copy: what the removal of an install from before the ledger puts back.
-// All or nothing: every file is checked before the first one changes, and a failed write
-// puts the records changed so far back. Raises InOutError naming the file.
-void RestoreStockRecords(RecordPair pair);
+// working copy: what the removal of an install from before the ledger puts back, as one
+// change (MoveRecords).
+std::vector<RecordMove> StockRecordMoves(RecordPair pair);
+
+// Whether the move would write bytes other than those its target holds there. Raises
+// InOutError naming the file.
+bool ChangesRecord(const RecordMove& move);
+
+// The number of the record a move writes, counted from 0 after the file's header.
+std::uint64_t RecordNumberOf(const RecordMove& move);
 
 // An aircraft install's records, planned as one change: record `pair.target` of each model
 // file with a stock and a working copy becomes the stock record `pair.source`, or the

@@ -125,15 +125,15 @@ std::vector<std::string> UndoInstall(const std::string& marker) {
   return changed;
 }
 
+bool CutShort(const LedgerEntry& entry) { return IsOwnEntry(entry) && entry.state != LedgerState::Installed; }
+
 std::vector<std::string> RecoverJobs() {
   std::vector<std::string> told;
   // Latest first, the ledger read again after each: an interrupted install over another
   // puts that one's layer back.
   for (;;) {
     const std::vector<LedgerEntry> ledger = ReadGameLedger();
-    const auto open = std::find_if(ledger.rbegin(), ledger.rend(), [](const LedgerEntry& entry) {
-      return IsOwnEntry(entry) && entry.state != LedgerState::Installed;
-    });
+    const auto open = std::find_if(ledger.rbegin(), ledger.rend(), CutShort);
     if (open == ledger.rend()) return told;
     told.push_back(Recover(ledger, *open));
   }

@@ -5,7 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/ledger.h"
+
 namespace vantrel {
+
+// Whether `entry` is a job of this working folder that is still installing or removing.
+bool CutShort(const LedgerEntry& entry);
 
 // For every entry of the working folder's ledger that is still installing or removing:
 // an install whose files and marker are all in place is finished; any other is undone, as

@@ -11,6 +11,7 @@ void WriteRestoreLines(Job& job, const LedgerEntry& entry, const RestoreLines& l
       continue;
     }
     for (const std::string& line : lines(file, step)) job.scriptFile.WriteLine(line);
+    job.restored.push_back({file.target, step});
     if (step.what == Restore::DropKept) job.plan.expected.push_back({step.from, ""});
     job.plan.expected.push_back({file.target, step.after});
   }

@@ -10,7 +10,10 @@ namespace vantrel {
 
 std::string UnfinishedScript(std::string_view name) { return std::string(name) + ".new"; }
 
-void ScriptFile::WriteLine(std::string_view line) { file_.WriteLine(platform::ToScriptEncoding(line)); }
+void ScriptFile::WriteLine(std::string_view line) {
+  const std::string encoded = platform::ToScriptEncoding(line);
+  if (file_) file_->WriteLine(encoded);
+}
 
 namespace {
 

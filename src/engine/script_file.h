@@ -2,6 +2,7 @@
 // A job script being written: each line in the job shell's own encoding
 // (platform/script_encoding.h), and the check, before anything is written, that every name
 // a job takes from a patch folder can be written there.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,14 +12,18 @@ namespace vantrel {
 
 class ScriptFile {
  public:
-  explicit ScriptFile(std::string_view name) : file_(name) {}
+  explicit ScriptFile(std::string_view name) { file_.emplace(name); }
+  // A script that is only planned: its lines are checked as if written, and go nowhere.
+  ScriptFile() = default;
 
   // `line` is UTF-8; a name in it the encoding cannot hold raises Error.
   void WriteLine(std::string_view line);
-  void Close() { file_.Close(); }
+  void Close() {
+    if (file_) file_->Close();
+  }
 
  private:
-  platform::TextFileWriter file_;
+  std::optional<platform::TextFileWriter> file_;
 };
 
 // Where a job script is written before it takes its name: "0305.bat.new".

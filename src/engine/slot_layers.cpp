@@ -116,4 +116,12 @@ void WriteSlotRemoval(Job& job, const LedgerEntry& entry, bool aircraft) {
   }
 }
 
+void NoteSlotFilesTaken(Job& job, std::string_view slotCode, bool aircraft) {
+  for (const std::string& pattern : SlotPatterns(slotCode, aircraft)) {
+    for (const auto& found : platform::FindEntries(pattern, platform::Admit::Files)) {
+      job.restored.push_back({found.name, {Restore::Delete, "", ""}});
+    }
+  }
+}
+
 }  // namespace vantrel

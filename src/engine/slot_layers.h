@@ -24,4 +24,8 @@ void PlanSlotInstall(Job& job, std::string_view slotCode, bool aircraft);
 // The model records are planned the same way.
 void WriteSlotRemoval(Job& job, const LedgerEntry& entry, bool aircraft);
 
+// The removal of an install from before the ledger: notes each file of the slot that its
+// del lines take away.
+void NoteSlotFilesTaken(Job& job, std::string_view slotCode, bool aircraft);
+
 }  // namespace vantrel

@@ -112,8 +112,7 @@ bool LeavesPatchFolders(std::string_view folder) { return folder.empty() || fold
 bool ActiveWithoutLedger(const Job& job, const std::string& hash) {
   for (const auto& marker : platform::FindEntries(std::string(kVolumePatchCode) + "_*" + std::string(kVolumeMarkerTail) + ".aop", platform::Admit::Files)) {
     if (FindLedgerEntry(job.ledger, marker.name)) continue;
-    const std::string_view name = marker.name;
-    const std::string folder(name.substr(5, name.size() - 5 - kVolumeMarkerTail.size() - 4));
+    const std::string folder = VolumeMarkerFolder(marker.name);
     if (LeavesPatchFolders(folder)) continue;
     for (const std::string& archive : VolumesIn(folder)) {
       if (HashOfFile(folder + "\\" + archive) == hash) return true;
@@ -160,6 +159,12 @@ void RemoveWithoutLedger(Job& job, const std::string& folder) {
     // deleted only when no original is kept for it (the game had none).
     scriptFile.WriteLine("if not exist " + backup + " " + std::string(archive.home.delHead) + target);
     scriptFile.WriteLine("if exist " + backup + " move " + backup + " " + target);
+    const std::string kept = archive.Target() + ".orig";
+    if (platform::FileExists(kept)) {
+      job.restored.push_back({archive.Target(), {Restore::MoveKept, kept, ""}});
+    } else if (!now.empty()) {
+      job.restored.push_back({archive.Target(), {Restore::Delete, "", ""}});
+    }
   }
 }
 
@@ -167,6 +172,15 @@ void RemoveWithoutLedger(Job& job, const std::string& folder) {
 
 std::string VolumeMarkerName(std::string_view patchFolder) {
   return std::string(kVolumePatchCode) + "_" + std::string(patchFolder) + std::string(kVolumeMarkerTail) + ".aop";
+}
+
+std::string VolumeMarkerFolder(std::string_view marker) {
+  const std::string head = std::string(kVolumePatchCode) + "_", tail = std::string(kVolumeMarkerTail) + ".aop";
+  if (marker.size() < head.size() + tail.size() || !platform::SameNameIgnoringCase(marker.substr(0, head.size()), head) ||
+      !platform::SameNameIgnoringCase(marker.substr(marker.size() - tail.size()), tail)) {
+    return "";
+  }
+  return std::string(marker.substr(head.size(), marker.size() - head.size() - tail.size()));
 }
 
 std::vector<std::string> ArchivesReplacedBy(std::string_view patchFolder) {

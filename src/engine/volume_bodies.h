@@ -15,6 +15,10 @@ bool KeptInGameFolder(std::string_view archiveName);
 // The marker a volume install leaves: 0099_FOLDER_vol_patch.aop.
 std::string VolumeMarkerName(std::string_view patchFolder);
 
+// The folder a volume marker names ("SpringMaps" of "0099_SpringMaps_vol_patch.aop"); ""
+// for a name of another form.
+std::string VolumeMarkerFolder(std::string_view marker);
+
 // The game archives an install of `patchFolder` replaces, as its lines write them
 // (..\rb.vol, ..\3dpatch\3dspring.vol), in the order it copies them.
 std::vector<std::string> ArchivesReplacedBy(std::string_view patchFolder);

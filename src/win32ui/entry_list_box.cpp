@@ -22,10 +22,29 @@ std::optional<int> EntryListBox::EntryAt(int shown) const {
   return shown_[static_cast<std::size_t>(shown)];
 }
 
-std::optional<std::string> EntryListBox::CutEntryAt(POINT at) const {
+std::optional<int> EntryListBox::ShownAt(POINT at) const {
   const auto hit = static_cast<DWORD>(::SendMessageW(box_, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y)));
   if (HIWORD(hit) != 0) return std::nullopt;  // below the last entry
-  const int shown = LOWORD(hit);
+  return LOWORD(hit);
+}
+
+std::string EntryListBox::TipAt(POINT at) const {
+  const std::optional<int> shown = ShownAt(at);
+  const std::optional<int> entry = shown ? EntryAt(*shown) : std::nullopt;
+  if (!entry) return "";
+  std::string tip = CutEntryAt(at).value_or("");
+  if (const EntryList::Aside* aside = list_.AsideOf(list_.Items()[static_cast<std::size_t>(*entry)])) {
+    for (const std::string* line : {&aside->beside, &aside->tip}) {
+      if (!line->empty()) tip += (tip.empty() ? "" : "\n") + *line;
+    }
+  }
+  return tip;
+}
+
+std::optional<std::string> EntryListBox::CutEntryAt(POINT at) const {
+  const std::optional<int> hit = ShownAt(at);
+  if (!hit) return std::nullopt;
+  const int shown = *hit;
   const std::optional<int> entry = EntryAt(shown);
   if (!entry) return std::nullopt;
   const std::string& text = list_.Items()[static_cast<std::size_t>(*entry)];

@@ -46,11 +46,15 @@ class EntryListBox {
   // The text of the entry at `at` (client coordinates) when the list's edge cuts it; none
   // where there is no entry or it shows whole.
   std::optional<std::string> CutEntryAt(POINT at) const;
+  // The tooltip of the entry at `at`: its text when the list's edge cuts it, then what it
+  // shows beside it and its own tip (EntryList::Aside), a line each; "" for none.
+  std::string TipAt(POINT at) const;
 
  private:
   void ShowList();
   void Refill();
   int RowsInView() const;
+  std::optional<int> ShownAt(POINT at) const;  // the control's row at `at`, none below the last
 
   HWND box_;
   EntryList& list_;

@@ -384,10 +384,11 @@ LRESULT MainWindow::HandleListKey(Control list, UINT message, WPARAM wParam, LPA
 }
 
 // An entry cut at the list's edge (a long slot or folder name) shows whole in the list's
-// tooltip, as in the Qt window; elsewhere the list has none.
+// tooltip, as in the Qt window, and under it who holds the entry's slot or what it holds;
+// elsewhere the list has none.
 void MainWindow::ShowWholeEntry(Control list, LPARAM at) {
   const HWND box = ControlWindow(list);
-  const std::string whole = ListOf(list).CutEntryAt({GET_X_LPARAM(at), GET_Y_LPARAM(at)}).value_or("");
+  const std::string whole = ListOf(list).TipAt({GET_X_LPARAM(at), GET_Y_LPARAM(at)});
   if (whole != hints_->Of(box)) hints_->Set(box, whole);
 }
 

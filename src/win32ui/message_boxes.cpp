@@ -6,8 +6,9 @@ namespace vantrel::win32ui {
 
 using platform::detail::Wide;
 
-bool AskYesNo(HWND owner, const std::string& question) {
-  return ::MessageBoxW(owner, Wide(question).c_str(), kBoxTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+bool AskYesNo(HWND owner, const std::string& question, const std::string& details) {
+  const std::string text = details.empty() ? question : question + "\n\nDetails:\n" + details;
+  return ::MessageBoxW(owner, Wide(text).c_str(), kBoxTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 FormView::Reply AskYesNoCancel(HWND owner, const std::string& question) {

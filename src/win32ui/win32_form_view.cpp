@@ -58,7 +58,9 @@ void Win32FormView::ShowReadme(const std::optional<std::string>& text, bool toFr
   window_.Notes().ShowReadme(text, toFront);
 }
 
-bool Win32FormView::Ask(const std::string& question) { return AskYesNo(window_.Handle(), question); }
+bool Win32FormView::Ask(const std::string& question, const std::string& details) {
+  return AskYesNo(window_.Handle(), question, details);
+}
 
 void Win32FormView::ShowMessage(const std::string& text) { window_.ShowMessage(text); }
 

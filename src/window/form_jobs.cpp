@@ -2,6 +2,7 @@
 // the jobs put off while one runs, what follows a job's end, and the job log.
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "catalogue/accessors.h"
@@ -13,6 +14,7 @@
 #include "engine/file_errors.h"
 #include "engine/job_log.h"
 #include "engine/job_outcome.h"
+#include "engine/job_steps.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/folder_lock.h"
@@ -93,8 +95,12 @@ void FormPresenter::StartJob(const JobPlan& plan, const std::string& success,
   if (jobs_.Busy()) jobFolder_ = std::move(folder);
 }
 
-// Once a job has ended its markers are on disk: both patch lists show what it did.
-void FormPresenter::AfterJob() { refreshpatches(); }
+// Once a job has ended its markers are on disk: both patch lists show what it did, and who
+// holds what is read again.
+void FormPresenter::AfterJob() {
+  holdersOf_.reset();
+  refreshpatches();
+}
 
 // A failure is told in a box as well, after the lists show what the job left: the outcome
 // line alone is easily missed.
@@ -116,8 +122,14 @@ void FormPresenter::turnPatchOn() {
                           WaitingLine("Activating", LineName(cat_.ListBox1.SelectedText())))) {
     return;
   }
-  // A "no" leaves everything as it was.
-  if (!ActivationAllowed(cat_, [this](const std::string& question) { return view_.Ask(question); })) return;
+  // A "no" leaves everything as it was. Under each question the job's steps, planned once
+  // and only when there is a question: the plan reads what the job will copy.
+  std::optional<std::string> steps;
+  const auto ask = [this, &steps](const std::string& question) {
+    if (!steps) steps = StepsText(PlanActivation(session_).steps);
+    return view_.Ask(question, *steps);
+  };
+  if (!ActivationAllowed(cat_, ask)) return;
   WorkingCaption caption(view_, Control::v, "Working......");
   std::unique_ptr<platform::FolderLock> folder = HoldFolderForJob();
   const JobPlan plan = WriteActivationScript(session_);

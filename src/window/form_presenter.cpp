@@ -5,6 +5,7 @@
 #include "catalogue/list_line.h"
 #include "catalogue/scan.h"
 #include "engine/code_fields.h"
+#include "engine/installed.h"
 #include "engine/recovery.h"
 #include "engine/working_folder.h"
 #include "platform/files.h"
@@ -14,6 +15,7 @@
 #include "window/patch_readme.h"
 #include "window/preview.h"
 #include "window/run_handler.h"
+#include "window/slot_holders.h"
 
 namespace vantrel {
 
@@ -55,9 +57,18 @@ void FormPresenter::Handle(void (FormPresenter::*handler)()) {
 }
 
 void FormPresenter::Handle(const std::function<void()>& handler) {
-  RunHandler([this](const std::string& text) { view_.ShowMessage(text); }, handler);
+  // A failure the handler told (a ledger that cannot be read) is told once, though the
+  // holders' reading after it meets it again.
+  std::string told;
+  const MessageHook show = [this, &told](const std::string& text) {
+    if (text == told) return;
+    told = text;
+    view_.ShowMessage(text);
+  };
+  RunHandler(show, handler);
   // Any handler may have scanned or listed again, and one that failed may have got that far.
   ShowUnlisted();
+  RunHandler(show, [this] { ShowHolders(); });
 }
 
 // Only the first activation loads: coming back from a job's console or from one of our own
@@ -275,6 +286,15 @@ void FormPresenter::pathChange() {
   }
   Loadpatches();
   view_.SetTitle(std::string(kWindowTitle) + " :  " + text);
+}
+
+void FormPresenter::ShowHolders() {
+  std::pair<std::vector<std::string>, int> listed{cat_.ListBox3.Items(), cat_.ListBox2.Count()};
+  if (holdersOf_ == listed) return;
+  holdersOf_ = std::move(listed);
+  HolderAsides asides = HolderAsidesOf(InstalledPatches(cat_), cat_.ListBox2.Items());
+  cat_.ListBox3.SetAsides(std::move(asides.active));
+  cat_.ListBox2.SetAsides(std::move(asides.slots));
 }
 
 // "76 more not listed (at most 1024)"; hidden when nothing is left out.

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "archive/patch_archive.h"
@@ -93,6 +94,9 @@ class FormPresenter {
   bool Unpacked(const std::string& archivePath, const archive::FoundPatch& patch, const std::string& name);
   void PickAddedPatch(const std::string& folder);
   void ShowUnlisted();
+  // What the lists show beside their entries of who holds which slot and archive, read
+  // again when Active patches or Destination slots changed, or a job ended.
+  void ShowHolders();
   void MarkOwnModelFiles();
   // `waiting`, when not "", is told in the outcome line while the handler waits.
   bool PutOffWhileAJobRuns(void (FormPresenter::*handler)(), const std::string& waiting = "");
@@ -111,6 +115,9 @@ class FormPresenter {
   std::unique_ptr<platform::FolderLock> jobFolder_;
   std::optional<std::string> shownPatch_;  // the patch line updedit showed last
   GameSwitching gameSwitching_;
+  // What ShowHolders read the holders for: the Active patches entries and the number of
+  // Destination slots lines; none once a job has ended.
+  std::optional<std::pair<std::vector<std::string>, int>> holdersOf_;
 };
 
 }  // namespace vantrel

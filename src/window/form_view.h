@@ -48,7 +48,9 @@ class FormView {
   virtual void ShowReadme(const std::optional<std::string>& text, bool toFront) = 0;
 
   // A modal box titled "Vantrel": a Yes/No question (No the default button), and a message.
-  virtual bool Ask(const std::string& question) = 0;
+  // `details`, when not "", is what the box shows under "Details": the steps of the job asked
+  // about.
+  virtual bool Ask(const std::string& question, const std::string& details) = 0;
   virtual void ShowMessage(const std::string& text) = 0;
   // A Yes/No/Cancel question, Cancel the default button; closing the box is Cancel.
   enum class Reply { Yes, No, Cancel };

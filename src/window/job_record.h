@@ -21,6 +21,9 @@ class JobRecord {
   const std::string& Console() const { return console_; }
   // "Running NAME ...": what the outcome line says while the job runs.
   std::string RunningLine() const;
+  // The job's steps, a line each, as its plan told them before it was written: shown where
+  // its console comes, and logged. "" for a job that told none.
+  std::string StepsLines() const;
 
   // The job has ended; `shellSucceeded`: its shell's exit code was 0. Checks every copy and
   // marker (CheckJobOutcome), appends the job to the job log and returns the outcome line.

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 
+#include "Unit1/qt_text.h"
 #include "Unit1/question_box.h"
 #include "window_fixture.h"
 
@@ -22,13 +23,14 @@ class ActivationQuestionsTest : public WindowTest {
 // The presenter's questions (tests/window) reach the user in a box of the window's own.
 TEST_F(ActivationQuestionsTest, TheQuestionIsAYesNoBoxTitledVantrelAndNoWritesNothing) {
   const auto before = WorkingFiles();
-  QString title, text;
+  QString title, text, details;
   QMessageBox::StandardButtons buttons;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
   QMessageBox::StandardButton press = QMessageBox::No;
   BoxAnswerer closer([&](QMessageBox& box) {
     title = box.windowTitle();
     text = box.text();
+    details = box.detailedText();
     buttons = box.standardButtons();
     defaultButton = box.standardButton(box.defaultButton());
     box.button(press)->click();
@@ -41,6 +43,8 @@ TEST_F(ActivationQuestionsTest, TheQuestionIsAYesNoBoxTitledVantrelAndNoWritesNo
   EXPECT_EQ(text, "Big Tank is not an aircraft patch; slot 0306 Albatros D.3 is an aircraft slot. Install it there?");
   EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
   EXPECT_EQ(defaultButton, QMessageBox::No);
+  // The job's steps under "Details", a line a file.
+  EXPECT_TRUE(details.split('\n').contains("copied: Big Tank\\060E9000.dml -> 03069000.dml (not there now)")) << FromQt(details);
   EXPECT_EQ(WorkingFiles(), before);
 
   press = QMessageBox::Yes;

@@ -12,7 +12,9 @@
 
 #include <filesystem>
 
+#include "Unit1/entry_list_view.h"
 #include "Unit1/qt_text.h"
+#include "engine/installed.h"
 #include "window_fixture.h"
 
 namespace vantrel::testing {
@@ -116,28 +118,56 @@ TEST_F(WindowTest, TheListWithTheFocusIsFramedInTheHighlightColour) {
 // A slot's entry cut at the list's edge shows whole in its tooltip; one that fits has none.
 constexpr int kTipHideMs = 400;
 
+// The tooltip the list shows over its entry `line`, "" for none.
+std::string TipOver(QListView* list, const std::string& line) {
+  const QAbstractItemModel* model = list->model();
+  for (int row = 0; row < model->rowCount(); ++row) {
+    const QModelIndex index = model->index(row, 0);
+    if (model->data(index).toString() != ToQt(line)) continue;
+    list->scrollTo(index);
+    const QPoint at = list->visualRect(index).center();
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(list->viewport(), &help);
+    QTest::qWait(kTipHideMs);  // a tip asked to hide goes after a short delay
+    return QToolTip::isVisible() ? FromQt(QToolTip::text()) : std::string();
+  }
+  ADD_FAILURE() << "no entry " << line;
+  return std::string();
+}
+
+// What the list's model gives beside its entry `line`.
+std::string BesideOf(QListView* list, const std::string& line) {
+  const QAbstractItemModel* model = list->model();
+  for (int row = 0; row < model->rowCount(); ++row) {
+    const QModelIndex index = model->index(row, 0);
+    if (model->data(index).toString() == ToQt(line)) return FromQt(model->data(index, kBesideRole).toString());
+  }
+  ADD_FAILURE() << "no entry " << line;
+  return std::string();
+}
+
 TEST_F(WindowTest, AnEntryCutAtTheListsEdgeShowsWholeInItsTooltip) {
   auto* slotList = Find<QListView>("ListBox2");
-  const auto tipOver = [&](const std::string& line) {
-    const QAbstractItemModel* model = slotList->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-      const QModelIndex index = model->index(row, 0);
-      if (model->data(index).toString() != ToQt(line)) continue;
-      slotList->scrollTo(index);
-      const QPoint at = slotList->visualRect(index).center();
-      QHelpEvent help(QEvent::ToolTip, at, slotList->viewport()->mapToGlobal(at));
-      QCoreApplication::sendEvent(slotList->viewport(), &help);
-      QTest::qWait(kTipHideMs);  // a tip asked to hide goes after a short delay
-      return QToolTip::isVisible() ? FromQt(QToolTip::text()) : std::string();
-    }
-    ADD_FAILURE() << "no entry " << line;
-    return std::string();
-  };
   slotList->resize(150, slotList->height());  // narrower than a long slot name in any stand-in face
   const std::string cut = SlotLine("030E");
   ASSERT_GT(slotList->fontMetrics().horizontalAdvance(ToQt(cut)), slotList->viewport()->width()) << cut;
-  EXPECT_EQ(tipOver(cut), cut);
-  EXPECT_EQ(tipOver(SlotLine("0300")), "");
+  EXPECT_EQ(TipOver(slotList, cut), cut);
+  EXPECT_EQ(TipOver(slotList, SlotLine("0300")), "");
+}
+
+// Who holds what, as the presenter tells it: the slot's name beside an active entry, the
+// holder beside its slot and in the slot's tooltip; the entry's own text stays.
+TEST_F(WindowTest, TheListsShowTheSlotBesideEachActiveEntryAndTheHolderBesideEachSlot) {
+  WriteFileBytes(Work() / "0305_Camel Views.aop", "Active \r\n");
+  QTest::keyClick(Find<QWidget>("ListBox2"), Qt::Key_F5);
+  auto* active = Find<QListView>("ListBox3");
+  auto* slotList = Find<QListView>("ListBox2");
+  ASSERT_EQ(Shown("ListBox3"), std::vector<std::string>{"0305_Camel Views"});
+  EXPECT_EQ(BesideOf(active, "0305_Camel Views"), SlotNameOf(session_.cat, "0305"));
+  EXPECT_EQ(BesideOf(slotList, SlotLine("0305")), "Camel Views");
+  EXPECT_EQ(BesideOf(slotList, SlotLine("0306")), "");
+  EXPECT_EQ(TipOver(slotList, SlotLine("0305")), "Held by Camel Views");
+  EXPECT_EQ(TipOver(active, "0305_Camel Views"), "In slot 0305 " + SlotNameOf(session_.cat, "0305"));
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 // vantrel-cli activate and deactivate on the sample game.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+
+#include "platform/folder_lock.h"
+
 #include "cli_run.h"
 #include "quiet_shell.h"
 #include "samplegame/model_files.h"
@@ -46,6 +51,41 @@ TEST(ActivateCommand, RunsTheJobAndListsTheActivePatches) {
   EXPECT_FALSE(game.Has("0305.bat"));
   EXPECT_EQ(game.dir.read("game/Simpatch/fmparam3.dat").substr(100 + 5 * 244, 244),
             samplegame::ModelRecord(samplegame::ModelCopy::Working, fmparam3, 5));
+}
+
+// Every file of the game with its bytes, but the folder's lock, which any command takes.
+std::map<std::string, std::string> GameFiles(const testing::TempDir& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path() / "game")) {
+    if (entry.is_regular_file() && entry.path().filename() != platform::kFolderLockFile) {
+      files[entry.path().string()] = testing::ReadFileBytes(entry.path());
+    }
+  }
+  return files;
+}
+
+TEST(ActivateCommand, PlanPrintsWhatTheJobWouldDoAndWritesNothing) {
+  CliGame game;
+  ASSERT_EQ(std::get<0>(game.Run({"activate", "Big Tank", "0601"})), 0);
+  const auto before = GameFiles(game.dir);
+  EXPECT_EQ(game.Run({"deactivate", "0601_Big Tank", "--plan"}),
+            std::make_tuple(0,
+                            "deleted: 06019000.dml (held by Big Tank)\n"
+                            "deleted: 06019000.dts (held by Big Tank)\n"
+                            "deleted: 0601tex1.bmp (held by Big Tank)\n"
+                            "marker deleted: 0601_Big Tank.aop\n",
+                            ""));
+  EXPECT_EQ(game.Run({"activate", "--plan", "SpringMaps", "0301"}),
+            std::make_tuple(0,
+                            "kept as original: ..\\3dpatch\\3dspring.vol -> ..\\3dpatch\\3dspring.vol.orig (the game's own)\n"
+                            "copied: SpringMaps\\3dspring.vol -> ..\\3dpatch\\3dspring.vol (the game's own)\n"
+                            "kept as original: ..\\rb.vol -> ..\\rb.vol.orig (the game's own)\n"
+                            "copied: SpringMaps\\rb.vol -> ..\\rb.vol (the game's own)\n"
+                            "marker created: 0099_SpringMaps_vol_patch.aop\n",
+                            "vantrel-cli: warning: SpringMaps replaces the game archives ..\\3dpatch\\3dspring.vol, ..\\rb.vol; the "
+                            "originals are kept as .orig and put back when it is removed. Go on?\n"));
+  EXPECT_EQ(std::get<0>(game.Run({"deactivate", "0305_Nothing", "--plan"})), 2) << "refused as the job is";
+  EXPECT_TRUE(GameFiles(game.dir) == before) << "a plan writes nothing";
 }
 
 TEST(ActivateCommand, NamesWhatItCannotFindAndReportsTheSystemsErrors) {

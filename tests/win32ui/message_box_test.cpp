@@ -83,7 +83,7 @@ TEST_F(Boxes, ShowMessageShowsTheTextInABoxTitledVantrel) {
 TEST_F(Boxes, AQuestionTellsTheButtonPressedAndDefaultsToTheOneThatChangesNothing) {
   using Reply = FormView::Reply;
   const std::function<Reply(const std::string&)> yesNo = [this](const std::string& question) {
-    return view.Ask(question) ? Reply::Yes : Reply::No;
+    return view.Ask(question, "") ? Reply::Yes : Reply::No;
   };
   const std::function<Reply(const std::string&)> orCancel = [this](const std::string& question) {
     return view.AskOrCancel(question);

@@ -31,8 +31,9 @@ void RecordingView::ShowReadme(const std::optional<std::string>& text, bool toFr
   readmeToFront.push_back(toFront);
 }
 
-bool RecordingView::Ask(const std::string& question) {
+bool RecordingView::Ask(const std::string& question, const std::string& details) {
   questions.push_back(question);
+  questionDetails.push_back(details);
   return answer;
 }
 

@@ -37,7 +37,7 @@ class RecordingView : public FormView {
   // Raises as the real views do for a file in `undecodable`.
   void ShowPicture(const std::optional<std::string>& file) override;
   void ShowReadme(const std::optional<std::string>& text, bool toFront) override;
-  bool Ask(const std::string& question) override;
+  bool Ask(const std::string& question, const std::string& details) override;
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   Reply AskOrCancel(const std::string& question) override;
   std::optional<std::string> ChooseArchive() override;
@@ -67,6 +67,7 @@ class RecordingView : public FormView {
   std::optional<std::string> readme;
   std::vector<bool> readmeToFront;
   std::vector<std::string> questions;
+  std::vector<std::string> questionDetails;  // what each Ask showed under "Details"
   bool answer = true;
   std::vector<std::string> messages;
   Reply reply = Reply::Cancel;

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 
+#include "engine/installed.h"
 #include "presenter_fixture.h"
 #include "rbext/run_shell.h"
 
@@ -32,6 +34,7 @@ struct AskedCase {
   const char* patchLine;
   const char* slot;
   std::string question;
+  const char* step;  // one of the job's steps, shown under the question's Details
 };
 void PrintTo(const AskedCase& c, std::ostream* os) { *os << c.what; }
 
@@ -44,6 +47,8 @@ TEST_P(AskedQuestionTest, NoWritesNothingAndYesWritesTheJob) {
   view_.answer = false;
   presenter_->Clicked(Control::v);
   EXPECT_EQ(view_.questions, Texts{c.question});
+  ASSERT_EQ(view_.questionDetails.size(), 1u);
+  EXPECT_NE(view_.questionDetails.front().find(c.step), std::string::npos) << view_.questionDetails.front();
   EXPECT_EQ(WorkingFiles(), before) << "no script, no model record changed";
   EXPECT_TRUE(jobs_.started.empty());
   EXPECT_EQ(view_.Text(Control::v), kActivateCaption);
@@ -60,11 +65,47 @@ TEST_P(AskedQuestionTest, NoWritesNothingAndYesWritesTheJob) {
 INSTANTIATE_TEST_SUITE_P(
     Presenter, AskedQuestionTest,
     ::testing::Values(AskedCase{"OccupiedSlot", "031F FE2b Fighter", "0305",
-                                "Slot 0305 holds Camel Views. Replace it?"},
+                                "Slot 0305 holds Camel Views. Replace it?", "\nmarker deleted: 0305_Camel Views.aop\n"},
                       AskedCase{"VehiclePatchAircraftSlot", "060E Big Tank", "0306",
                                 "Big Tank is not an aircraft patch; slot 0306 Albatros D.3 is an aircraft slot. "
-                                "Install it there?"}),
+                                "Install it there?",
+                                "copied: Big Tank\\060E9000.dml -> 03069000.dml (not there now)\n"}),
     [](const ::testing::TestParamInfo<AskedCase>& info) { return std::string(info.param.what); });
+
+// Beside each active entry its slot's name, beside each slot that holds a patch its name,
+// and in a volume patch's tooltip the archives it holds; read again once a job has ended.
+TEST_F(JobsPresenterTest, TheListsShowWhoHoldsEachSlotAndWhatAVolumePatchHolds) {
+  Pick(Control::ListBox1, "0099 SpringMaps");
+  view_.answer = true;
+  presenter_->Clicked(Control::v);
+  jobs_.End();
+  ASSERT_TRUE(view_.messages.empty()) << view_.messages.front();
+  const EntryList& active = session_.cat.ListBox3;
+  const EntryList& slots = session_.cat.ListBox2;
+  const std::string slotName = SlotNameOf(session_.cat, "0305");
+  const struct {
+    const EntryList& list;
+    std::string entry;
+    std::optional<EntryList::Aside> aside;  // none: nothing beside it
+  } kCases[] = {
+      {active, "0099_SpringMaps_vol_patch", EntryList::Aside{"game archives", "Holds ..\\3dpatch\\3dspring.vol, ..\\rb.vol"}},
+      {active, "0305_Camel Views", EntryList::Aside{slotName, "In slot 0305 " + slotName}},
+      {slots, SlotLine("0305"), EntryList::Aside{"Camel Views", "Held by Camel Views"}},
+      {slots, SlotLine("0601"), EntryList::Aside{"Big Tank", "Held by Big Tank"}},
+      {slots, SlotLine("0306"), std::nullopt},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.entry);
+    ASSERT_TRUE(c.list.FindIgnoringCase(c.entry)) << "listed";
+    const EntryList::Aside* aside = c.list.AsideOf(c.entry);
+    ASSERT_EQ(aside != nullptr, c.aside.has_value());
+    if (aside) {
+      EXPECT_EQ(*aside, *c.aside);
+    }
+  }
+  EXPECT_EQ(active.Items(), (Texts{"0099_SpringMaps_vol_patch", "0305_Camel Views", "0601_Big Tank"}))
+      << "the entries' texts stay as they are";
+}
 
 TEST_F(JobsPresenterTest, AnActivationHandsItsJobToTheRunnerWithItsOutcomeLine) {
   const struct {
