@@ -19,8 +19,9 @@ std::string SlotNameOf(const Catalogue& cat, const std::string& slotCode) {
   return first == std::string::npos ? "" : name.substr(first, last - first + 1);
 }
 
-std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat) {
-  const std::vector<LedgerEntry> ledger = ReadGameLedger();
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat) { return InstalledPatches(cat, ReadGameLedger()); }
+
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, const std::vector<LedgerEntry>& ledger) {
   std::vector<InstalledPatch> installed;
   for (const auto& found : platform::FindEntries("*.aop", platform::Admit::Files)) {
     InstalledPatch patch;

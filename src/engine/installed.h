@@ -27,5 +27,8 @@ std::string SlotNameOf(const Catalogue& cat, const std::string& slotCode);
 // Raises what reading the folder or the ledger raises: a patch is never taken for absent
 // because it could not be looked at.
 std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat);
+// The same joined with `ledger`, the game's ledger (ReadGameLedger) as the caller read it for
+// its own use of the layers.
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, const std::vector<LedgerEntry>& ledger);
 
 }  // namespace vantrel
