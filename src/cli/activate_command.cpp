@@ -13,6 +13,7 @@
 #include "engine/job_outcome.h"
 #include "engine/ledger.h"
 #include "engine/recovery.h"
+#include "engine/repair.h"
 #include "platform/errors.h"
 #include "platform/names.h"
 #include "platform/running_program.h"
@@ -162,6 +163,17 @@ void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& 
   if (!found) throw UsageError("unknown active patch '" + entry + "'");
   s.cat.ListBox3.Select(*found);
   RunAndList(s, WriteDeactivationScript(s), parsed.run, out);
+}
+
+void Repair(Session& s, const std::vector<std::string>& args, std::ostream& out) {
+  const JobArguments parsed = ParseJobArguments(args, 1, false);
+  s.cat.ListBox3.SetSorted(true);
+  const std::optional<RepairJob> repair = WriteRepairScript(s, parsed.words[0]);
+  if (!repair) s.showMessage(parsed.words[0] + ": its files are in place; nothing to repair");
+  for (const std::string& kept : repair ? repair->kept : std::vector<std::string>{}) {
+    s.showMessage("kept as it was: " + kept);
+  }
+  RunAndList(s, repair ? std::optional<JobPlan>(repair->plan) : std::nullopt, parsed.run, out);
 }
 
 }  // namespace vantrel::cli

@@ -1,5 +1,5 @@
 #pragma once
-// activate, deactivate, recover: the engine run from the command line on the lists' entries.
+// activate, deactivate, repair, recover: the engine run from the command line on the lists' entries.
 #include "cli/cli.h"
 
 namespace vantrel::cli {
@@ -8,6 +8,8 @@ namespace vantrel::cli {
 void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out);
 // deactivate ENTRY [--no-run]
 void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& out);
+// repair ENTRY [--no-run]: the entry's patch installed again over its changed or missing files.
+void Repair(Session& s, const std::vector<std::string>& args, std::ostream& out);
 // recover: the jobs cut short are finished or undone, each told; then the active list.
 void Recover(Session& s, const std::vector<std::string>& args, std::ostream& out);
 

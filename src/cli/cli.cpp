@@ -6,6 +6,7 @@
 #include "cli/activate_command.h"
 #include "cli/add_command.h"
 #include "cli/list_commands.h"
+#include "cli/status_command.h"
 #include "engine/working_folder.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -57,6 +58,9 @@ const std::vector<Command>& Commands() {
       {"activate", "FOLDER SLOT [--fm S,2,3] [--no-run] [--strict]", "install a patch into a slot and list the active patches",
        true, Activate},
       {"deactivate", "ENTRY [--no-run]", "remove an active patch and list the active patches", true, Deactivate},
+      {"status", "", "tell whether each active patch's files are in place (exit status 1 when not)", false, Status},
+      {"repair", "ENTRY [--no-run]", "put an active patch's changed or missing files back and list the active patches", true,
+       Repair},
       {"recover", "", "finish or undo the jobs that were cut short and list the active patches", true, Recover},
       {"add", "ARCHIVE [--name FOLDER]", "unpack the patches of a zip, 7z, rar or tar.gz archive and list the available patches",
        true, Add},
