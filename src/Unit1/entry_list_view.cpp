@@ -1,5 +1,8 @@
 #include "Unit1/entry_list_view.h"
 
+#include <QApplication>
+#include <QBrush>
+#include <QColor>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
@@ -7,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -35,9 +39,13 @@ class FixedHeightDelegate : public QStyledItemDelegate {
       return QStyledItemDelegate::helpEvent(event, view, option, index);
     }
     const QString text = index.data().toString();
+    const QString reason = index.data(Qt::ToolTipRole).toString();
     const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    if (view->fontMetrics().horizontalAdvance(text) > option.rect.width() - 2 * margin) {
-      QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+    const bool cut = view->fontMetrics().horizontalAdvance(text) > option.rect.width() - 2 * margin;
+    // A marked entry tells why; one cut at the edge shows whole first.
+    const QString tip = reason.isEmpty() ? (cut ? text : QString()) : (cut ? text + "\n" : QString()) + reason;
+    if (!tip.isEmpty()) {
+      QToolTip::showText(event->globalPos(), tip, view->viewport(), option.rect);
     } else {
       QToolTip::hideText();
     }
@@ -73,8 +81,27 @@ int EntryListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant EntryListModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-  return ToQt(shown_[static_cast<std::size_t>(index.row())]);
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const std::string& text = shown_[static_cast<std::size_t>(index.row())];
+  if (role == Qt::DisplayRole) return ToQt(text);
+  const auto mark = marks_.find(text);
+  if (mark == marks_.end()) return {};
+  switch (role) {
+    case Qt::ToolTipRole:
+      return ToQt(mark->second);
+    case Qt::ForegroundRole:
+      return QBrush(QColor(0xB0, 0x20, 0x10));
+    case Qt::DecorationRole:
+      return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    default:
+      return {};
+  }
+}
+
+void EntryListModel::SetMarks(std::map<std::string, std::string> marks) {
+  if (marks == marks_) return;
+  marks_ = std::move(marks);
+  if (!shown_.empty()) emit dataChanged(index(0), index(rowCount() - 1));
 }
 
 bool EntryListModel::Refresh() {

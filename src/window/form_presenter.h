@@ -6,6 +6,7 @@
 // brings the unlisted notes up to date.
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "platform/folder_lock.h"
 #include "window/form_view.h"
 #include "window/job_runner.h"
+#include "window/status_worker.h"
 
 namespace vantrel {
 
@@ -37,6 +39,10 @@ class FormPresenter {
   // the dialog of "Add patch from archive...".
   void Dropped(const std::vector<std::string>& files);
   void JobEnded();                    // the job runner has told a job's outcome: the folder is let go
+  void RepairAsked();                 // "Repair" on the picked entry of Active patches
+  // Whether "Repair" is offered: the picked entry of Active patches is marked, its patch's
+  // files not all in place.
+  bool RepairOffered() const;
   // The user closes the window: true when it may close now. A job never dies half done with
   // it: while one runs the user chooses to wait for it, to let it finish on its own with the
   // window gone, or to keep the window; either way the window closes by itself once the jobs
@@ -63,6 +69,7 @@ class FormPresenter {
   void AfterJob();
   void addArchive();
   void openJobLog();
+  void repairPatch();
 
  private:
   void Handle(void (FormPresenter::*handler)());
@@ -78,6 +85,11 @@ class FormPresenter {
   bool Unpacked(const std::string& archivePath, const archive::FoundPatch& patch, const std::string& name);
   void PickAddedPatch(const std::string& folder);
   void ShowUnlisted();
+  // Active patches was listed again: its status is checked once the handler has ended, in the
+  // background, and not while a job runs (the list is refreshed once it has ended).
+  void ActiveListed() { statusWanted_ = true; }
+  void CheckStatusWhenWanted();
+  void ShowStatus(const std::optional<GameStatus>& status, const std::string& failure);
   void MarkOwnModelFiles();
   // `waiting`, when not "", is told in the outcome line while the handler waits.
   bool PutOffWhileAJobRuns(void (FormPresenter::*handler)(), const std::string& waiting = "");
@@ -95,6 +107,10 @@ class FormPresenter {
   // that no other program's job runs in the folder meanwhile.
   std::unique_ptr<platform::FolderLock> jobFolder_;
   std::optional<std::string> shownPatch_;  // the patch line updedit showed last
+  bool statusWanted_ = false;
+  std::map<std::string, std::string> notInPlace_;  // the marked entries of Active patches, with why
+  // Last: it stops its thread before the rest goes.
+  StatusWorker status_;
 };
 
 }  // namespace vantrel

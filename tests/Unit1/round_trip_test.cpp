@@ -64,6 +64,30 @@ TEST_F(JobWindowTest, AnAircraftPatchGoesInAndOutWithEachPauseAnsweredByContinue
   EXPECT_NE(log.find("echo Active > \"0305_FE2b Fighter.aop\""), std::string::npos) << log;
 }
 
+// After each listing of Active patches the check runs in the background and marks a patch
+// whose files are not all in place, with why in its tooltip; the entry's text stays the
+// marker's, and "Repair" is offered once it is picked.
+TEST_F(JobWindowTest, AnEntryWhoseFilesAreNotInPlaceIsMarkedWithWhy) {
+  Find<QCheckBox>("JobContinueOnItsOwn")->click();
+  ClickEntry("ListBox1", "060E Big Tank");
+  ClickEntry("ListBox2", SlotLine("0601"));
+  ClickButton("v");
+  ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+  std::filesystem::remove(Work() / "06019000.dml");
+  ClickButton("Button2");
+
+  auto* list = Find<QListView>("ListBox3");
+  const auto tip = [list] { return FromQt(list->model()->index(0, 0).data(Qt::ToolTipRole).toString()); };
+  ASSERT_TRUE(WaitFor([&] { return !tip().empty(); }));
+  EXPECT_EQ(tip(), "Not all its files are in place (Repair puts them back):\nmissing: .\\06019000.dml");
+  EXPECT_TRUE(list->model()->index(0, 0).data(Qt::ForegroundRole).isValid());
+  EXPECT_EQ(Shown("ListBox3"), std::vector<std::string>{"0601_Big Tank"});
+  EXPECT_FALSE(form_->Presenter().RepairOffered());
+  ClickEntry("ListBox3", "0601_Big Tank");
+  EXPECT_TRUE(form_->Presenter().RepairOffered());
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
+}
+
 // Ctrl+Q while the job waits at its first pause, with the slot emptied and nothing copied yet:
 // whatever the user answers, the job goes on to its end and is logged; the window closes
 // once it has ended (at once from sight when the job is let finish on its own), or stays.
