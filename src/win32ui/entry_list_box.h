@@ -6,6 +6,7 @@
 // notification.
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,9 +44,12 @@ class EntryListBox {
   void KeepInView(std::size_t row);
   // The entry list's row shown at the control's row `shown`.
   std::optional<int> EntryAt(int shown) const;
-  // The text of the entry at `at` (client coordinates) when the list's edge cuts it; none
-  // where there is no entry or it shows whole.
-  std::optional<std::string> CutEntryAt(POINT at) const;
+  // The tooltip of the entry at `at` (client coordinates): its text when the list's edge cuts
+  // it, and why it is marked; none where there is no entry or neither is so.
+  std::optional<std::string> TipAt(POINT at) const;
+  // The entries (by text) shown marked, "! " before their text, each with its reason in its
+  // tooltip; the entry list's texts stay as they are.
+  void SetMarks(std::map<std::string, std::string> marks);
 
  private:
   void ShowList();
@@ -57,6 +61,7 @@ class EntryListBox {
   std::vector<std::string> texts_;  // the entry list's texts when last shown
   std::vector<int> shown_;          // the entry list's row of each of the control's rows
   std::string filter_;
+  std::map<std::string, std::string> marks_;
   vantrel::TypeAhead typeAhead_;
 };
 
