@@ -1,8 +1,9 @@
 #include "engine/hash_cache.h"
 
+#include <charconv>
 #include <chrono>
+#include <map>
 #include <optional>
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -31,18 +32,24 @@ bool Settled(const platform::FileStamp& stamp) {
   return now - stamp.modified >= kSettledNanos;
 }
 
+template <typename Number>
+bool TakeNumber(std::string_view& text, Number& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end == text.data() + text.size() || *end != ' ') return false;
+  text.remove_prefix(static_cast<std::size_t>(end - text.data()) + 1);
+  return true;
+}
+
 // "SIZE TIME HASH PATH", the path last since it may hold blanks; none when the line is not
 // of that form.
-std::optional<std::pair<std::string, HashCache::Known>> ParseLine(const std::string& line) {
-  std::istringstream in(line);
+std::optional<std::pair<std::string, HashCache::Known>> ParseLine(std::string_view line) {
   HashCache::Known known;
   known.stamp.exists = true;
-  std::string path;
-  if (!(in >> known.stamp.size >> known.stamp.modified >> known.hash) || in.get() != ' ' || !std::getline(in, path) ||
-      path.empty()) {
-    return std::nullopt;
-  }
-  return std::pair{std::move(path), std::move(known)};
+  if (!TakeNumber(line, known.stamp.size) || !TakeNumber(line, known.stamp.modified)) return std::nullopt;
+  const std::size_t blank = line.find(' ');
+  if (blank == 0 || blank == std::string_view::npos || blank + 1 == line.size()) return std::nullopt;
+  known.hash = line.substr(0, blank);
+  return std::pair{std::string(line.substr(blank + 1)), std::move(known)};
 }
 
 }  // namespace
@@ -53,6 +60,7 @@ HashCache HashCache::Load() {
   if (!platform::FileExists(file)) return cache;
   const std::vector<std::string> lines = NamingFile(file, [&] { return platform::ReadTextLines(file); });
   if (lines.empty() || lines.front() != kHeading) return cache;
+  cache.known_.reserve(lines.size());
   for (std::size_t i = 1; i < lines.size(); ++i) {
     if (auto parsed = ParseLine(lines[i])) cache.known_.insert(std::move(*parsed));
   }
@@ -78,9 +86,13 @@ std::string HashCache::HashOf(const std::string& path) {
 void HashCache::Save() const {
   if (!learnt_ || !platform::DirectoryExists(kSupportFolder)) return;
   std::string text = std::string(kHeading) + "\r\n";
-  for (const auto& [path, known] : known_) {
+  // In the order of the paths, so that the file reads the same for the same knowledge.
+  std::map<std::string_view, const Known*> ordered;
+  for (const auto& [path, known] : known_) ordered.emplace(path, &known);
+  for (const auto& [path, knownAt] : ordered) {
+    const Known& known = *knownAt;
     text += std::to_string(known.stamp.size) + " " + std::to_string(known.stamp.modified) + " " + known.hash + " " +
-            path + "\r\n";
+            std::string(path) + "\r\n";
   }
   const std::string file = CacheFile();
   NamingFile(file, [&] { platform::WriteFileWhole(file, text); });

@@ -3,7 +3,7 @@
 // then, so that the next check reads only the files that changed since. Kept in the support
 // folder as a small text file written whole.
 #include <cstddef>
-#include <map>
+#include <unordered_map>
 #include <string>
 
 #include "platform/file_stamp.h"
@@ -34,7 +34,7 @@ class HashCache {
   };
 
  private:
-  std::map<std::string, Known> known_;  // by the path as the ledger writes it
+  std::unordered_map<std::string, Known> known_;  // by the path as the ledger writes it
   std::size_t filesRead_ = 0;
   bool learnt_ = false;
 };

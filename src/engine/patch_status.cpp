@@ -1,6 +1,7 @@
 #include "engine/patch_status.h"
 
 #include <algorithm>
+#include <map>
 
 #include "engine/hash_cache.h"
 #include "engine/object_bodies.h"
@@ -12,12 +13,6 @@ namespace vantrel {
 namespace {
 
 constexpr const char* kNoLedgerRecord = "no ledger record";
-
-std::string Upper(std::string_view name) {
-  std::string upper(name);
-  for (char& c : upper) c = platform::UpperAscii(c);
-  return upper;
-}
 
 }  // namespace
 
@@ -41,16 +36,19 @@ std::vector<std::string> PatchStatus::Problems() const {
 }
 
 TopLayers::TopLayers(const std::vector<LedgerEntry>& ledger) {
+  std::size_t files = 0;
+  for (const LedgerEntry& entry : ledger) files += entry.files.size();
+  top_.reserve(files);
   for (const LedgerEntry& entry : ledger) {
     for (const LedgerFile& file : entry.files) {
-      const LedgerEntry*& top = top_[Upper(file.target)];
+      const LedgerEntry*& top = top_[file.target];
       if (!top || entry.order > top->order) top = &entry;
     }
   }
 }
 
 bool TopLayers::OnTop(const LedgerEntry& entry, std::string_view target) const {
-  const auto found = top_.find(Upper(target));
+  const auto found = top_.find(target);
   return found != top_.end() && platform::SameNameIgnoringCase(found->second->marker, entry.marker);
 }
 
@@ -59,16 +57,17 @@ std::vector<FileFault> FaultsOf(const LedgerEntry& entry, const TopLayers& tops,
   const std::string slotCode = entry.marker.substr(0, std::min<std::size_t>(4, entry.marker.size()));
   for (const LedgerFile& file : entry.files) {
     if (!tops.OnTop(entry, file.target)) continue;
-    FileFault fault{Fault::Changed, file.target, ObjectCopyTarget(slotCode, file.target), ""};
+    Fault what = Fault::Changed;
+    std::string why;
     try {
       const std::string now = hashOf(file.target);
       if (now == file.put) continue;
-      if (now.empty()) fault.what = Fault::Missing;
+      if (now.empty()) what = Fault::Missing;
     } catch (const InOutError& error) {
-      fault.what = Fault::CouldNotLook;
-      fault.why = InOutError::TextFor(error.code());
+      what = Fault::CouldNotLook;
+      why = InOutError::TextFor(error.code());
     }
-    faults.push_back(std::move(fault));
+    faults.push_back({what, file.target, ObjectCopyTarget(slotCode, file.target), std::move(why)});
   }
   return faults;
 }
@@ -77,19 +76,27 @@ bool GameStatus::AllInPlace() const {
   return std::all_of(patches.begin(), patches.end(), [](const PatchStatus& patch) { return patch.InPlace(); });
 }
 
+// The faults of the working folder's own entries are found first, while the whole ledger is
+// there to say which layer is on top; the entries then go to their markers without a copy.
 GameStatus CheckGameStatus(const Catalogue& cat) {
-  const std::vector<LedgerEntry> ledger = ReadGameLedger();
-  const TopLayers tops(ledger);
+  std::vector<LedgerEntry> ledger = ReadGameLedger();
   HashCache cache = HashCache::Load();
   const HashReader hashOf = [&cache](const std::string& path) { return cache.HashOf(path); };
-  GameStatus status;
-  for (InstalledPatch& patch : InstalledPatches(cat, ledger)) {
-    PatchStatus checked{std::move(patch), {}};
-    if (checked.patch.record) checked.faults = FaultsOf(*checked.patch.record, tops, hashOf);
-    status.patches.push_back(std::move(checked));
+  std::map<std::string, std::vector<FileFault>> faults;  // by marker
+  {
+    const TopLayers tops(ledger);
+    for (const LedgerEntry& entry : ledger) {
+      if (IsOwnEntry(entry)) faults[entry.marker] = FaultsOf(entry, tops, hashOf);
+    }
   }
   cache.Save();
+  GameStatus status;
   status.filesRead = cache.FilesRead();
+  for (InstalledPatch& patch : InstalledPatches(cat, std::move(ledger))) {
+    PatchStatus checked{std::move(patch), {}};
+    if (checked.patch.record) checked.faults = faults[checked.patch.record->marker];
+    status.patches.push_back(std::move(checked));
+  }
   return status;
 }
 

@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "engine/folded_names.h"
 #include "engine/installed.h"
 #include "engine/ledger.h"
 
@@ -47,12 +47,13 @@ using HashReader = std::function<std::string(const std::string& path)>;
 // the files of a status check.
 class TopLayers {
  public:
+  // `ledger` must outlive it.
   explicit TopLayers(const std::vector<LedgerEntry>& ledger);
   // Whether `entry` is the top layer of its file `target`.
   bool OnTop(const LedgerEntry& entry, std::string_view target) const;
 
  private:
-  std::unordered_map<std::string, const LedgerEntry*> top_;  // by the target in upper case
+  FoldedNameMap<const LedgerEntry*> top_;  // by target
 };
 
 // The faults of one installed patch's files, each file read through `hashOf` once.
