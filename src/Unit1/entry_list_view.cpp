@@ -1,5 +1,8 @@
 #include "Unit1/entry_list_view.h"
 
+#include <QApplication>
+#include <QBrush>
+#include <QColor>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
@@ -7,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -104,10 +108,32 @@ QVariant EntryListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const std::string& text = shown_[static_cast<std::size_t>(index.row())];
   if (role == Qt::DisplayRole) return ToQt(text);
-  if (role != Qt::ToolTipRole && role != kBesideRole) return {};
   const EntryList::Aside* aside = list_.AsideOf(text);
-  if (!aside) return {};
-  return ToQt(role == kBesideRole ? aside->beside : aside->tip);
+  const auto mark = marks_.find(text);
+  const bool marked = mark != marks_.end();
+  switch (role) {
+    case kBesideRole:
+      return aside ? ToQt(aside->beside) : QVariant();
+    case Qt::ToolTipRole: {
+      // Why the entry is marked, then what the entry's aside tells.
+      QStringList tips;
+      if (marked) tips << ToQt(mark->second);
+      if (aside && !aside->tip.empty()) tips << ToQt(aside->tip);
+      return tips.isEmpty() ? QVariant() : QVariant(tips.join('\n'));
+    }
+    case Qt::ForegroundRole:
+      return marked ? QVariant(QBrush(QColor(0xB0, 0x20, 0x10))) : QVariant();
+    case Qt::DecorationRole:
+      return marked ? QVariant(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)) : QVariant();
+    default:
+      return {};
+  }
+}
+
+void EntryListModel::SetMarks(std::map<std::string, std::string> marks) {
+  if (marks == marks_) return;
+  marks_ = std::move(marks);
+  if (!shown_.empty()) emit dataChanged(index(0), index(rowCount() - 1));
 }
 
 bool EntryListModel::Refresh() {

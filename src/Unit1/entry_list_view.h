@@ -8,6 +8,7 @@
 #include <QListView>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,11 +31,15 @@ class EntryListModel : public QAbstractListModel {
 
   // Takes over the entry list's texts when they differ from those shown; true when it did.
   bool Refresh();
+  // The entries (by text) shown marked, in the colour of a warning and with its sign before
+  // them, each with its reason as its tooltip; the text stays the entry's.
+  void SetMarks(std::map<std::string, std::string> marks);
 
  private:
   const EntryList& list_;
   std::vector<std::string> shown_;
   int asidesShown_ = 0;  // the entry list's AsidesVersion when last shown
+  std::map<std::string, std::string> marks_;
 };
 
 class EntryListView : public QListView {
@@ -51,6 +56,7 @@ class EntryListView : public QListView {
   // Shows only the entries `filter` is part of (all of them for ""). The entry list keeps
   // them all, and its selection: what is picked stays picked while it is out of view.
   void SetFilter(std::string filter);
+  void SetMarks(std::map<std::string, std::string> marks) { model_.SetMarks(std::move(marks)); }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
@@ -42,6 +43,8 @@ void TForm1::ConnectEvents() {
     if (RunsListJob(list, ListKey::Delete)) jobKeys.push_back(Qt::Key_Delete);
     view->SetKeyHandler(jobKeys, [this, list] { presenter_->Entered(list); });
   }
+  ListBox3->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ListBox3, &QWidget::customContextMenuRequested, this, &TForm1::ShowActiveMenu);
   ListBox1->SetDropHandler([this](const std::vector<std::string>& files) { presenter_->Dropped(files); });
   connect(Jobs, &JobPanel::JobEnded, this, [this] { presenter_->JobEnded(); });
 
@@ -59,6 +62,14 @@ void TForm1::ConnectEvents() {
 
   // Typed or picked, every change of the text counts.
   connect(path, &QComboBox::editTextChanged, this, [this] { presenter_->FolderTextChanged(); });
+}
+
+void TForm1::ShowActiveMenu(const QPoint& at) {
+  QMenu menu(this);
+  QAction* repair = menu.addAction(tr("Repair"));
+  repair->setObjectName("Repair");
+  repair->setEnabled(presenter_->RepairOffered());
+  if (menu.exec(ListBox3->viewport()->mapToGlobal(at)) == repair) presenter_->RepairAsked();
 }
 
 std::optional<Control> TForm1::FocusedControl() const {

@@ -5,6 +5,7 @@
 // filter lines of the lists, the files dropped on Available patches.
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -66,6 +67,8 @@ class TForm1 : public QWidget, public FormView {
   void ShowLog(const std::string& text) override;
   void Hide() override;
   void Close() override;
+  void MarkEntries(Control list, const std::map<std::string, std::string>& reasons) override;
+  void RunOnWindowThread(std::function<void()> task) override;
 
  protected:
   bool event(QEvent* event) override;
@@ -81,6 +84,8 @@ class TForm1 : public QWidget, public FormView {
   void PlaceWindow();
   // The control of the layout that has the focus, or holds the widget that has it.
   std::optional<Control> FocusedControl() const;
+  // Active patches' menu: "Repair", offered for a marked entry that is picked.
+  void ShowActiveMenu(const QPoint& at);
 
   Session& session_;
   Catalogue& cat_;

@@ -117,4 +117,15 @@ void TForm1::ShowMessage(const std::string& text) {
   if (messageHook_) messageHook_(text);
 }
 
+void TForm1::MarkEntries(Control list, const std::map<std::string, std::string>& reasons) {
+  auto* view = dynamic_cast<EntryListView*>(Widget(list));
+  if (!view) throw std::logic_error("a control that is no list");
+  view->SetMarks(reasons);
+}
+
+// Queued: Qt runs it in the window's event loop, and never once the window is gone.
+void TForm1::RunOnWindowThread(std::function<void()> task) {
+  QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+}
+
 }  // namespace vantrel

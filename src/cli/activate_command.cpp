@@ -15,6 +15,7 @@
 #include "engine/job_steps.h"
 #include "engine/ledger.h"
 #include "engine/recovery.h"
+#include "engine/repair.h"
 #include "platform/errors.h"
 #include "platform/names.h"
 #include "platform/running_program.h"
@@ -193,6 +194,17 @@ void Deactivate(Session& s, const std::vector<std::string>& args, std::ostream& 
   s.cat.ListBox3.Select(*found);
   if (parsed.plan) return PrintSteps(PlanDeactivation(s).value_or(JobPlan()).steps, out);
   RunAndList(s, WriteDeactivationScript(s), parsed, out);
+}
+
+void Repair(Session& s, const std::vector<std::string>& args, std::ostream& out) {
+  const JobArguments parsed = ParseJobArguments(args, 1, false);
+  s.cat.ListBox3.SetSorted(true);
+  const std::optional<RepairJob> repair = WriteRepairScript(s, parsed.words[0]);
+  if (!repair) s.showMessage(parsed.words[0] + ": its files are in place; nothing to repair");
+  for (const std::string& kept : repair ? repair->kept : std::vector<std::string>{}) {
+    s.showMessage("kept as it was: " + kept);
+  }
+  RunAndList(s, repair ? std::optional<JobPlan>(repair->plan) : std::nullopt, parsed, out);
 }
 
 }  // namespace vantrel::cli

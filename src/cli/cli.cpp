@@ -8,6 +8,7 @@
 #include "cli/games_command.h"
 #include "cli/list_commands.h"
 #include "cli/set_command.h"
+#include "cli/status_command.h"
 #include "engine/working_folder.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -62,6 +63,9 @@ const std::vector<Command>& Commands() {
       {"deactivate", "ENTRY [--no-run] [--no-pause] [--plan]",
        "remove an active patch and list the active patches (--plan: print what it would do, writing nothing)", true,
        Deactivate},
+      {"status", "", "tell whether each active patch's files are in place (exit status 1 when not)", false, Status},
+      {"repair", "ENTRY [--no-run]", "put an active patch's changed or missing files back and list the active patches", true,
+       Repair},
       {"recover", "", "finish or undo the jobs that were cut short and list the active patches", true, Recover},
       {"add", "ARCHIVE [--name FOLDER]", "unpack the patches of a zip, 7z, rar or tar.gz archive and list the available patches",
        true, Add},

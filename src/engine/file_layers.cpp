@@ -43,7 +43,8 @@ NewLayer LayerOver(const std::vector<LedgerEntry>& ledger, std::string_view targ
   NewLayer layer{{std::string(target), std::move(put), std::move(source), "", ""}, current, false};
   if (const LedgerEntry* top = TopLayer(ledger, target)) {
     const LedgerFile& below = *top->FileFor(target);
-    if (below.put != current) {
+    // A file gone holds nothing to lose: the new layer goes over it (a repair puts it back).
+    if (below.put != current && !current.empty()) {
       throw Error(std::string(target) + " was changed after " + top->folder +
                   " put it there; remove that patch first, which keeps the file as it is.");
     }

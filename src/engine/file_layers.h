@@ -24,8 +24,8 @@ const LedgerEntry* TopLayer(const std::vector<LedgerEntry>& ledger, std::string_
 // whole at TARGET.orig before anything touches it (`keepNow`). `reproducible` tells whether
 // bytes of this hash can be had again from an active patch that the ledger does not know
 // (installed before it existed).
-// Raises Error naming the file when what is there cannot be accounted for: changed since a
-// patch of ours put it there, or no patch's while a kept original waits beside it, or a
+// Raises Error naming the file when what is there cannot be accounted for: other bytes than
+// a patch of ours put there (a file it put that is gone is no loss), or no patch's while a kept original waits beside it, or a
 // folder standing where the original would be kept.
 struct NewLayer {
   LedgerFile file;

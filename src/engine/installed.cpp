@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/volume_bodies.h"
+#include "engine/folded_names.h"
 #include "platform/files.h"
 #include "platform/search.h"
 #include "rbext/hex_value.h"
@@ -35,16 +36,35 @@ std::vector<std::string> HeldFiles(const InstalledPatch& patch) {
   return files;
 }
 
-std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat) {
-  const std::vector<LedgerEntry> ledger = ReadGameLedger();
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat) { return InstalledPatches(cat, ReadGameLedger()); }
+
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, const std::vector<LedgerEntry>& ledger) {
+  return InstalledPatches(cat, std::vector<LedgerEntry>(ledger));
+}
+
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, std::vector<LedgerEntry>&& ledger) {
+  // By marker, the first of its name as FindLedgerEntry takes it: a folder of a thousand
+  // markers is not searched a thousand times.
+  FoldedNameMap<LedgerEntry*> byMarker;
+  for (LedgerEntry& entry : ledger) byMarker.emplace(entry.marker, &entry);
+  FoldedNameMap<std::size_t> taken;  // by marker found, the patch that took its entry over
   std::vector<InstalledPatch> installed;
-  for (const auto& found : platform::FindEntries("*.aop", platform::Admit::Files)) {
+  const std::vector<platform::FoundEntry> markers = platform::FindEntries("*.aop", platform::Admit::Files);
+  for (const platform::FoundEntry& found : markers) {
     InstalledPatch patch;
     patch.marker = found.name;
     patch.entry = found.name.substr(0, found.name.size() - 4);
     patch.slotCode = found.name.substr(0, std::min<std::size_t>(4, found.name.size()));
     patch.slotName = SlotNameOf(cat, patch.slotCode);
-    patch.record = FindLedgerEntry(ledger, found.name);
+    // Taken over once; a second marker of the name in another case gets a copy.
+    if (const auto earlier = taken.find(found.name); earlier != taken.end()) {
+      patch.record = installed[earlier->second].record;
+    } else if (const auto entry = byMarker.find(found.name); entry != byMarker.end()) {
+      LedgerEntry& record = *entry->second;
+      byMarker.erase(entry);
+      patch.record = std::move(record);
+      taken.emplace(found.name, installed.size());
+    }
     installed.push_back(std::move(patch));
   }
   std::sort(installed.begin(), installed.end(),

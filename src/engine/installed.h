@@ -35,5 +35,11 @@ std::vector<std::string> HeldFiles(const InstalledPatch& patch);
 // Raises what reading the folder or the ledger raises: a patch is never taken for absent
 // because it could not be looked at.
 std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat);
+// The same joined with `ledger`, the game's ledger (ReadGameLedger) as the caller read it for
+// its own use of the layers.
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, const std::vector<LedgerEntry>& ledger);
+// The same taking the entries over, where the caller needs the ledger no more: a thousand
+// patches' records are not copied.
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, std::vector<LedgerEntry>&& ledger);
 
 }  // namespace vantrel

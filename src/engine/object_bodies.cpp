@@ -3,6 +3,7 @@
 #include <array>
 
 #include "catalogue/accessors.h"
+#include "platform/names.h"
 
 namespace vantrel {
 
@@ -41,6 +42,18 @@ void CopyObjectFiles(Job& job) {
   for (std::string_view extension : kObjectExtensions) {
     WriteCopyLines(job, kObjectCopy, patchCode + "????" + std::string(extension), underSlotCode);
   }
+}
+
+std::string ObjectCopyTarget(std::string_view slotCode, std::string_view ledgerName) {
+  const bool ofTheSlot = ledgerName.size() > slotCode.size() && ledgerName.find('\\') == std::string_view::npos &&
+                         platform::SameNameIgnoringCase(ledgerName.substr(0, slotCode.size()), slotCode);
+  for (std::string_view extension : kObjectExtensions) {
+    if (ofTheSlot && ledgerName.size() > extension.size() &&
+        platform::SameNameIgnoringCase(ledgerName.substr(ledgerName.size() - extension.size()), extension)) {
+      return std::string(kObjectCopy.targetFolder) + std::string(ledgerName);
+    }
+  }
+  return std::string(ledgerName);
 }
 
 void InstallObjectPatch(Job& job) {

@@ -28,6 +28,10 @@ void WriteMarkerCreation(Job& job, std::string_view slotCode);
 // The marker an object or aircraft install leaves: SLOT_FOLDER.aop.
 std::string MarkerName(std::string_view slotCode, std::string_view patchFolder);
 
+// The name an object copy line gives its target (".\\03059000.dml") for a file of the slot
+// `slotCode` as the ledger names it ("03059000.dml"); any other name as it is.
+std::string ObjectCopyTarget(std::string_view slotCode, std::string_view ledgerName);
+
 // One copy line for every plain file of the patch folder that `mask` matches, in search
 // order; `target` gives the name in the working folder for a found name.
 void WriteCopyLines(Job& job, CopyForm form, std::string_view mask,

@@ -11,6 +11,14 @@
 namespace vantrel::platform {
 
 std::string ResolvePath(std::string_view path) {
+  // A path that is there as written resolves to itself: one look, where each component would
+  // take one of its own. (A component missing as written is looked for in another case below.)
+  std::string written(path);
+  for (char& c : written) {
+    if (IsPathSeparator(c)) c = '/';
+  }
+  struct stat whole {};
+  if (!written.empty() && ::lstat(written.c_str(), &whole) == 0) return written;
   const bool absolute = !path.empty() && IsPathSeparator(path.front());
   std::string resolved(absolute ? 1 : 0, '/');
   // Once a component is missing, nothing below it can exist: keep the rest as written.

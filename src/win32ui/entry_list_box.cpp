@@ -22,6 +22,12 @@ std::optional<int> EntryListBox::EntryAt(int shown) const {
   return shown_[static_cast<std::size_t>(shown)];
 }
 
+namespace {
+
+constexpr std::string_view kMarkSign = "! ";
+
+}  // namespace
+
 std::optional<int> EntryListBox::ShownAt(POINT at) const {
   const auto hit = static_cast<DWORD>(::SendMessageW(box_, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y)));
   if (HIWORD(hit) != 0) return std::nullopt;  // below the last entry
@@ -33,7 +39,10 @@ std::string EntryListBox::TipAt(POINT at) const {
   const std::optional<int> entry = shown ? EntryAt(*shown) : std::nullopt;
   if (!entry) return "";
   std::string tip = CutEntryAt(at).value_or("");
-  if (const EntryList::Aside* aside = list_.AsideOf(list_.Items()[static_cast<std::size_t>(*entry)])) {
+  const std::string& text = list_.Items()[static_cast<std::size_t>(*entry)];
+  // Why it is marked, then what it shows beside it and its own tip.
+  if (const auto mark = marks_.find(text); mark != marks_.end()) tip += (tip.empty() ? "" : "\n") + mark->second;
+  if (const EntryList::Aside* aside = list_.AsideOf(text)) {
     for (const std::string* line : {&aside->beside, &aside->tip}) {
       if (!line->empty()) tip += (tip.empty() ? "" : "\n") + *line;
     }
@@ -48,9 +57,10 @@ std::optional<std::string> EntryListBox::CutEntryAt(POINT at) const {
   const std::optional<int> entry = EntryAt(shown);
   if (!entry) return std::nullopt;
   const std::string& text = list_.Items()[static_cast<std::size_t>(*entry)];
+  const auto mark = marks_.find(text);
   RECT item{};
   ::SendMessageW(box_, LB_GETITEMRECT, static_cast<WPARAM>(shown), reinterpret_cast<LPARAM>(&item));
-  const std::wstring wide = Wide(text);
+  const std::wstring wide = Wide((mark == marks_.end() ? "" : std::string(kMarkSign)) + text);
   const HDC dc = ::GetDC(box_);
   const HGDIOBJ earlier = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(box_, WM_GETFONT, 0, 0)));
   SIZE extent{};
@@ -61,6 +71,13 @@ std::optional<std::string> EntryListBox::CutEntryAt(POINT at) const {
   constexpr LONG kTextInset = 2;
   if (extent.cx + kTextInset <= item.right - item.left) return std::nullopt;
   return text;
+}
+
+void EntryListBox::SetMarks(std::map<std::string, std::string> marks) {
+  if (marks == marks_) return;
+  marks_ = std::move(marks);
+  Refill();
+  ShowList();
 }
 
 bool EntryListBox::TakePick() {
@@ -142,7 +159,7 @@ void EntryListBox::Refill() {
   const std::vector<std::string>& texts = list_.Items();
   for (std::size_t row = 0; row < texts.size(); ++row) {
     if (!MatchesFilter(texts[row], filter_)) continue;
-    rows.push_back(Wide(texts[row]));
+    rows.push_back(Wide((marks_.contains(texts[row]) ? std::string(kMarkSign) : std::string()) + texts[row]));
     shown.push_back(static_cast<int>(row));
   }
   texts_ = texts;

@@ -6,6 +6,7 @@
 // notification.
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,9 +47,13 @@ class EntryListBox {
   // The text of the entry at `at` (client coordinates) when the list's edge cuts it; none
   // where there is no entry or it shows whole.
   std::optional<std::string> CutEntryAt(POINT at) const;
-  // The tooltip of the entry at `at`: its text when the list's edge cuts it, then what it
-  // shows beside it and its own tip (EntryList::Aside), a line each; "" for none.
+  // The tooltip of the entry at `at`: its text when the list's edge cuts it, why it is
+  // marked, then what it shows beside it and its own tip (EntryList::Aside), a line each; ""
+  // for none.
   std::string TipAt(POINT at) const;
+  // The entries (by text) shown marked, "! " before their text, each with its reason in its
+  // tooltip; the entry list's texts stay as they are.
+  void SetMarks(std::map<std::string, std::string> marks);
 
  private:
   void ShowList();
@@ -61,6 +66,7 @@ class EntryListBox {
   std::vector<std::string> texts_;  // the entry list's texts when last shown
   std::vector<int> shown_;          // the entry list's row of each of the control's rows
   std::string filter_;
+  std::map<std::string, std::string> marks_;
   vantrel::TypeAhead typeAhead_;
 };
 

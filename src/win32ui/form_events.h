@@ -21,6 +21,9 @@ class FormEvents {
   // Files dropped on the window, by their full paths.
   virtual void Dropped(const std::vector<std::string>& files) = 0;
   virtual void JobEnded() = 0;
+  // Active patches' menu: whether "Repair" is offered for the picked entry, and its choice.
+  virtual bool RepairOffered() = 0;
+  virtual void RepairAsked() = 0;
   // The user closes the window: true when it may close now.
   virtual bool CloseAsked() = 0;
 };
@@ -38,6 +41,8 @@ class EventsTo final : public FormEvents {
   void RefreshKey() override { target_.RefreshKey(); }
   void Dropped(const std::vector<std::string>& files) override { target_.Dropped(files); }
   void JobEnded() override { target_.JobEnded(); }
+  bool RepairOffered() override { return target_.RepairOffered(); }
+  void RepairAsked() override { target_.RepairAsked(); }
   bool CloseAsked() override { return target_.CloseAsked(); }
 
  private:

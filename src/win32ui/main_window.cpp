@@ -5,6 +5,8 @@
 #include <windowsx.h>
 
 #include <exception>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +27,8 @@ namespace {
 // Posted at the first activation: the lists load once the activation itself is through, so
 // that a message box the loading shows does not come up in the middle of it.
 constexpr UINT kFirstActivation = WM_APP + 1;
+constexpr UINT kRunTask = WM_APP + 2;  // lParam: a std::function<void()> made by RunLater
+constexpr UINT_PTR kRepairCommand = 1;
 constexpr UINT_PTR kTickTimer = 1;
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -104,6 +108,7 @@ MainWindow::MainWindow(HINSTANCE instance, Catalogue& cat)
                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, outer.left, outer.top, outer.width, outer.height, nullptr,
                     nullptr, instance_, this);
   if (!window_) throw Error("The window cannot be made.");
+  postTo_ = window_;
   keys_ = WindowKeys();
   CreateControls();
   ApplyFonts();
@@ -177,6 +182,33 @@ void MainWindow::SetFolderTextQuietly(const std::string& text) {
 
 void MainWindow::JobEnded() {
   Raise([](FormEvents& events) { events.JobEnded(); });
+}
+
+void MainWindow::RunLater(std::function<void()> task) {
+  auto* posted = new std::function<void()>(std::move(task));
+  const HWND window = postTo_;
+  if (!window || !::PostMessageW(window, kRunTask, 0, reinterpret_cast<LPARAM>(posted))) delete posted;
+}
+
+// Offered for the picked entry, and only once the check has marked it.
+void MainWindow::ShowActiveMenu(LPARAM at) {
+  if (!events_) return;
+  POINT place{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  const HWND list = ControlWindow(Control::ListBox3);
+  if (place.x == -1 && place.y == -1) {
+    RECT box{};
+    ::GetWindowRect(list, &box);
+    place = {box.left, box.top};
+  }
+  const HMENU menu = ::CreatePopupMenu();
+  if (!menu) return;
+  bool offered = false;
+  Raise([&offered](FormEvents& events) { offered = events.RepairOffered(); });
+  ::AppendMenuW(menu, MF_STRING | (offered ? MF_ENABLED : MF_GRAYED), kRepairCommand, L"Repair");
+  const auto chosen = static_cast<UINT_PTR>(
+      ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, place.x, place.y, 0, window_, nullptr));
+  ::DestroyMenu(menu);
+  if (chosen == kRepairCommand) Raise([](FormEvents& events) { events.RepairAsked(); });
 }
 
 void MainWindow::ShowMessage(const std::string& text) const {
@@ -260,6 +292,15 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kFirstActivation:
       Raise([](FormEvents& events) { events.Activated(); });
       return 0;
+    case kRunTask: {
+      const std::unique_ptr<std::function<void()>> task(reinterpret_cast<std::function<void()>*>(lParam));
+      (*task)();
+      return 0;
+    }
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) != ControlWindow(Control::ListBox3)) break;
+      ShowActiveMenu(lParam);
+      return 0;
     case WM_TIMER:
       if (wParam == kTickTimer && tick_) tick_();
       return 0;
@@ -268,9 +309,15 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (events_ && !events_->CloseAsked()) return 0;
       ::DestroyWindow(window_);
       return 0;
-    case WM_DESTROY:
+    case WM_DESTROY: {
+      postTo_ = nullptr;
+      MSG waiting;
+      while (::PeekMessageW(&waiting, window_, kRunTask, kRunTask, PM_REMOVE)) {
+        delete reinterpret_cast<std::function<void()>*>(waiting.lParam);
+      }
       if (destroyed_) destroyed_();
       return 0;
+    }
     case WM_NCDESTROY: {
       const HWND gone = window_;
       ::SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
@@ -384,8 +431,8 @@ LRESULT MainWindow::HandleListKey(Control list, UINT message, WPARAM wParam, LPA
 }
 
 // An entry cut at the list's edge (a long slot or folder name) shows whole in the list's
-// tooltip, as in the Qt window, and under it who holds the entry's slot or what it holds;
-// elsewhere the list has none.
+// tooltip, as in the Qt window, a marked one tells why, and under it who holds the entry's
+// slot or what it holds; elsewhere the list has none.
 void MainWindow::ShowWholeEntry(Control list, LPARAM at) {
   const HWND box = ControlWindow(list);
   const std::string whole = ListOf(list).TipAt({GET_X_LPARAM(at), GET_Y_LPARAM(at)});

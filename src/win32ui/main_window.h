@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -65,6 +66,9 @@ class MainWindow {
   void ShowJobOutcome(const std::string& line) { notes_->ShowJobOutcome(line); }
   // The job runner's end of a job, forwarded as JobEnded.
   void JobEnded();
+  // Runs `task` on the window's thread from its message loop; called from any thread. A task
+  // still waiting when the window goes is dropped.
+  void RunLater(std::function<void()> task);
   void ShowMessage(const std::string& text) const;
 
  private:
@@ -73,6 +77,8 @@ class MainWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleListKey(Control list, UINT message, WPARAM wParam, LPARAM lParam);
   void ShowWholeEntry(Control list, LPARAM at);
+  // Active patches' menu, at `at` (screen coordinates; -1, -1 for the keyboard's menu key).
+  void ShowActiveMenu(LPARAM at);
   void Command(WORD id, WORD code);
   std::optional<Control> FocusedControl() const;
   HWND NextTabStop(HWND from, bool back) const;
@@ -98,6 +104,7 @@ class MainWindow {
   HINSTANCE instance_;
   Catalogue& cat_;
   HWND window_ = nullptr;
+  std::atomic<HWND> postTo_ = nullptr;  // the window while RunLater may post to it, from any thread
   std::array<HWND, kControlCount> controls_{};
   std::unique_ptr<WindowFonts> fonts_;
   std::unique_ptr<Hints> hints_;

@@ -41,6 +41,10 @@ class Win32FormView : public FormView {
   void ShowLog(const std::string& text) override;
   void Hide() override;
   void Close() override;
+  void MarkEntries(Control list, const std::map<std::string, std::string>& reasons) override {
+    window_.ListOf(list).SetMarks(reasons);
+  }
+  void RunOnWindowThread(std::function<void()> task) override { window_.RunLater(std::move(task)); }
 
   // The job log's viewer once it has been shown, else nullptr.
   const LogViewer* Viewer() const { return logViewer_.get(); }

@@ -15,6 +15,7 @@
 #include "engine/job_log.h"
 #include "engine/job_outcome.h"
 #include "engine/job_steps.h"
+#include "engine/repair.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/folder_lock.h"
@@ -137,6 +138,7 @@ void FormPresenter::turnPatchOn() {
   const std::string slotLine = plan.takesASlot ? cat_.ListBox2.SelectedText() : "";
   StartJob(plan, InstalledText(plan, PatchFolder(cat_), slotLine), std::move(folder));
   ListActivePatches(cat_);
+  ActiveListed();
   caption.Finish(kActivateCaption);
   updedit();
   getactivepatch();
@@ -153,9 +155,30 @@ void FormPresenter::turnPatchOff() {
     StartJob(*plan, RemovedText(cat_.ListBox3.SelectedText()), std::move(folder));
   }
   ListActivePatches(cat_);
+  ActiveListed();
   refreshpatches();
   caption.Finish(kDeactivateCaption);
   updedit();
+}
+
+// Only what the check marked is offered; what it found is looked at again as the job is
+// written, and a patch found whole after all is told so.
+void FormPresenter::repairPatch() {
+  RequirePick(cat_.ListBox3, kPickAnActivePatchFirst);
+  const std::string entry = cat_.ListBox3.SelectedText();
+  if (PutOffWhileAJobRuns(&FormPresenter::repairPatch, WaitingLine("Repairing", entry))) return;
+  std::unique_ptr<platform::FolderLock> folder = HoldFolderForJob();
+  const std::optional<RepairJob> repair = WriteRepairScript(session_, entry);
+  if (!repair) {
+    jobs_.ShowOutcome(entry + ": its files are in place; nothing to repair.");
+    ActiveListed();
+    return;
+  }
+  std::string success = entry + " is repaired";
+  for (const std::string& kept : repair->kept) success += "; kept as it was: " + kept;
+  StartJob(repair->plan, success, std::move(folder));
+  ListActivePatches(cat_);
+  ActiveListed();
 }
 
 // A working folder without a support folder keeps no log, nor is there one before the first

@@ -43,7 +43,11 @@ std::string Combination(const Catalogue& cat) {
 }  // namespace
 
 FormPresenter::FormPresenter(Session& session, FormView& view, JobRunner& jobs)
-    : session_(session), cat_(session.cat), view_(view), jobs_(jobs) {
+    : session_(session),
+      cat_(session.cat),
+      view_(view),
+      jobs_(jobs),
+      status_([this](std::function<void()> task) { view_.RunOnWindowThread(std::move(task)); }) {
   session_.showMessage = [this](const std::string& text) { view_.ShowMessage(text); };
   // The view starts from the layout table; what follows from the session is set here.
   for (Control variant : kModelVariants) view_.SetEnabled(variant, session_.fmdmChanging);
@@ -69,6 +73,7 @@ void FormPresenter::Handle(const std::function<void()>& handler) {
   // Any handler may have scanned or listed again, and one that failed may have got that far.
   ShowUnlisted();
   RunHandler(show, [this] { ShowHolders(); });
+  CheckStatusWhenWanted();
 }
 
 // Only the first activation loads: coming back from a job's console or from one of our own
@@ -168,6 +173,7 @@ void FormPresenter::refreshpatches() {
   const std::optional<std::string> picked = PickedLine(cat_.ListBox1);
   // The first refresh takes the patch folders read ahead at start-up, the others read.
   RefreshPatchList(cat_, session_.patchFoldersAhead.Take());
+  ActiveListed();
   if (!picked) return;
   cat_.ListBox1.Reselect(*picked);
   if (!cat_.ListBox1.Selected()) updedit();
@@ -247,9 +253,15 @@ void FormPresenter::patchClicked() {
   }
 }
 
-void FormPresenter::getactivepatch() { ListActivePatches(cat_); }
+void FormPresenter::getactivepatch() {
+  ListActivePatches(cat_);
+  ActiveListed();
+}
 
-void FormPresenter::actpatches() { ListActivePatches(cat_); }
+void FormPresenter::actpatches() {
+  ListActivePatches(cat_);
+  ActiveListed();
+}
 
 // The flag is flipped, not read from the check mark: the two can disagree, and the flag
 // is what the engine reads.
@@ -280,6 +292,8 @@ void FormPresenter::pathChange() {
   }
   // A sibling that is none of the game's working folders is refused; the box keeps the text
   // for the user to change.
+  // The check reads the game from the current folder.
+  status_.Stop();
   if (const std::string why = EnterIfWorkingFolder(folder, text); !why.empty()) {
     view_.ShowMessage(why);
     return;

@@ -6,6 +6,7 @@
 // brings the unlisted notes up to date.
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@
 #include "platform/folder_lock.h"
 #include "window/form_view.h"
 #include "window/job_runner.h"
+#include "window/status_worker.h"
 
 namespace vantrel {
 
@@ -50,6 +52,10 @@ class FormPresenter {
   // the dialog of "Add patch from archive...".
   void Dropped(const std::vector<std::string>& files);
   void JobEnded();                    // the job runner has told a job's outcome: the folder is let go
+  void RepairAsked();                 // "Repair" on the picked entry of Active patches
+  // Whether "Repair" is offered: the picked entry of Active patches is marked, its patch's
+  // files not all in place.
+  bool RepairOffered() const;
   // The user closes the window: true when it may close now. A job never dies half done with
   // it: while one runs the user chooses to wait for it, to let it finish on its own with the
   // window gone, or to keep the window; either way the window closes by itself once the jobs
@@ -79,6 +85,7 @@ class FormPresenter {
   void AfterJob();
   void addArchive();
   void openJobLog();
+  void repairPatch();
 
  private:
   void Handle(void (FormPresenter::*handler)());
@@ -97,6 +104,11 @@ class FormPresenter {
   // What the lists show beside their entries of who holds which slot and archive, read
   // again when Active patches or Destination slots changed, or a job ended.
   void ShowHolders();
+  // Active patches was listed again: its status is checked once the handler has ended, in the
+  // background, and not while a job runs (the list is refreshed once it has ended).
+  void ActiveListed() { statusWanted_ = true; }
+  void CheckStatusWhenWanted();
+  void ShowStatus(const std::optional<GameStatus>& status, const std::string& failure);
   void MarkOwnModelFiles();
   // `waiting`, when not "", is told in the outcome line while the handler waits.
   bool PutOffWhileAJobRuns(void (FormPresenter::*handler)(), const std::string& waiting = "");
@@ -118,6 +130,10 @@ class FormPresenter {
   // What ShowHolders read the holders for: the Active patches entries and the number of
   // Destination slots lines; none once a job has ended.
   std::optional<std::pair<std::vector<std::string>, int>> holdersOf_;
+  bool statusWanted_ = false;
+  std::map<std::string, std::string> notInPlace_;  // the marked entries of Active patches, with why
+  // Last: it stops its thread before the rest goes.
+  StatusWorker status_;
 };
 
 }  // namespace vantrel

@@ -6,6 +6,8 @@
 // The three lists are not set through this interface: each list control of a view observes
 // its EntryList (catalogue/entry_list.h), which the presenter fills and selects in.
 #include <cstddef>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,6 +79,14 @@ class FormView {
   // Shows `text` read-only in the window's own viewer, beside the window: made the first time,
   // brought to the front and scrolled to its end (the last job) after.
   virtual void ShowLog(const std::string& text) = 0;
+
+  // Marks the entries of `list` named in `reasons` (by their text) as the view marks an
+  // entry whose patch's files are not all in place, each with its reason in its tooltip;
+  // every other entry shows unmarked. The entries' texts stay as the entry list holds them.
+  virtual void MarkEntries(Control list, const std::map<std::string, std::string>& reasons) = 0;
+  // Runs `task` on the window's thread once the events before it are handled. The one call
+  // made from another thread (the status check's).
+  virtual void RunOnWindowThread(std::function<void()> task) = 0;
 
   // Takes the window off the screen while the program goes on (a job it still watches).
   virtual void Hide() = 0;

@@ -167,7 +167,9 @@ TEST_F(WindowTest, TheListsShowTheSlotBesideEachActiveEntryAndTheHolderBesideEac
   EXPECT_EQ(BesideOf(slotList, SlotLine("0305")), "Camel Views");
   EXPECT_EQ(BesideOf(slotList, SlotLine("0306")), "");
   EXPECT_EQ(TipOver(slotList, SlotLine("0305")), "Held by Camel Views");
-  EXPECT_EQ(TipOver(active, "0305_Camel Views"), "In slot 0305 " + SlotNameOf(session_.cat, "0305"));
+  // Last, under any mark the status check may have put on this marker made by hand.
+  const std::string tip = TipOver(active, "0305_Camel Views");
+  EXPECT_TRUE(tip.ends_with("In slot 0305 " + SlotNameOf(session_.cat, "0305"))) << tip;
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 
 #include <filesystem>
 
+#include "engine/installed.h"
 #include "job_window_fixture.h"
 #include "lock_probe.h"
 #include "scoped_env.h"
@@ -62,6 +63,32 @@ TEST_F(JobWindowTest, AnAircraftPatchGoesInAndOutWithEachPauseAnsweredByContinue
   EXPECT_NE(log.find("FE2b Fighter is active in 0305"), std::string::npos) << log;
   EXPECT_NE(log.find("0305_FE2b Fighter is removed"), std::string::npos) << log;
   EXPECT_NE(log.find("echo Active > \"0305_FE2b Fighter.aop\""), std::string::npos) << log;
+}
+
+// After each listing of Active patches the check runs in the background and marks a patch
+// whose files are not all in place, with why in its tooltip; the entry's text stays the
+// marker's, and "Repair" is offered once it is picked.
+TEST_F(JobWindowTest, AnEntryWhoseFilesAreNotInPlaceIsMarkedWithWhy) {
+  Find<QCheckBox>("JobContinueOnItsOwn")->click();
+  ClickEntry("ListBox1", "060E Big Tank");
+  ClickEntry("ListBox2", SlotLine("0601"));
+  ClickButton("v");
+  ASSERT_TRUE(WaitFor([&] { return JobOver(); })) << Console();
+  std::filesystem::remove(Work() / "06019000.dml");
+  ClickButton("Button2");
+
+  auto* list = Find<QListView>("ListBox3");
+  const auto tip = [list] { return FromQt(list->model()->index(0, 0).data(Qt::ToolTipRole).toString()); };
+  // Under the mark's reason, the slot the entry holds.
+  ASSERT_TRUE(WaitFor([&] { return tip().starts_with("Not all"); })) << tip();
+  EXPECT_EQ(tip(), "Not all its files are in place (Repair puts them back):\nmissing: .\\06019000.dml\nIn slot 0601 " +
+                       SlotNameOf(session_.cat, "0601"));
+  EXPECT_TRUE(list->model()->index(0, 0).data(Qt::ForegroundRole).isValid());
+  EXPECT_EQ(Shown("ListBox3"), std::vector<std::string>{"0601_Big Tank"});
+  EXPECT_FALSE(form_->Presenter().RepairOffered());
+  ClickEntry("ListBox3", "0601_Big Tank");
+  EXPECT_TRUE(form_->Presenter().RepairOffered());
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
 }
 
 // Ctrl+Q while the job waits at its first pause, with the slot emptied and nothing copied yet:

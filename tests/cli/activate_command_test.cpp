@@ -159,5 +159,31 @@ TEST(ActivateCommand, WarnsOfWhatTheWindowWouldAskAndRefusesItUnderStrict) {
   EXPECT_TRUE(game.Has("031F.bat"));
 }
 
+// status tells each active patch with its slot's name, and what is not in place under it;
+// repair puts that back, and says what it cannot.
+TEST(ActivateCommand, StatusNamesWhatIsNotInPlaceAndRepairPutsItBack) {
+  CliGame game;
+  ASSERT_EQ(std::get<0>(game.Run({"activate", "Big Tank", "0601"})), 0);
+  ASSERT_EQ(std::get<0>(game.Run({"activate", "SpringMaps", "0601"})), 0);
+  const std::string tank = "0601_Big Tank (Truck 1)";
+  EXPECT_EQ(game.Run({"status"}), std::make_tuple(0, "0099_SpringMaps_vol_patch: in place\n" + tank + ": in place\n", ""));
+
+  game.dir.write("game/rb.vol", "updated by the game");
+  EXPECT_EQ(game.Run({"status"}),
+            std::make_tuple(1, "0099_SpringMaps_vol_patch: not in place\n  changed: ..\\rb.vol\n" + tank + ": in place\n",
+                            "vantrel-cli: the files of some active patches are not in place (repair ENTRY puts them back)\n"));
+  EXPECT_EQ(game.Run({"repair", "0099_SpringMaps_vol_patch"}),
+            std::make_tuple(0, "0099_SpringMaps_vol_patch\n0601_Big Tank\n", "vantrel-cli: kept as it was: ..\\rb.vol.changed\n"));
+  EXPECT_EQ(game.dir.read("game/rb.vol.changed"), "updated by the game");
+  EXPECT_EQ(std::get<0>(game.Run({"status"})), 0);
+
+  std::filesystem::remove(game.dir.path() / "game/Simpatch/06019000.dts");
+  std::filesystem::rename(game.dir.path() / "game/Simpatch/Big Tank", game.dir.path() / "game/Simpatch/Moved");
+  EXPECT_EQ(game.Run({"repair", "0601_Big Tank"}),
+            std::make_tuple(1, "", "vantrel-cli: The patch folder of 0601_Big Tank is gone: Big Tank. Nothing was changed.\n"));
+  EXPECT_FALSE(game.Has("06019000.dts"));
+  EXPECT_EQ(std::get<0>(game.Run({"status"})), 1);
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -39,6 +39,8 @@ class RecordingEvents : public FormEvents {
     for (const std::string& file : files) seen.push_back("Dropped " + file);
   }
   void JobEnded() override { seen.push_back("JobEnded"); }
+  bool RepairOffered() override { return false; }
+  void RepairAsked() override { seen.push_back("RepairAsked"); }
   bool CloseAsked() override {
     seen.push_back("CloseAsked");
     return closes;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "engine/job_outcome.h"
 #include "platform/errors.h"
 #include "platform/process.h"
@@ -29,6 +31,25 @@ void RecordingView::ShowPicture(const std::optional<std::string>& file) {
 void RecordingView::ShowReadme(const std::optional<std::string>& text, bool toFront) {
   readme = text;
   readmeToFront.push_back(toFront);
+}
+
+void RecordingView::RunOnWindowThread(std::function<void()> task) {
+  {
+    std::lock_guard lock(postedLock_);
+    posted_.push_back(std::move(task));
+  }
+  postedCame_.notify_all();
+}
+
+bool RecordingView::RunPosted() {
+  std::vector<std::function<void()>> tasks;
+  {
+    std::unique_lock lock(postedLock_);
+    if (!postedCame_.wait_for(lock, std::chrono::minutes(1), [this] { return !posted_.empty(); })) return false;
+    tasks.swap(posted_);
+  }
+  for (const auto& task : tasks) task();
+  return true;
 }
 
 bool RecordingView::Ask(const std::string& question, const std::string& details) {

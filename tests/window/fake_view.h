@@ -2,9 +2,11 @@
 // A view and a job runner that record what the presenter asks of them, for the presenter's
 // tests. The view starts as the layout table has it; the runner runs no job, it only keeps one
 // "running" until the test ends it.
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -52,6 +54,15 @@ class RecordingView : public FormView {
   void Hide() override { hidden = true; }
   // A view's close asks the presenter, as the window's close event does.
   void Close() override;
+  void MarkEntries(Control list, const std::map<std::string, std::string>& reasons) override {
+    marks[list] = reasons;
+    ++markings;
+  }
+  // Kept until RunPosted: the window's thread is the test's.
+  void RunOnWindowThread(std::function<void()> task) override;
+  // Waits up to a minute for a task from another thread and runs those that came; false when
+  // none came.
+  bool RunPosted();
 
   // The folder box's text as the user leaves it.
   void Type(Control control, const std::string& text) { texts[control].push_back(text); }
@@ -91,6 +102,13 @@ class RecordingView : public FormView {
   bool hidden = false;
   std::function<bool()> closeAsked;  // the presenter's CloseAsked, once there is one
   int closed = 0;                    // closes the presenter let through
+  std::map<Control, std::map<std::string, std::string>> marks;  // the entries marked last, with why
+  int markings = 0;
+
+ private:
+  std::mutex postedLock_;
+  std::condition_variable postedCame_;
+  std::vector<std::function<void()>> posted_;
 };
 
 struct StartedJob {

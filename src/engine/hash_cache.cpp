@@ -1,0 +1,101 @@
+#include "engine/hash_cache.h"
+
+#include <charconv>
+#include <chrono>
+#include <map>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "engine/content_hash.h"
+#include "engine/file_errors.h"
+#include "engine/support_folder.h"
+#include "platform/files.h"
+#include "platform/text_file.h"
+#include "platform/whole_write.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::string_view kHeading = "Vantrel hashes 1";
+
+std::string CacheFile() { return std::string(kSupportFolder) + "hashes.txt"; }
+
+// A file written this recently may be written again within the same tick of its file
+// system's clock (two seconds on FAT), keeping its size and time: its hash is not kept.
+constexpr std::int64_t kSettledNanos = 2'000'000'000;
+
+bool Settled(const platform::FileStamp& stamp) {
+  const std::int64_t now =
+      std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+  return now - stamp.modified >= kSettledNanos;
+}
+
+template <typename Number>
+bool TakeNumber(std::string_view& text, Number& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end == text.data() + text.size() || *end != ' ') return false;
+  text.remove_prefix(static_cast<std::size_t>(end - text.data()) + 1);
+  return true;
+}
+
+// "SIZE TIME HASH PATH", the path last since it may hold blanks; none when the line is not
+// of that form.
+std::optional<std::pair<std::string, HashCache::Known>> ParseLine(std::string_view line) {
+  HashCache::Known known;
+  known.stamp.exists = true;
+  if (!TakeNumber(line, known.stamp.size) || !TakeNumber(line, known.stamp.modified)) return std::nullopt;
+  const std::size_t blank = line.find(' ');
+  if (blank == 0 || blank == std::string_view::npos || blank + 1 == line.size()) return std::nullopt;
+  known.hash = line.substr(0, blank);
+  return std::pair{std::string(line.substr(blank + 1)), std::move(known)};
+}
+
+}  // namespace
+
+HashCache HashCache::Load() {
+  HashCache cache;
+  const std::string file = CacheFile();
+  if (!platform::FileExists(file)) return cache;
+  const std::vector<std::string> lines = NamingFile(file, [&] { return platform::ReadTextLines(file); });
+  if (lines.empty() || lines.front() != kHeading) return cache;
+  cache.known_.reserve(lines.size());
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    if (auto parsed = ParseLine(lines[i])) cache.known_.insert(std::move(*parsed));
+  }
+  return cache;
+}
+
+std::string HashCache::HashOf(const std::string& path) {
+  const platform::FileStamp before = platform::StampOf(path);
+  if (!before.exists) return "";
+  if (const auto found = known_.find(path); found != known_.end() && found->second.stamp == before) {
+    return found->second.hash;
+  }
+  const std::string hash = HashOfFile(path);
+  ++filesRead_;
+  // A file written while it was read holds neither state whole.
+  if (Settled(before) && platform::StampOf(path) == before) {
+    known_[path] = {before, hash};
+    learnt_ = true;
+  }
+  return hash;
+}
+
+void HashCache::Save() const {
+  if (!learnt_ || !platform::DirectoryExists(kSupportFolder)) return;
+  std::string text = std::string(kHeading) + "\r\n";
+  // In the order of the paths, so that the file reads the same for the same knowledge.
+  std::map<std::string_view, const Known*> ordered;
+  for (const auto& [path, known] : known_) ordered.emplace(path, &known);
+  for (const auto& [path, knownAt] : ordered) {
+    const Known& known = *knownAt;
+    text += std::to_string(known.stamp.size) + " " + std::to_string(known.stamp.modified) + " " + known.hash + " " +
+            std::string(path) + "\r\n";
+  }
+  const std::string file = CacheFile();
+  NamingFile(file, [&] { platform::WriteFileWhole(file, text); });
+}
+
+}  // namespace vantrel

@@ -1,0 +1,36 @@
+// The presenter's part in the status of Active patches: the check after each listing, the
+// marks it leaves, and "Repair" on a marked entry.
+#include "window/form_presenter.h"
+
+namespace vantrel {
+
+void FormPresenter::CheckStatusWhenWanted() {
+  // A job running now changes files as the check reads them; its end lists the patches again.
+  if (!statusWanted_ || jobs_.Busy()) return;
+  statusWanted_ = false;
+  status_.Start(cat_, [this](const std::optional<GameStatus>& status, const std::string& failure) {
+    ShowStatus(status, failure);
+  });
+}
+
+// A check that could not be made marks nothing, and says so where the window tells what its
+// last action came to.
+void FormPresenter::ShowStatus(const std::optional<GameStatus>& status, const std::string& failure) {
+  notInPlace_.clear();
+  if (!status) jobs_.ShowOutcome("Whether the active patches' files are in place cannot be told: " + failure);
+  for (const PatchStatus& patch : status ? status->patches : std::vector<PatchStatus>{}) {
+    if (patch.InPlace()) continue;
+    std::string why = "Not all its files are in place (Repair puts them back):";
+    for (const std::string& problem : patch.Problems()) why += "\n" + problem;
+    notInPlace_[patch.patch.entry] = why;
+  }
+  view_.MarkEntries(Control::ListBox3, notInPlace_);
+}
+
+bool FormPresenter::RepairOffered() const {
+  return cat_.ListBox3.Selected() && notInPlace_.contains(cat_.ListBox3.SelectedText());
+}
+
+void FormPresenter::RepairAsked() { Handle(&FormPresenter::repairPatch); }
+
+}  // namespace vantrel
