@@ -43,7 +43,9 @@ TEST_F(GameChoice, EntersTheWorkingFolderOfTheNameWorkedInElseTheFirstInTheBoxsO
     const char* preferred;
     const char* entered;
   } cases[] = {{"shellpat", "Shellpat"}, {"Multi", "Simpatch"}, {"", "Simpatch"}};
-  for (const auto& c : cases) EXPECT_EQ(WorkingFolderOf(found, c.preferred), At("found/") + c.entered) << c.preferred;
+  for (const auto& c : cases) {
+    EXPECT_EQ(WorkingFolderOf(found, c.preferred), Utf8Path(root_ / "found" / c.entered)) << c.preferred;
+  }
 }
 
 TEST_F(GameChoice, RemembersTheLatestGameFirstOnceAndAFewOnly) {
