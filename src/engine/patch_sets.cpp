@@ -18,24 +18,13 @@ namespace vantrel {
 namespace {
 
 constexpr std::string_view kSetExtension = ".set";
-constexpr std::string_view kVolumeSuffix = "_vol_patch";
 
 std::string SetFile(const std::string& name) { return SetsFolder() + "\\" + name + std::string(kSetExtension); }
 
 // The member an active patch is: its ledger record's folder and FM/DM choice; for a marker
 // the ledger does not know, the folder its name gives.
 SetMember MemberOf(const InstalledPatch& patch) {
-  SetMember member;
-  member.slot = patch.slotCode;
-  if (patch.record) {
-    member.folder = patch.record->folder;
-    member.fmdm = patch.record->fmdm;
-    return member;
-  }
-  std::string folder = patch.entry.size() > 5 ? patch.entry.substr(5) : "";
-  if (IsVolumeMarker(patch.marker) && folder.ends_with(kVolumeSuffix)) folder.resize(folder.size() - kVolumeSuffix.size());
-  member.folder = folder;
-  return member;
+  return {patch.slotCode, patch.record ? patch.record->fmdm : "off", HolderName(patch)};
 }
 
 bool SameMember(const SetMember& a, const SetMember& b) {
