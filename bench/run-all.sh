@@ -15,7 +15,7 @@ cmake --build "$build" -j"$(nproc)" >/dev/null
 reports="$build/reports"
 mkdir -p "$reports"
 benchmarks=(scan_bench engine_bench status_bench volume_bench cmdshell_copy_bench cmdshell_script_bench startup_bench
-            job_panel_bench archive_bench games_bench)
+            job_panel_bench archive_bench games_bench set_apply_bench)
 for bench in "${benchmarks[@]}"; do
   program="$build/bin/$bench"
   [ -x "$program" ] || { echo "$bench: not built here" >"$reports/$bench.txt"; continue; }
