@@ -11,9 +11,6 @@
 #include "engine/code_fields.h"
 #include "engine/patch_sets.h"
 #include "platform/errors.h"
-#include "platform/game_tree.h"
-#include "platform/names.h"
-#include "platform/whole_write.h"
 
 namespace vantrel::cli {
 
@@ -39,26 +36,6 @@ std::vector<std::string> Words(const std::vector<std::string>& args, std::size_t
 std::string MemberLine(const SetMember& member) {
   return member.slot + " " + member.fmdm + " " + member.folder;
 }
-
-// "The patch set NAME names patch folders this working folder does not hold: A, B." or "".
-std::string MissingText(const PatchSet& set) {
-  std::string names;
-  for (const std::string& folder : MissingFolders(set)) names += (names.empty() ? "" : ", ") + folder;
-  if (names.empty()) return "";
-  return "The patch set " + set.name + " names patch folders this working folder does not hold: " + names + ".";
-}
-
-// The user names where a set is exported to: the one write that may leave the game.
-class WritesAnywhere {
- public:
-  WritesAnywhere() { platform::ConfineWritesToGameTree(false); }
-  ~WritesAnywhere() { platform::ConfineWritesToGameTree(was_); }
-  WritesAnywhere(const WritesAnywhere&) = delete;
-  WritesAnywhere& operator=(const WritesAnywhere&) = delete;
-
- private:
-  bool was_ = platform::WritesConfined();
-};
 
 void PrintChanges(const SetChanges& changes, std::ostream& out) {
   if (changes.Empty()) out << "Nothing differs from what is active now.\n";
@@ -128,26 +105,18 @@ void Set(Session& s, const std::vector<std::string>& args, std::ostream& out) {
     DeleteSet(Words(args, 1)[0]);
   } else if (what == "export") {
     const std::vector<std::string> words = Words(args, 2);
-    const std::string text = SetText(ReadSet(words[0]));
-    const WritesAnywhere anywhere;
-    platform::WriteFileWhole(words[1], text);
+    ExportSet(words[0], words[1]);
   } else if (what == "import") {
     bool partial = false;
-    const std::string file = Words(args, 1, &partial)[0];
-    std::string name = platform::SplitLastComponent(file).name;
-    if (const std::size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.resize(dot);
-    PatchSet set = ReadSetFile(file, name);
+    PatchSet set = SetToImport(Words(args, 1, &partial)[0]);
     // --partial imports the patches whose folders are here, and says which it left out.
     if (const std::string missing = MissingText(set); !missing.empty()) {
       if (!partial) throw Error(missing + " Add them first, or import the rest with --partial.");
       out << missing << " They are left out.\n";
-      const std::vector<std::string> gone = MissingFolders(set);
-      std::erase_if(set.members, [&gone](const SetMember& member) {
-        return std::find(gone.begin(), gone.end(), member.folder) != gone.end();
-      });
+      LeaveOutMissing(set);
     }
     SaveSet(set);
-    out << "Imported " << name << ".\n";
+    out << "Imported " << set.name << ".\n";
   } else {
     throw UsageError("unknown set command '" + what + "'");
   }

@@ -7,6 +7,7 @@
 #include "engine/support_folder.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/game_tree.h"
 #include "platform/make_folder.h"
 #include "platform/names.h"
 #include "platform/search.h"
@@ -150,6 +151,46 @@ std::vector<std::string> MissingFolders(const PatchSet& set) {
     if (!platform::DirectoryExists(member.folder)) missing.push_back(member.folder);
   }
   return missing;
+}
+
+std::string MissingText(const PatchSet& set) {
+  std::string names;
+  for (const std::string& folder : MissingFolders(set)) names += (names.empty() ? "" : ", ") + folder;
+  if (names.empty()) return "";
+  return "The patch set " + set.name + " names patch folders this working folder does not hold: " + names + ".";
+}
+
+void LeaveOutMissing(PatchSet& set) {
+  std::erase_if(set.members, [](const SetMember& member) { return !platform::DirectoryExists(member.folder); });
+}
+
+PatchSet SetToImport(const std::string& file) {
+  std::string name = platform::SplitLastComponent(file).name;
+  if (const std::size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.resize(dot);
+  CheckSetName(name);
+  return ReadSetFile(file, name);
+}
+
+namespace {
+
+// The user names where a set is exported to: the one write of ours that may leave the game.
+class WritesAnywhere {
+ public:
+  WritesAnywhere() { platform::ConfineWritesToGameTree(false); }
+  ~WritesAnywhere() { platform::ConfineWritesToGameTree(was_); }
+  WritesAnywhere(const WritesAnywhere&) = delete;
+  WritesAnywhere& operator=(const WritesAnywhere&) = delete;
+
+ private:
+  bool was_ = platform::WritesConfined();
+};
+
+}  // namespace
+
+void ExportSet(const std::string& name, const std::string& file) {
+  const std::string text = SetText(ReadSet(name));
+  const WritesAnywhere anywhere;
+  NamingFile(file, [&] { platform::WriteFileWhole(file, text); });
 }
 
 }  // namespace vantrel

@@ -57,5 +57,16 @@ SetChanges ChangesTo(const PatchSet& set, const Catalogue& cat);
 
 // The set's patch folders that the working folder does not hold.
 std::vector<std::string> MissingFolders(const PatchSet& set);
+// "The patch set NAME names patch folders this working folder does not hold: A, B."; "" when
+// it holds them all.
+std::string MissingText(const PatchSet& set);
+// Leaves out the members whose patch folders are not here.
+void LeaveOutMissing(PatchSet& set);
+
+// The set in a file to import, named after the file ("online.set" is "online"). Raises as
+// ReadSetFile and CheckSetName do.
+PatchSet SetToImport(const std::string& file);
+// Writes the set `name` to `file`, which the user named and which may lie outside the game.
+void ExportSet(const std::string& name, const std::string& file);
 
 }  // namespace vantrel
