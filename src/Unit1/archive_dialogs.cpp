@@ -1,6 +1,8 @@
-// The Qt view's dialogs of adding a patch from an archive: the file dialog, which remembers
-// its folder, the questions and the progress. What they ask and when is the presenter's.
+// The Qt view's dialogs of adding a patch from an archive (the file dialog, which remembers
+// its folder, the questions and the progress) and the file dialog of a patch set's export
+// and import. What they ask and when is the presenter's.
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -34,6 +36,14 @@ std::optional<std::string> TForm1::ChooseArchive() {
   const QString file = QFileDialog::getOpenFileName(this, ToQt(kArchiveDialogTitle), start, ArchiveFilter());
   if (file.isEmpty()) return std::nullopt;
   settings.setValue(kArchiveFolderKey, QFileInfo(file).absolutePath());
+  return FromQt(file);
+}
+
+std::optional<std::string> TForm1::ChooseSetFile(bool toSave) {
+  const QString filter = "Patch sets (*.set);;All files (*)";
+  const QString file = toSave ? QFileDialog::getSaveFileName(this, ToQt(kExportSetTitle), QDir::homePath(), filter)
+                              : QFileDialog::getOpenFileName(this, ToQt(kImportSetTitle), QDir::homePath(), filter);
+  if (file.isEmpty()) return std::nullopt;
   return FromQt(file);
 }
 

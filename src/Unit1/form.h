@@ -59,6 +59,7 @@ class TForm1 : public QWidget, public FormView {
   void ShowMessage(const std::string& text) override;
   Reply AskOrCancel(const std::string& question) override;
   std::optional<std::string> ChooseArchive() override;
+  std::optional<std::string> ChooseSetFile(bool toSave) override;
   std::optional<std::size_t> Choose(const std::string& question, const std::vector<std::string>& choices) override;
   std::optional<std::string> AskText(const std::string& question, const std::string& text) override;
   bool ShowProgress(const std::string& what, int thousandths) override;

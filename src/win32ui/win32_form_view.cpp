@@ -1,7 +1,7 @@
 #include "win32ui/win32_form_view.h"
 
 #include "platform/win32_text.h"
-#include "win32ui/archive_file_dialog.h"
+#include "win32ui/file_dialogs.h"
 #include "win32ui/input_boxes.h"
 #include "win32ui/message_boxes.h"
 #include "win32ui/window_text.h"
@@ -69,6 +69,10 @@ FormView::Reply Win32FormView::AskOrCancel(const std::string& question) {
 }
 
 std::optional<std::string> Win32FormView::ChooseArchive() { return ChooseArchiveFile(window_.Handle()); }
+
+std::optional<std::string> Win32FormView::ChooseSetFile(bool toSave) {
+  return win32ui::ChooseSetFile(window_.Handle(), toSave);
+}
 
 std::optional<std::size_t> Win32FormView::Choose(const std::string& question, const std::vector<std::string>& choices) {
   return AskChoice(window_.Handle(), question, choices);

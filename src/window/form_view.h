@@ -20,6 +20,9 @@ namespace vantrel {
 // The open-file dialog of "Add patch from archive...": its title, and the kinds of archive it
 // offers first (then all files).
 inline constexpr std::string_view kArchiveDialogTitle = "Add patch from archive";
+// The file dialogs of exporting and importing a patch set.
+inline constexpr std::string_view kExportSetTitle = "Export a patch set";
+inline constexpr std::string_view kImportSetTitle = "Import a patch set";
 inline constexpr std::string_view kArchivePatterns[] = {"*.zip",     "*.7z",  "*.rar",     "*.tar",
                                                         "*.tar.gz", "*.tgz", "*.tar.bz2", "*.tar.xz"};
 
@@ -61,6 +64,9 @@ class FormView {
   // Adding a patch from an archive. The archive the user picks in the open-file dialog (an
   // absolute path), none when the user cancels.
   virtual std::optional<std::string> ChooseArchive() = 0;
+  // The file to import a patch set from, or (`toSave`) to export one to, in the system's file
+  // dialog; none when the user cancels.
+  virtual std::optional<std::string> ChooseSetFile(bool toSave) = 0;
   // One of `choices` picked in a modal box titled "Vantrel" that asks `question`, the first
   // one offered; none when the user cancels.
   virtual std::optional<std::size_t> Choose(const std::string& question, const std::vector<std::string>& choices) = 0;

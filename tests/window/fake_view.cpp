@@ -64,6 +64,11 @@ FormView::Reply RecordingView::AskOrCancel(const std::string& question) {
   return reply;
 }
 
+std::optional<std::string> RecordingView::ChooseSetFile(bool toSave) {
+  setFileDialogs.push_back(toSave);
+  return setFileChosen;
+}
+
 std::optional<std::string> RecordingView::ChooseArchive() {
   ++archiveDialogs;
   return archiveChosen;

@@ -43,6 +43,7 @@ class RecordingView : public FormView {
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   Reply AskOrCancel(const std::string& question) override;
   std::optional<std::string> ChooseArchive() override;
+  std::optional<std::string> ChooseSetFile(bool toSave) override;
   // Records the question and the choices, and answers the next of `choiceAnswers`.
   std::optional<std::size_t> Choose(const std::string& question, const std::vector<std::string>& choices) override;
   // Records the question and the text offered, and answers the next of `textAnswers`.
@@ -86,6 +87,9 @@ class RecordingView : public FormView {
   // Adding from archives: the archive the dialog gives (none: cancelled), the answers to the
   // questions in turn (none: cancelled; a question beyond them fails the test and cancels).
   std::optional<std::string> archiveChosen;
+  // A patch set's file dialog: the file it gives (none: cancelled); whether each was to save.
+  std::optional<std::string> setFileChosen;
+  std::vector<bool> setFileDialogs;
   int archiveDialogs = 0;
   std::deque<std::optional<std::size_t>> choiceAnswers;
   std::deque<std::optional<std::string>> textAnswers;

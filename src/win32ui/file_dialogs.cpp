@@ -1,4 +1,4 @@
-#include "win32ui/archive_file_dialog.h"
+#include "win32ui/file_dialogs.h"
 
 #include <commdlg.h>
 
@@ -28,11 +28,10 @@ std::wstring ArchiveFilter() {
   return filter + L'\0';
 }
 
-}  // namespace
-
-std::optional<std::string> ChooseArchiveFile(HWND owner) {
-  const std::wstring filter = ArchiveFilter();
-  const std::wstring title = platform::detail::Wide(kArchiveDialogTitle);
+// The dialog with its filter pairs, in the folder where it was last, the current folder
+// kept as it was.
+std::optional<std::string> AskForFile(HWND owner, std::string_view title, const std::wstring& filter, bool toSave) {
+  const std::wstring caption = platform::detail::Wide(title);
   std::vector<wchar_t> file(32768, L'\0');
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof(dialog);
@@ -40,13 +39,31 @@ std::optional<std::string> ChooseArchiveFile(HWND owner) {
   dialog.lpstrFilter = filter.c_str();
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrTitle = title.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (::GetOpenFileNameW(&dialog)) return platform::detail::Utf8(file.data());
+  dialog.lpstrTitle = caption.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (toSave) {
+    dialog.Flags |= OFN_OVERWRITEPROMPT;
+    dialog.lpstrDefExt = L"set";
+  } else {
+    dialog.Flags |= OFN_FILEMUSTEXIST;
+  }
+  if (toSave ? ::GetSaveFileNameW(&dialog) : ::GetOpenFileNameW(&dialog)) return platform::detail::Utf8(file.data());
   if (const DWORD error = ::CommDlgExtendedError()) {
     throw Error("The file dialog cannot be shown (error " + std::to_string(error) + ").");
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseArchiveFile(HWND owner) {
+  return AskForFile(owner, kArchiveDialogTitle, ArchiveFilter(), false);
+}
+
+std::optional<std::string> ChooseSetFile(HWND owner, bool toSave) {
+  static const wchar_t kFilter[] = L"Patch sets (*.set)\0*.set\0All files (*.*)\0*.*\0";
+  return AskForFile(owner, toSave ? kExportSetTitle : kImportSetTitle,
+                    std::wstring(kFilter, sizeof kFilter / sizeof kFilter[0] - 1), toSave);
 }
 
 }  // namespace vantrel::win32ui
