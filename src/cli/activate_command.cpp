@@ -10,6 +10,7 @@
 #include "cli/list_commands.h"
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
+#include "engine/fmdm_choice.h"
 #include "engine/job_outcome.h"
 #include "engine/ledger.h"
 #include "engine/recovery.h"
@@ -54,20 +55,8 @@ JobArguments ParseJobArguments(const std::vector<std::string>& args, std::size_t
 
 // "Enable FM/DM changing" with the check boxes of the named variants ticked.
 void EnableFmdm(Session& s, const std::string& variants) {
-  s.fmdmChanging = true;
-  std::size_t start = 0;
-  while (start <= variants.size()) {
-    std::size_t end = variants.find(',', start);
-    if (end == std::string::npos) end = variants.size();
-    const std::string variant = variants.substr(start, end - start);
-    if (platform::SameNameIgnoringCase(variant, "S")) {
-      s.fmVariantFlags[0] = true;
-    } else if (variant == "2" || variant == "3") {
-      s.fmVariantFlags[static_cast<std::size_t>(variant[0] - '1')] = true;
-    } else {
-      throw UsageError("unknown FM/DM variant '" + variant + "' (use S, 2 or 3)");
-    }
-    start = end + 1;
+  if (const std::optional<std::string> unknown = ApplyFmdmChoice(s, variants)) {
+    throw UsageError("unknown FM/DM variant '" + *unknown + "' (use S, 2 or 3)");
   }
 }
 
@@ -82,22 +71,10 @@ void SelectWhere(EntryList& list, const std::function<bool(const std::string&)>&
 }
 
 // The written script runs here, in this terminal, and the refreshed list shows its outcome.
-// The script's console goes to the error stream, so that standard output holds the list alone.
 // A job that did not do all its work ends the command with an error saying what failed,
 // after the list, so that the list shows what is really active.
 void RunAndList(Session& s, const std::optional<JobPlan>& plan, bool run, std::ostream& out) {
-  std::string failure;
-  if (plan && run) {
-    out.flush();
-    platform::RunningProgram job(ShellExecutableFor(s.shellProgram), {"/C", plan->script},
-                                 platform::ProgramConsole::ThisTerminal, platform::ConsoleOutput::ToErrorStream);
-    if (job.Started()) {
-      failure = OutcomeText(*plan, CheckJobOutcome(*plan, job.Wait() == 0));
-    } else {
-      // Nothing of the job ran: its script is left for the user to run.
-      failure = ShellFailureText(job.StartResult(), s.shellProgram, "/C " + plan->script);
-    }
-  }
+  const std::string failure = plan && run ? RunJobHere(s, *plan, out) : "";
   ListActivePatches(s.cat);
   PrintEntries(s.cat.ListBox3.Items(), out);
   if (!failure.empty()) throw Error(failure);
@@ -112,11 +89,6 @@ void TellActivationQuestions(Session& s, bool strict) {
   if (strict && !questions.empty()) throw Error("nothing was activated (--strict)");
 }
 
-// Jobs cut short before this one are finished or undone first, each told by its slot.
-void TellRecovered(Session& s) {
-  for (const std::string& told : RecoverJobs()) s.showMessage(told);
-}
-
 // Whether the ledger holds a removal of `entry`, an active patch's name, that was cut short:
 // finishing it is the removal asked for again.
 bool RemovalCutShort(const std::string& entry) {
@@ -127,6 +99,20 @@ bool RemovalCutShort(const std::string& entry) {
 }
 
 }  // namespace
+
+// The script's console goes to the error stream, so that standard output holds the lists alone.
+std::string RunJobHere(Session& s, const JobPlan& plan, std::ostream& out) {
+  out.flush();
+  platform::RunningProgram job(ShellExecutableFor(s.shellProgram), {"/C", plan.script},
+                               platform::ProgramConsole::ThisTerminal, platform::ConsoleOutput::ToErrorStream);
+  // A shell that did not start ran nothing of the job: its script is left for the user to run.
+  if (!job.Started()) return ShellFailureText(job.StartResult(), s.shellProgram, "/C " + plan.script);
+  return OutcomeText(plan, CheckJobOutcome(plan, job.Wait() == 0));
+}
+
+void TellRecovered(Session& s) {
+  for (const std::string& told : RecoverJobs()) s.showMessage(told);
+}
 
 void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
   const JobArguments parsed = ParseJobArguments(args, 2, true);

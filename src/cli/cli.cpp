@@ -5,6 +5,7 @@
 
 #include "cli/activate_command.h"
 #include "cli/add_command.h"
+#include "cli/history_commands.h"
 #include "cli/list_commands.h"
 #include "engine/working_folder.h"
 #include "platform/errors.h"
@@ -58,6 +59,9 @@ const std::vector<Command>& Commands() {
        true, Activate},
       {"deactivate", "ENTRY [--no-run]", "remove an active patch and list the active patches", true, Deactivate},
       {"recover", "", "finish or undo the jobs that were cut short and list the active patches", true, Recover},
+      {"history", "", "list the jobs run in the working folder, oldest first", false, History},
+      {"undo", "", "reverse the last job that did its work and list the active patches", true, Undo},
+      {"restore-game", "", "remove every patch and put back every original of the game", true, RestoreGame},
       {"add", "ARCHIVE [--name FOLDER]", "unpack the patches of a zip, 7z, rar or tar.gz archive and list the available patches",
        true, Add},
   };
