@@ -93,6 +93,10 @@ void FormPresenter::Clicked(Control control) {
       return Handle(&FormPresenter::turnPatchOn);
     case Control::Button4:
       return Handle(&FormPresenter::turnPatchOff);
+    case Control::UndoJob:
+      return Handle(&FormPresenter::undoLastJob);
+    case Control::RestoreGame:
+      return Handle(&FormPresenter::restoreGame);
     default:
       return;
   }

@@ -5,6 +5,7 @@
 // handler (a raised error's text goes to the view's ShowMessage and ends the handler) and then
 // brings the unlisted notes up to date.
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,6 +14,7 @@
 
 #include "archive/patch_archive.h"
 #include "engine/session.h"
+#include "engine/undo.h"
 #include "platform/folder_lock.h"
 #include "window/form_view.h"
 #include "window/job_runner.h"
@@ -63,6 +65,10 @@ class FormPresenter {
   void AfterJob();
   void addArchive();
   void openJobLog();
+  // The ways back: each a row of ordinary jobs (engine/undo.h), run one after another, the
+  // next started as the one before ends and did all its work.
+  void undoLastJob();
+  void restoreGame();
 
  private:
   void Handle(void (FormPresenter::*handler)());
@@ -81,8 +87,14 @@ class FormPresenter {
   void MarkOwnModelFiles();
   // `waiting`, when not "", is told in the outcome line while the handler waits.
   bool PutOffWhileAJobRuns(void (FormPresenter::*handler)(), const std::string& waiting = "");
+  static std::unique_ptr<platform::FolderLock> HoldFolderForJob();
   // Hands the job to the runner with the folder's lock, taken before the job was prepared.
   void StartJob(const JobPlan& plan, const std::string& success, std::unique_ptr<platform::FolderLock> folder);
+  // The row of an undo or a restore: its first job started, the rest waiting in row_.
+  void StartRow(std::vector<JobStep> steps, const std::string& name, bool restoring);
+  void NextStep();
+  // Once the row has ended, `failed` or not: a restore tells what it could not restore.
+  void EndRow(bool failed);
 
   Session& session_;
   Catalogue& cat_;
@@ -95,6 +107,12 @@ class FormPresenter {
   // that no other program's job runs in the folder meanwhile.
   std::unique_ptr<platform::FolderLock> jobFolder_;
   std::optional<std::string> shownPatch_;  // the patch line updedit showed last
+  // The jobs of the undo or restore under way that have not started yet, its name for the
+  // outcome line, how many it has in all, and whether it restores the game.
+  std::deque<JobStep> row_;
+  std::string rowName_;
+  std::size_t rowLength_ = 0;
+  bool restoring_ = false;
 };
 
 }  // namespace vantrel

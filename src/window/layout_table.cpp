@@ -39,6 +39,11 @@ constexpr ControlSpec kLayout[] = {
     {Control::CheckBox4, "CheckBox4", K::CheckBox, {304, 512, 169, 17}, "fmparam3.dat / acspecs3.dat", ""},
     {Control::v, "v", K::Button, {336, 536, 169, 49}, kActivateCaption, ""},
     {Control::Button4, "Button4", K::Button, {632, 536, 145, 49}, "&Deactivate Selected", ""},
+    // Under Active patches, above the removal, where the reference layout has nothing.
+    {Control::UndoJob, "UndoJob", K::Button, {632, 464, 145, 25}, "&Undo last job",
+     "Reverse the last job: remove what it installed and put back what it replaced, or install again what it removed"},
+    {Control::RestoreGame, "RestoreGame", K::Button, {632, 496, 145, 25}, "Restore the &game\u2026",
+     "Remove every patch and put back every file of the game as it was before the first job"},
     {Control::ScrollBox1, "ScrollBox1", K::Picture, {40, 592, 309, 169}, "", ""},
     // Beside the preview, where the reference layout has nothing: the job and the readme.
     {Control::Notes, "Notes", K::Tabs, {368, 592, 490, 140}, "", ""},

@@ -104,6 +104,8 @@ Anchor AnchorOf(std::string_view control) {
       {"CheckBox4", {kList1, 0, true, false}},
       {"v", {kList1, 0, true, false}},
       {"Button4", {kList1 | kList2, 0, true, false}},
+      {"UndoJob", {kList1 | kList2, 0, true, false}},
+      {"RestoreGame", {kList1 | kList2, 0, true, false}},
       {"ScrollBox1", {0, kList1, true, false, false, true}},
       {"Notes", {kList1, kList2 | kList3, true, false, false, true}},
       {"JobContinue", {kList1, 0, true, false, true, false}},
