@@ -67,6 +67,7 @@ void FormPresenter::NextStep() {
     throw;
   }
   ListActivePatches(cat_);
+  updedit();  // the combination shows the step's picks
 }
 
 void FormPresenter::EndRow(bool failed) {
