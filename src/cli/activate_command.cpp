@@ -11,6 +11,7 @@
 #include "engine/activation.h"
 #include "engine/activation_guards.h"
 #include "engine/code_fields.h"
+#include "engine/fmdm_choice.h"
 #include "engine/job_outcome.h"
 #include "engine/job_steps.h"
 #include "engine/ledger.h"
@@ -63,20 +64,8 @@ JobArguments ParseJobArguments(const std::vector<std::string>& args, std::size_t
 
 // "Enable FM/DM changing" with the check boxes of the named variants ticked.
 void EnableFmdm(Session& s, const std::string& variants) {
-  s.fmdmChanging = true;
-  std::size_t start = 0;
-  while (start <= variants.size()) {
-    std::size_t end = variants.find(',', start);
-    if (end == std::string::npos) end = variants.size();
-    const std::string variant = variants.substr(start, end - start);
-    if (platform::SameNameIgnoringCase(variant, "S")) {
-      s.fmVariantFlags[0] = true;
-    } else if (variant == "2" || variant == "3") {
-      s.fmVariantFlags[static_cast<std::size_t>(variant[0] - '1')] = true;
-    } else {
-      throw UsageError("unknown FM/DM variant '" + variant + "' (use S, 2 or 3)");
-    }
-    start = end + 1;
+  if (const std::optional<std::string> unknown = ApplyFmdmChoice(s, variants)) {
+    throw UsageError("unknown FM/DM variant '" + *unknown + "' (use S, 2 or 3)");
   }
 }
 
@@ -91,23 +80,10 @@ void SelectWhere(EntryList& list, const std::function<bool(const std::string&)>&
 }
 
 // The written script runs here, in this terminal, and the refreshed list shows its outcome.
-// The script's console goes to the error stream, so that standard output holds the list alone.
 // A job that did not do all its work ends the command with an error saying what failed,
 // after the list, so that the list shows what is really active.
 void RunAndList(Session& s, const std::optional<JobPlan>& plan, const JobArguments& parsed, std::ostream& out) {
-  std::string failure;
-  if (plan && parsed.run) {
-    out.flush();
-    const auto console = parsed.pause ? platform::ProgramConsole::ThisTerminal : platform::ProgramConsole::ThisTerminalNoInput;
-    platform::RunningProgram job(ShellExecutableFor(s.shellProgram), {"/C", plan->script}, console,
-                                 platform::ConsoleOutput::ToErrorStream);
-    if (job.Started()) {
-      failure = OutcomeText(*plan, CheckJobOutcome(*plan, job.Wait() == 0));
-    } else {
-      // Nothing of the job ran: its script is left for the user to run.
-      failure = ShellFailureText(job.StartResult(), s.shellProgram, "/C " + plan->script);
-    }
-  }
+  const std::string failure = plan && parsed.run ? RunJobHere(s, *plan, out, parsed.pause) : "";
   ListActivePatches(s.cat);
   PrintEntries(s.cat.ListBox3.Items(), out);
   if (!failure.empty()) throw Error(failure);
@@ -120,12 +96,6 @@ void TellActivationQuestions(Session& s, bool strict) {
   const std::vector<std::string> questions = ActivationQuestions(s.cat);
   for (const std::string& question : questions) s.showMessage((strict ? "error: " : "warning: ") + question);
   if (strict && !questions.empty()) throw Error("nothing was activated (--strict)");
-}
-
-// Jobs cut short before this one are finished or undone first, each told by its slot. A
-// plan leaves them as they are: it writes nothing, and its first step says so.
-void TellRecovered(Session& s) {
-  for (const std::string& told : RecoverJobs()) s.showMessage(told);
 }
 
 // Available patches as a scan would fill it, without the scan list file it writes.
@@ -147,6 +117,21 @@ bool RemovalCutShort(const std::string& entry) {
 }
 
 }  // namespace
+
+// The script's console goes to the error stream, so that standard output holds the lists alone.
+std::string RunJobHere(Session& s, const JobPlan& plan, std::ostream& out, bool pause) {
+  out.flush();
+  const auto console = pause ? platform::ProgramConsole::ThisTerminal : platform::ProgramConsole::ThisTerminalNoInput;
+  platform::RunningProgram job(ShellExecutableFor(s.shellProgram), {"/C", plan.script}, console,
+                               platform::ConsoleOutput::ToErrorStream);
+  // A shell that did not start ran nothing of the job: its script is left for the user to run.
+  if (!job.Started()) return ShellFailureText(job.StartResult(), s.shellProgram, "/C " + plan.script);
+  return OutcomeText(plan, CheckJobOutcome(plan, job.Wait() == 0));
+}
+
+void TellRecovered(Session& s) {
+  for (const std::string& told : RecoverJobs()) s.showMessage(told);
+}
 
 void Activate(Session& s, const std::vector<std::string>& args, std::ostream& out) {
   const JobArguments parsed = ParseJobArguments(args, 2, true);

@@ -6,6 +6,7 @@
 #include "cli/activate_command.h"
 #include "cli/add_command.h"
 #include "cli/games_command.h"
+#include "cli/history_commands.h"
 #include "cli/list_commands.h"
 #include "cli/set_command.h"
 #include "cli/status_command.h"
@@ -67,6 +68,9 @@ const std::vector<Command>& Commands() {
       {"repair", "ENTRY [--no-run]", "put an active patch's changed or missing files back and list the active patches", true,
        Repair},
       {"recover", "", "finish or undo the jobs that were cut short and list the active patches", true, Recover},
+      {"history", "", "list the jobs run in the working folder, oldest first", false, History},
+      {"undo", "", "reverse the last job that did its work and list the active patches", true, Undo},
+      {"restore-game", "", "remove every patch and put back every original of the game", true, RestoreGame},
       {"add", "ARCHIVE [--name FOLDER]", "unpack the patches of a zip, 7z, rar or tar.gz archive and list the available patches",
        true, Add},
       {"set", "save|list|show|apply|delete|export|import ...",

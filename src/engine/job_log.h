@@ -6,6 +6,9 @@
 
 namespace vantrel {
 
+// The local time as the log and the job history tell it: "2026-12-09 21:50:46".
+std::string JobTime();
+
 // "vantrel-files\vantrel-jobs.log": in the support folder, relative to the working folder.
 std::string JobLogFile();
 

@@ -2,6 +2,7 @@
 
 #include "engine/file_errors.h"
 #include "engine/file_layers.h"
+#include "engine/job_history.h"
 #include "engine/ledger_steps.h"
 #include "platform/file_length.h"
 #include "platform/files.h"
@@ -86,7 +87,8 @@ JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded) {
   } else if (!plan.removedMarkers.empty()) {
     outcome.markerLeft = !platform::FindEntries(plan.removedMarkers, platform::Admit::Files).empty();
   }
-  FinishLedger(plan, outcome);
+  const bool done = FinishLedger(plan, outcome);
+  RecordJob(plan, outcome, done);
   return outcome;
 }
 

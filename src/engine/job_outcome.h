@@ -30,7 +30,8 @@ struct JobOutcome {
 
 // Compares every copy target of an install with its source, byte for byte, and deletes the
 // install's marker when one is not in place, or when a failed job left it cut short; a
-// removal's files are checked against the ledger. Then the ledger is told (ledger_steps.h).
+// removal's files are checked against the ledger. Then the ledger is told (ledger_steps.h)
+// and the job added to the job history (job_history.h).
 // `shellSucceeded`: the shell's exit status was 0. Raises InOutError naming the file that
 // cannot be read or changed.
 JobOutcome CheckJobOutcome(const JobPlan& plan, bool shellSucceeded);

@@ -60,17 +60,19 @@ struct JobPlan {
   bool takesASlot = true;            // false for a job of the patches that go into no slot
 
   // The ledger's part. An install: its entry, marked installed once every file is in place,
-  // and the entries of the patches it takes out of the slot. A removal: the marker whose
-  // entry goes once every file is as expected, and the files it leaves as they are because
-  // they were changed after the patch put them there.
+  // and the entries of the patches it takes out of the slot, as they were. A removal: the
+  // entry that goes once every file is as expected, and the files it leaves as they are
+  // because they were changed after the patch put them there.
   std::optional<LedgerEntry> entry;
-  std::vector<std::string> endsEntries;
-  std::string removedEntry;
+  std::vector<LedgerEntry> endsEntries;
+  std::optional<LedgerEntry> removedEntry;
   std::vector<ExpectedFile> expected;
   std::vector<std::string> keptAsTheyAre;
 
   // What the job does, one step a file, told before it is written (job_steps.h).
   std::vector<JobStep> steps;
+  // The job history's number of the job this one undoes (job_history.h); 0 for none.
+  std::uint64_t undoes = 0;
 };
 
 }  // namespace vantrel

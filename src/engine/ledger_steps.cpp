@@ -5,6 +5,7 @@
 #include "engine/code_fields.h"
 #include "engine/file_errors.h"
 #include "engine/file_layers.h"
+#include "engine/fmdm_choice.h"
 #include "engine/ledger.h"
 #include "engine/model_records.h"
 #include "engine/recovery.h"
@@ -16,16 +17,6 @@
 namespace vantrel {
 
 namespace {
-
-std::string FmdmChoice(const Session& s) {
-  if (!s.fmdmChanging) return "off";
-  static constexpr const char* kVariants[] = {"S", "2", "3"};
-  std::string chosen;
-  for (std::size_t i = 0; i < s.fmVariantFlags.size(); ++i) {
-    if (s.fmVariantFlags[i]) chosen += (chosen.empty() ? "" : ",") + std::string(kVariants[i]);
-  }
-  return chosen.empty() ? "on" : chosen;
-}
 
 LedgerEntry InstallEntry(Job& job) {
   LedgerEntry entry;
@@ -91,7 +82,8 @@ void PrepareInstall(Job& job, const std::function<void()>& placeScript) {
 // The script is placed before the records are put back, so that a failure of either leaves
 // the entry as it was: the records change all together or not at all.
 void PrepareRemoval(Job& job, const std::function<void()>& placeScript) {
-  const std::optional<LedgerEntry> entry = FindLedgerEntry(job.ledger, job.plan.removedEntry);
+  const std::optional<LedgerEntry> entry =
+      job.plan.removedEntry ? FindLedgerEntry(job.ledger, job.plan.removedEntry->marker) : std::nullopt;
   if (!entry) return placeScript();
   LedgerEntry removing = *entry;
   removing.state = LedgerState::Removing;
@@ -119,20 +111,20 @@ std::string MarkerText(std::string_view marker) {
 void PrepareLedger(Job& job, const std::function<void()>& placeScript) {
   if (!job.plan.marker.empty()) {
     PrepareInstall(job, placeScript);
-  } else if (!job.plan.removedEntry.empty()) {
+  } else if (job.plan.removedEntry) {
     PrepareRemoval(job, placeScript);
   } else {
     placeScript();
   }
 }
 
-void FinishLedger(const JobPlan& plan, JobOutcome& outcome) {
+bool FinishLedger(const JobPlan& plan, JobOutcome& outcome) {
   if (plan.entry) {
     if (!outcome.Complete()) {
       // Undone at once: a job cut short has moved the game's own files aside.
       outcome.changedSince = UndoInstall(plan.entry->marker);
       outcome.undone = true;
-      return;
+      return false;
     }
     LedgerEntry installed = *plan.entry;
     installed.state = LedgerState::Installed;
@@ -143,19 +135,23 @@ void FinishLedger(const JobPlan& plan, JobOutcome& outcome) {
       if (file.put.empty()) file.put = CurrentHash(file.target);
     }
     WriteLedgerEntry(installed);
-    for (const std::string& marker : plan.endsEntries) DropLedgerEntry(marker);
-    return;
+    for (const LedgerEntry& ended : plan.endsEntries) DropLedgerEntry(ended.marker);
+    return true;
   }
-  if (plan.removedEntry.empty()) return;
+  if (!plan.removedEntry) return false;
+  const std::string& marker = plan.removedEntry->marker;
   for (const ExpectedFile& file : plan.expected) {
     if (CurrentHash(file.target) != file.hash) outcome.notPutBack.push_back(file.target);
   }
   outcome.keptAsTheyAre = plan.keptAsTheyAre;
   if (outcome.shellSucceeded && outcome.notPutBack.empty() && !outcome.markerLeft) {
-    DropLedgerEntry(plan.removedEntry);
-  } else if (!platform::FileExists(plan.removedEntry)) {
-    NamingFile(plan.removedEntry, [&] { platform::WriteFileWhole(plan.removedEntry, MarkerText(plan.removedEntry)); });
+    DropLedgerEntry(marker);
+    return true;
   }
+  if (!platform::FileExists(marker)) {
+    NamingFile(marker, [&] { platform::WriteFileWhole(marker, MarkerText(marker)); });
+  }
+  return false;
 }
 
 }  // namespace vantrel

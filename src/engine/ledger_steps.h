@@ -18,7 +18,8 @@ void PrepareLedger(Job& job, const std::function<void()>& placeScript);
 // installed, and the patches it took out of the slot leave the ledger. A removal checks
 // that each file holds what it should (`notPutBack` names those that do not); once all is
 // done its entry goes, and otherwise its marker is made again, so that the patch stays
-// listed while its files are there.
-void FinishLedger(const JobPlan& plan, JobOutcome& outcome);
+// listed while its files are there. True when the ledger took the job: the install is
+// installed, the removal's entry gone.
+bool FinishLedger(const JobPlan& plan, JobOutcome& outcome);
 
 }  // namespace vantrel

@@ -15,7 +15,7 @@ void WriteRestoreLines(Job& job, const LedgerEntry& entry, const RestoreLines& l
     if (step.what == Restore::DropKept) job.plan.expected.push_back({step.from, ""});
     job.plan.expected.push_back({file.target, step.after});
   }
-  job.plan.removedEntry = entry.marker;
+  job.plan.removedEntry = entry;
 }
 
 }  // namespace vantrel

@@ -80,7 +80,7 @@ void PlanSlotInstall(Job& job, std::string_view slotCode, bool aircraft) {
     job.layers.push_back(std::move(layer));
   }
   for (const LedgerEntry& entry : slotEntries) {
-    if (!platform::SameNameIgnoringCase(entry.marker, job.plan.marker)) job.plan.endsEntries.push_back(entry.marker);
+    if (!platform::SameNameIgnoringCase(entry.marker, job.plan.marker)) job.plan.endsEntries.push_back(entry);
   }
   if (aircraft) {
     job.recordMoves = PlanInstallRecords(job, RecordPair{job.s.sourceIndex, job.s.targetIndex}, slotEntries, job.records);

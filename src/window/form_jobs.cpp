@@ -39,12 +39,6 @@ constexpr const char* kPickAnActivePatchFirst = "Pick a patch in Active patches 
 // line waits.
 constexpr std::chrono::milliseconds kJobFolderWait = std::chrono::seconds(2);
 
-// The folder's lock, taken before a job writes anything of its own; a handler that raises
-// after this lets go of it on its way out.
-std::unique_ptr<platform::FolderLock> HoldFolderForJob() {
-  return std::make_unique<platform::FolderLock>(kJobFolderWait);
-}
-
 // A job goes only where the user has picked: the list's own error, and what to pick, since
 // the system's text alone leaves a new user guessing. A pick that the list's filter hides is
 // none the user can see.
@@ -60,6 +54,12 @@ std::string WaitingLine(std::string_view doing, std::string_view picked) {
 }
 
 }  // namespace
+
+// The folder's lock, taken before a job writes anything of its own; a handler that raises
+// after this lets go of it on its way out.
+std::unique_ptr<platform::FolderLock> FormPresenter::HoldFolderForJob() {
+  return std::make_unique<platform::FolderLock>(kJobFolderWait);
+}
 
 // A job asked for while another runs is put off, with the entries picked for it; what the
 // window shows follows them back, and the outcome line says that it waits: the running job's
@@ -108,10 +108,16 @@ void FormPresenter::AfterJob() {
 // The runner calls this once the job's outcome has been checked and logged; the lists are
 // read again under the job's lock, and only then may another job have the folder, before a
 // failure's box waits for its answer.
+// The next job of an undo or a restore starts here, before the requests that wait for the
+// running job: they come after the whole row. A failure ends the row.
 void FormPresenter::JobEnded() {
   Handle(&FormPresenter::AfterJob);
   jobFolder_.reset();
-  if (const std::optional<std::string> failure = jobs_.LastFailure()) view_.ShowMessage(*failure);
+  const std::optional<std::string> failure = jobs_.LastFailure();
+  if (failure) view_.ShowMessage(*failure);
+  if (failure || closeWaiting_) row_.clear();
+  if (!row_.empty()) return Handle(&FormPresenter::NextStep);
+  if (rowLength_ != 0) Handle([this, failed = failure.has_value()] { EndRow(failed); });
 }
 
 void FormPresenter::turnPatchOn() {

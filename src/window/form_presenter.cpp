@@ -111,6 +111,10 @@ void FormPresenter::Clicked(Control control) {
       return Handle(&FormPresenter::turnPatchOff);
     case Control::Game:
       return Handle(&FormPresenter::switchGame);
+    case Control::UndoJob:
+      return Handle(&FormPresenter::undoLastJob);
+    case Control::RestoreGame:
+      return Handle(&FormPresenter::restoreGame);
     default:
       return;
   }

@@ -5,6 +5,7 @@
 // handler (a raised error's text goes to the view's ShowMessage and ends the handler) and then
 // brings the unlisted notes up to date.
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "archive/patch_archive.h"
 #include "engine/session.h"
 #include "games/game_search.h"
+#include "engine/undo.h"
 #include "platform/folder_lock.h"
 #include "window/form_view.h"
 #include "window/job_runner.h"
@@ -86,6 +88,10 @@ class FormPresenter {
   void addArchive();
   void openJobLog();
   void repairPatch();
+  // The ways back: each a row of ordinary jobs (engine/undo.h), run one after another, the
+  // next started as the one before ends and did all its work.
+  void undoLastJob();
+  void restoreGame();
 
  private:
   void Handle(void (FormPresenter::*handler)());
@@ -112,8 +118,14 @@ class FormPresenter {
   void MarkOwnModelFiles();
   // `waiting`, when not "", is told in the outcome line while the handler waits.
   bool PutOffWhileAJobRuns(void (FormPresenter::*handler)(), const std::string& waiting = "");
+  static std::unique_ptr<platform::FolderLock> HoldFolderForJob();
   // Hands the job to the runner with the folder's lock, taken before the job was prepared.
   void StartJob(const JobPlan& plan, const std::string& success, std::unique_ptr<platform::FolderLock> folder);
+  // The row of an undo or a restore: its first job started, the rest waiting in row_.
+  void StartRow(std::vector<RowJob> steps, const std::string& name, bool restoring);
+  void NextStep();
+  // Once the row has ended, `failed` or not: a restore tells what it could not restore.
+  void EndRow(bool failed);
 
   Session& session_;
   Catalogue& cat_;
@@ -134,6 +146,12 @@ class FormPresenter {
   std::map<std::string, std::string> notInPlace_;  // the marked entries of Active patches, with why
   // Last: it stops its thread before the rest goes.
   StatusWorker status_;
+  // The jobs of the undo or restore under way that have not started yet, its name for the
+  // outcome line, how many it has in all, and whether it restores the game.
+  std::deque<RowJob> row_;
+  std::string rowName_;
+  std::size_t rowLength_ = 0;
+  bool restoring_ = false;
 };
 
 }  // namespace vantrel

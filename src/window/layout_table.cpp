@@ -12,7 +12,7 @@ constexpr ControlSpec kLayout[] = {
     {Control::Label5, "Label5", K::Label, {24, 16, 106, 16}, "working folder :", "", FontRole::Bold},
     {Control::path, "path", K::FolderBox, {136, 16, 185, 21}, "", ""},
     // Beside the folder box, in the row the reference layout leaves empty there.
-    {Control::Game, "Game", K::Button, {336, 14, 113, 25}, "Other &game\u2026",
+    {Control::Game, "Game", K::Button, {336, 14, 113, 25}, "&Other game\u2026",
      "Work on another install of the game: those used before and those found on this machine"},
     {Control::Button1, "Button1", K::Button, {64, 48, 169, 33}, "Refresh &Patch list", ""},
     // Beside Refresh Patch list, in the row the reference layout leaves empty there.
@@ -42,6 +42,11 @@ constexpr ControlSpec kLayout[] = {
     {Control::CheckBox4, "CheckBox4", K::CheckBox, {304, 512, 169, 17}, "fmparam3.dat / acspecs3.dat", ""},
     {Control::v, "v", K::Button, {336, 536, 169, 49}, kActivateCaption, ""},
     {Control::Button4, "Button4", K::Button, {632, 536, 145, 49}, "&Deactivate Selected", ""},
+    // Under Active patches, above the removal, where the reference layout has nothing.
+    {Control::UndoJob, "UndoJob", K::Button, {632, 464, 145, 25}, "&Undo last job",
+     "Reverse the last job: remove what it installed and put back what it replaced, or install again what it removed"},
+    {Control::RestoreGame, "RestoreGame", K::Button, {632, 496, 145, 25}, "Restore the &game\u2026",
+     "Remove every patch and put back every file of the game as it was before the first job"},
     {Control::ScrollBox1, "ScrollBox1", K::Picture, {40, 592, 309, 169}, "", ""},
     // Beside the preview, where the reference layout has nothing: the job and the readme.
     {Control::Notes, "Notes", K::Tabs, {368, 592, 490, 140}, "", ""},

@@ -13,8 +13,8 @@
 namespace vantrel {
 
 // The controls, by their layout names ("v" is the activation button). Ours beside the
-// reference layout: AddArchive, the filter lines, the unlisted notes, the notes tabs and the
-// job log's button.
+// reference layout: AddArchive, the filter lines, the unlisted notes, the ways back (UndoJob,
+// RestoreGame), the notes tabs and the job log's button.
 enum class Control {
   Label5,
   path,
@@ -41,6 +41,8 @@ enum class Control {
   CheckBox4,
   v,
   Button4,
+  UndoJob,
+  RestoreGame,
   ScrollBox1,
   Notes,
   JobLog,
@@ -74,7 +76,8 @@ constexpr bool TakesTabStop(ControlKind kind) {
 }
 
 // The controls in tab order: the way the eye reads the window, the folder, the refreshes, the
-// lists left to right, the combination and its model controls, the two jobs, the notes.
+// lists left to right, the combination and its model controls, the two jobs, the ways back,
+// the notes.
 std::span<const ControlSpec> FormLayout();
 const ControlSpec& SpecOf(Control id);
 

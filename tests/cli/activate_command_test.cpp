@@ -8,29 +8,13 @@
 
 #include "cli_run.h"
 #include "quiet_shell.h"
+#include "cli_game.h"
 #include "samplegame/model_files.h"
-#include "samplegame/sample_game.h"
-#include "temp_dir.h"
 
 namespace vantrel {
 namespace {
 
-struct CliGame {
-  CliGame() {
-    testing::KeepShellsOffTerminals();
-    samplegame::LaySampleGame((dir.path() / "game").string());
-  }
-  bool Has(const std::string& rel) const { return dir.exists("game/Simpatch/" + rel); }
-
-  // vantrel-cli -C WORKING-FOLDER ARGS...: exit status, standard output, error output.
-  std::tuple<int, std::string, std::string> Run(std::vector<std::string> args) const {
-    args.insert(args.begin(), {"-C", (dir.path() / "game" / "Simpatch").string()});
-    const CliResult result = RunCli(std::move(args));
-    return {result.status, result.out, result.err};
-  }
-
-  testing::TempDir dir;
-};
+using testing::CliGame;
 
 TEST(ActivateCommand, RunsTheJobAndListsTheActivePatches) {
   CliGame game;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "engine/activation.h"
+#include "job_history_files.h"
 #include "platform/files.h"
 #include "platform/folder_lock.h"
 #include "samplegame/sample_game.h"
@@ -21,6 +22,7 @@ Files SampleGame::Snapshot() const {
   const fs::path root = dir.path() / "game";
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     if (entry.path().filename() == platform::kFolderLockFile) continue;
+    if (IsJobHistoryRecord(entry.path())) continue;
     if (entry.is_regular_file()) files[Utf8Name(fs::relative(entry.path(), root))] = ReadFileBytes(entry.path());
   }
   return files;
@@ -43,6 +45,11 @@ std::string Difference(const Files& before, const Files& after) {
     }
   }
   return text;
+}
+
+Files WithoutLedger(Files files) {
+  std::erase_if(files, [](const auto& file) { return file.first.find("/vantrel-files/ledger/") != std::string::npos; });
+  return files;
 }
 
 JobOutcome Activate(EngineSession& e, const std::string& patchLine, std::string_view slot) {

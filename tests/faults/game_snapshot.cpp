@@ -7,6 +7,7 @@
 #include <random>
 
 #include "fault_programs.h"
+#include "job_history_files.h"
 #include "samplegame/sample_game.h"
 #include "temp_dir.h"
 
@@ -24,7 +25,7 @@ Snapshot TakeSnapshot(const fs::path& folder) {
     if (it->is_symlink()) {
       files[rel] = "-> " + fs::read_symlink(it->path()).string();
       it.disable_recursion_pending();
-    } else if (it->is_regular_file()) {
+    } else if (it->is_regular_file() && !IsJobHistoryRecord(it->path())) {
       files[rel] = ReadFileBytes(it->path());
     }
   }

@@ -20,7 +20,7 @@ inline const std::set<std::string> kBookkeeping = {"Simpatch/vantrel.scan.tmp", 
 inline bool Shows(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // Every entry under a folder: a file's bytes, or "-> TARGET" for a symbolic link. Folders
-// are not entries of their own.
+// are not entries of their own, nor are the job history's records.
 using Snapshot = std::map<std::string, std::string>;
 Snapshot TakeSnapshot(const std::filesystem::path& root);
 

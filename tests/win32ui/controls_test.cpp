@@ -265,8 +265,8 @@ TEST_F(Controls, TabGoesInTheTablesOrder) {
   const std::vector<Control> order = {Control::path,     Control::Button1,  Control::AddArchive, Control::Button2,
                                       Control::PatchFilter, Control::ListBox1, Control::SlotFilter, Control::ListBox2,
                                       Control::ListBox3, Control::Edit1,      Control::CheckBox1,
-                                      Control::v,        Control::Button4,  Control::ScrollBox1, Control::Notes,
-                                      Control::JobLog};
+                                      Control::v,        Control::Button4,  Control::UndoJob,    Control::RestoreGame,
+                                      Control::ScrollBox1, Control::Notes,  Control::JobLog};
   HWND at = Of(order.front());
   for (std::size_t i = 1; i < order.size(); ++i) {
     at = ::GetNextDlgTabItem(window.Handle(), at, FALSE);
@@ -326,7 +326,8 @@ TEST_F(Controls, TabReachesTheNotesTabsAndTheirReadme) {
 TEST_F(Controls, AltLettersClickTheirButtons) {
   const std::pair<wchar_t, Control> letters[] = {
       {L'p', Control::Button1}, {L'h', Control::AddArchive}, {L't', Control::Button2},
-      {L'a', Control::v},       {L'd', Control::Button4},
+      {L'a', Control::v},       {L'd', Control::Button4},    {L'u', Control::UndoJob},
+      {L'g', Control::RestoreGame},
   };
   for (const auto& [letter, button] : letters) {
     events.seen.clear();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "job_history_files.h"
+#include "platform/folder_lock.h"
 #include "rbext/run_shell.h"
 #include "samplegame/sample_game.h"
 #include "window/list_controls.h"
@@ -58,6 +60,17 @@ std::vector<std::string> PresenterTest::Scripts() const {
   }
   std::sort(scripts.begin(), scripts.end());
   return scripts;
+}
+
+std::map<std::string, std::string> PresenterTest::GameFiles() const {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(Game())) {
+    const std::string name = entry.path().filename().string();
+    if (!entry.is_regular_file() || name == kScanListFile || name == platform::kFolderLockFile) continue;
+    if (IsJobHistoryRecord(entry.path())) continue;
+    files[std::filesystem::relative(entry.path(), Game()).generic_string()] = ReadFileBytes(entry.path());
+  }
+  return files;
 }
 
 }  // namespace vantrel::testing

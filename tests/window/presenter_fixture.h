@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,6 +30,9 @@ class PresenterTest : public ::testing::Test {
   std::string Edit1() const { return view_.Text(Control::Edit1); }
   // The job scripts in the working folder.
   std::vector<std::string> Scripts() const;
+  // Every file of the game with its bytes, by its path from the game folder, but for our
+  // scan list, the folder's lock file and the job history's records.
+  std::map<std::string, std::string> GameFiles() const;
 
   std::filesystem::path Game() const { return temp_.path() / "game"; }
   std::filesystem::path Work() const { return Game() / "Simpatch"; }

@@ -1,7 +1,6 @@
 // Jobs cut short before the window starts or before it turns to a folder: finished or undone
 // and told before the lists are read, and never while a job of the window's own runs.
 #include <filesystem>
-#include <map>
 
 #include "engine/activation.h"
 #include "presenter_fixture.h"
@@ -13,17 +12,6 @@ namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
 
 constexpr char kMarker[] = "0305_FE2b Fighter";
-
-// Every file of the game with its bytes, but the scan's list and the lock every look writes.
-std::map<std::string, std::string> GameFiles(const fs::path& game) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::recursive_directory_iterator(game)) {
-    const std::string name = entry.path().filename().string();
-    if (!entry.is_regular_file() || name == "vantrel.scan.tmp" || name == "vantrel.lock") continue;
-    files[fs::relative(entry.path(), game).generic_string()] = ReadFileBytes(entry.path());
-  }
-  return files;
-}
 
 class RecoveryPresenterTest : public PresenterTest {
  public:
@@ -61,7 +49,7 @@ TEST_F(RecoveryPresenterTest, AtStartAJobCutShortIsToldAndTheListsShowTheGameAft
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);
-    const auto before = GameFiles(Game());
+    const auto before = GameFiles();
     (this->*c.cutShort)();
     ASSERT_EQ(Scripts(), Texts{"0305.bat"});
     ASSERT_TRUE(fs::exists(Work() / "vantrel-files/ledger"));
@@ -69,7 +57,7 @@ TEST_F(RecoveryPresenterTest, AtStartAJobCutShortIsToldAndTheListsShowTheGameAft
 
     Reopen();
     EXPECT_EQ(view_.messages, Texts{c.told});
-    EXPECT_EQ(GameFiles(Game()), before);
+    EXPECT_EQ(GameFiles(), before);
     EXPECT_TRUE(Scripts().empty());
     EXPECT_EQ(session_.cat.ListBox3.Count(), 0) << "the active patches were listed before the recovery";
   }
@@ -78,7 +66,7 @@ TEST_F(RecoveryPresenterTest, AtStartAJobCutShortIsToldAndTheListsShowTheGameAft
 // Laid by another program (the command line's activate --no-run) while the window looked
 // elsewhere.
 TEST_F(RecoveryPresenterTest, TurningToAFolderRecoversItsJobsCutShort) {
-  const auto before = GameFiles(Game());
+  const auto before = GameFiles();
   WriteInstallNotRun();
   view_.Type(Control::path, "Multi");
   presenter_->FolderTextChanged();
@@ -88,7 +76,7 @@ TEST_F(RecoveryPresenterTest, TurningToAFolderRecoversItsJobsCutShort) {
   view_.Type(Control::path, "Simpatch");
   presenter_->FolderTextChanged();
   EXPECT_EQ(view_.messages, Texts{"The install of FE2b Fighter into slot 0305 was never run; it is undone."});
-  EXPECT_EQ(GameFiles(Game()), before);
+  EXPECT_EQ(GameFiles(), before);
   EXPECT_EQ(session_.cat.ListBox1.Count(), 4);
 }
 
