@@ -115,6 +115,8 @@ void FormPresenter::Clicked(Control control) {
       return Handle(&FormPresenter::undoLastJob);
     case Control::RestoreGame:
       return Handle(&FormPresenter::restoreGame);
+    case Control::PatchSets:
+      return Handle(&FormPresenter::patchSets);
     default:
       return;
   }

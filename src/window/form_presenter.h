@@ -92,6 +92,9 @@ class FormPresenter {
   // next started as the one before ends and did all its work.
   void undoLastJob();
   void restoreGame();
+  // "Patch sets...": save what is active, apply a set (a row of jobs as undo's), delete,
+  // export and import.
+  void patchSets();
 
  private:
   void Handle(void (FormPresenter::*handler)());
@@ -124,6 +127,9 @@ class FormPresenter {
   // The row of an undo or a restore: its first job started, the rest waiting in row_.
   void StartRow(std::vector<RowJob> steps, const std::string& name, bool restoring);
   void NextStep();
+  // The patch set the user picks among those saved; none when there is none or the user cancels.
+  std::optional<std::string> PickSet(const std::string& question);
+  void applySet(const std::string& name);
   // Once the row has ended, `failed` or not: a restore tells what it could not restore.
   void EndRow(bool failed);
 

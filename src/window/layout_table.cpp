@@ -47,6 +47,8 @@ constexpr ControlSpec kLayout[] = {
      "Reverse the last job: remove what it installed and put back what it replaced, or install again what it removed"},
     {Control::RestoreGame, "RestoreGame", K::Button, {632, 496, 145, 25}, "Restore the &game\u2026",
      "Remove every patch and put back every file of the game as it was before the first job"},
+    {Control::PatchSets, "PatchSets", K::Button, {664, 432, 113, 25}, "Patch &sets\u2026",
+     "Save what is active as a named set, switch to a set, or share one as a file"},
     {Control::ScrollBox1, "ScrollBox1", K::Picture, {40, 592, 309, 169}, "", ""},
     // Beside the preview, where the reference layout has nothing: the job and the readme.
     {Control::Notes, "Notes", K::Tabs, {368, 592, 490, 140}, "", ""},

@@ -14,7 +14,7 @@ namespace vantrel {
 
 // The controls, by their layout names ("v" is the activation button). Ours beside the
 // reference layout: AddArchive, the filter lines, the unlisted notes, the ways back (UndoJob,
-// RestoreGame), the notes tabs and the job log's button.
+// RestoreGame), the patch sets, the notes tabs and the job log's button.
 enum class Control {
   Label5,
   path,
@@ -43,6 +43,7 @@ enum class Control {
   Button4,
   UndoJob,
   RestoreGame,
+  PatchSets,
   ScrollBox1,
   Notes,
   JobLog,

@@ -133,6 +133,7 @@ Anchor AnchorOf(std::string_view control) {
       {"Button4", {kList1 | kList2, 0, true, false}},
       {"UndoJob", {kList1 | kList2, 0, true, false}},
       {"RestoreGame", {kList1 | kList2, 0, true, false}},
+      {"PatchSets", {kList1 | kList2, 0, true, false}},
       {"ScrollBox1", {0, kPreview, true, false, false, true}},
       {"Notes", {kPreview, kNotes, true, false, false, true}},
       {"JobContinue", {kPreview, 0, true, false, true, false}},

@@ -96,7 +96,7 @@ TEST_F(KeyboardTest, TabGoesFromTheFolderBoxThroughTheListsToTheJobs) {
   ClickButton("Button2");
   Find<QWidget>("path")->setFocus();
   std::vector<std::string> order;
-  for (int i = 0; i < 18; ++i) {
+  for (int i = 0; i < 19; ++i) {
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
     // The folder box's edit line stands for the box, the tab bar for the notes.
@@ -108,7 +108,8 @@ TEST_F(KeyboardTest, TabGoesFromTheFolderBoxThroughTheListsToTheJobs) {
   }
   const std::vector<std::string> expected = {"path",      "Game",     "Button1",  "AddArchive", "Button2",    "PatchFilter",
                                              "ListBox1",  "SlotFilter", "ListBox2", "ListBox3",   "Edit1",      "CheckBox1",
-                                             "v",         "Button4",  "UndoJob",    "RestoreGame", "ScrollBox1", "Notes"};
+                                             "v",         "Button4",  "UndoJob",    "RestoreGame", "PatchSets",  "ScrollBox1",
+                                             "Notes"};
   EXPECT_EQ(order, expected);
 }
 

@@ -113,3 +113,45 @@ TEST_F(UndoPresenterTest, ARestoreThatCannotPutAFileBackStopsAndNamesWhatIsLeft)
 
 }  // namespace
 }  // namespace vantrel::testing
+
+namespace vantrel::testing {
+namespace {
+
+// "Patch sets...": what is active saved, then, after three slots changed, applied as a row of
+// jobs like an undo's, the game's files as at the save; a set exported and imported again.
+TEST_F(UndoPresenterTest, APatchSetIsSavedAndAppliedAsARowOfJobs) {
+  ASSERT_NO_FATAL_FAILURE(Activate("060E Big Tank", "0601"));
+  ASSERT_NO_FATAL_FAILURE(Activate("0311 Camel Views", "0305"));
+  view_.choiceAnswers = {std::size_t{0}};
+  view_.textAnswers = {std::string("two")};
+  presenter_->Clicked(Control::PatchSets);
+  EXPECT_EQ(jobs_.shownLines.back(), "The patch set two is saved: 2 patches.");
+  const GameTree saved = GameFiles();
+
+  Pick(Control::ListBox3, "0601_Big Tank");
+  presenter_->Clicked(Control::Button4);
+  EndJobs();
+  ASSERT_NO_FATAL_FAILURE(Activate("031F FE2b Fighter", "0305"));
+  ASSERT_NO_FATAL_FAILURE(Activate("060E Big Tank", "0602"));
+  const std::size_t before = jobs_.started.size();
+  view_.choiceAnswers = {std::size_t{1}, std::size_t{0}};  // apply, the first set
+  presenter_->Clicked(Control::PatchSets);
+  ASSERT_FALSE(view_.questions.empty());
+  EXPECT_NE(view_.questions.back().find("remove 0602_Big Tank"), std::string::npos) << view_.questions.back();
+  EndJobs();
+  EXPECT_EQ(jobs_.started.size() - before, 4u) << "two removals, two installs";
+  EXPECT_TRUE(view_.messages.empty()) << view_.messages.front();
+  EXPECT_EQ(session_.cat.ListBox3.Items(), (Texts{"0305_Camel Views", "0601_Big Tank"}));
+  EXPECT_EQ(WithoutLedger(GameFiles()), WithoutLedger(saved));
+
+  view_.setFileChosen = (temp_.path() / "shared.set").string();
+  view_.choiceAnswers = {std::size_t{3}, std::size_t{0}};  // export the first set
+  presenter_->Clicked(Control::PatchSets);
+  view_.choiceAnswers = {std::size_t{4}};  // import
+  presenter_->Clicked(Control::PatchSets);
+  EXPECT_EQ(view_.setFileDialogs, (std::vector<bool>{true, false}));
+  EXPECT_EQ(jobs_.shownLines.back(), "The patch set shared is imported.");
+}
+
+}  // namespace
+}  // namespace vantrel::testing
