@@ -174,7 +174,8 @@ HistoryRecord ParseHistoryRecord(std::string_view text, std::string_view name) {
 
 std::vector<HistoryRecord> ReadHistory() {
   std::vector<HistoryRecord> history;
-  for (const auto& [number, file] : RecordFiles()) {
+  for (const auto& numbered : RecordFiles()) {
+    const std::string& file = numbered.second;
     std::string text;
     for (const std::string& line : NamingFile(file, [&] { return platform::ReadTextLines(file); })) text += line + "\n";
     history.push_back(ParseHistoryRecord(text, file));
