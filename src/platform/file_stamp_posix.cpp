@@ -27,7 +27,7 @@ FileStamp StampOf(std::string_view path) {
   for (char& c : written) {
     if (IsPathSeparator(c)) c = '/';
   }
-  const std::string_view name = detail::SplitResolvedPath(written).name;
+  const std::string name = detail::SplitResolvedPath(written).name;
   if (!WindowsCanHold(name)) return {};
   struct stat st {};
   if (::stat(written.c_str(), &st) == 0) return StampOfStat(st);
