@@ -262,11 +262,11 @@ TEST_F(Controls, HintsAreTheTablesTooltips) {
 // notes, the model files' radio button) and those disabled (the model variants until FM/DM
 // changing).
 TEST_F(Controls, TabGoesInTheTablesOrder) {
-  const std::vector<Control> order = {Control::path,     Control::Button1,  Control::AddArchive, Control::Button2,
-                                      Control::PatchFilter, Control::ListBox1, Control::SlotFilter, Control::ListBox2,
-                                      Control::ListBox3, Control::Edit1,      Control::CheckBox1,
-                                      Control::v,        Control::Button4,  Control::UndoJob,    Control::RestoreGame,
-                                      Control::ScrollBox1, Control::Notes,  Control::JobLog};
+  const std::vector<Control> order = {Control::path,       Control::Game,       Control::Button1,   Control::AddArchive,
+                                      Control::Button2,    Control::PatchFilter, Control::ListBox1, Control::SlotFilter,
+                                      Control::ListBox2,   Control::ListBox3,    Control::Edit1,    Control::CheckBox1,
+                                      Control::v,          Control::Button4,     Control::UndoJob,  Control::RestoreGame,
+                                      Control::PatchSets,  Control::ScrollBox1,  Control::Notes,    Control::JobLog};
   HWND at = Of(order.front());
   for (std::size_t i = 1; i < order.size(); ++i) {
     at = ::GetNextDlgTabItem(window.Handle(), at, FALSE);

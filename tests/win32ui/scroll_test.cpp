@@ -132,8 +132,8 @@ TEST_F(Scrolling, TheFocusTabbedToIsScrolledIntoView) {
   RECT client{};
   ::GetClientRect(window.Handle(), &client);
   ASSERT_GT(PlaceOf(Control::ScrollBox1).top + PlaceOf(Control::ScrollBox1).height, client.bottom);
-  ::SetFocus(Of(Control::RestoreGame));
-  Press(Of(Control::RestoreGame), VK_TAB);
+  ::SetFocus(Of(Control::PatchSets));
+  Press(Of(Control::PatchSets), VK_TAB);
   ASSERT_EQ(::GetFocus(), Of(Control::ScrollBox1));
   const Box shown = PlaceOf(Control::ScrollBox1);
   EXPECT_GE(shown.top, 0);
