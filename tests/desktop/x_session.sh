@@ -18,20 +18,33 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Xvfb picks a free display and says which on the descriptor given.
+# Xvfb picks a free display and says which on the descriptor given. Two tests starting at
+# once may race for one display, and the loser's window manager then finds no server: the
+# pair is started again, up to three times.
 start_screen() {  # WIDTH HEIGHT
-  exec 3>"$scratch/display"
-  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-  pids+=($!)
-  exec 3>&-
-  for _ in $(seq 400); do [ -s "$scratch/display" ] && break; sleep 0.05; done
-  [ -s "$scratch/display" ] || fail "Xvfb did not start within 20 s: $(cat "$scratch/xvfb.log")"
-  export DISPLAY=":$(head -1 "$scratch/display")"
-  openbox >"$scratch/openbox.log" 2>&1 &
-  pids+=($!)
-  # A busy machine (the whole test run beside it) may take seconds to start it.
-  for _ in $(seq 400); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return; sleep 0.05; done
-  fail "openbox did not start within 20 s: $(cat "$scratch/openbox.log")"
+  for attempt in 1 2 3; do
+    rm -f "$scratch/display"
+    exec 3>"$scratch/display"
+    Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+    local xvfb=$!
+    pids+=("$xvfb")
+    exec 3>&-
+    for _ in $(seq 400); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+    [ -s "$scratch/display" ] || fail "Xvfb did not start within 20 s: $(cat "$scratch/xvfb.log")"
+    export DISPLAY=":$(head -1 "$scratch/display")"
+    openbox >"$scratch/openbox.log" 2>&1 &
+    local wm=$!
+    pids+=("$wm")
+    # A busy machine (the whole test run beside it) may take seconds to start it.
+    for _ in $(seq 400); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+      kill -0 "$wm" 2>/dev/null || break  # it ended: no server to manage
+      sleep 0.05
+    done
+    kill "$wm" "$xvfb" 2>/dev/null || true
+    echo "attempt $attempt: openbox did not start: $(cat "$scratch/openbox.log")" >&2
+  done
+  fail "openbox did not start on a fresh X server in three attempts"
 }
 
 wait_for_file() {  # PATH SECONDS
