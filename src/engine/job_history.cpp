@@ -176,9 +176,7 @@ std::vector<HistoryRecord> ReadHistory() {
   std::vector<HistoryRecord> history;
   for (const auto& numbered : RecordFiles()) {
     const std::string& file = numbered.second;
-    std::string text;
-    for (const std::string& line : NamingFile(file, [&] { return platform::ReadTextLines(file); })) text += line + "\n";
-    history.push_back(ParseHistoryRecord(text, file));
+    history.push_back(ParseHistoryRecord(ReadOwnTextFile(file), file));
   }
   std::sort(history.begin(), history.end(),
             [](const HistoryRecord& a, const HistoryRecord& b) { return a.number < b.number; });

@@ -68,12 +68,7 @@ std::vector<LedgerEntry> EntriesIn(const std::string& home) {
   if (!platform::DirectoryExists(folder)) return ledger;
   for (const auto& found : platform::FindEntries(folder + "\\*" + std::string(kEntryExtension), platform::Admit::Files)) {
     const std::string file = folder + "\\" + found.name;
-    std::string text;
-    for (const std::string& line : NamingFile(file, [&] { return platform::ReadTextLines(file); })) {
-      text += line;
-      text += '\n';
-    }
-    ledger.push_back(ParseLedgerEntry(text, file));
+    ledger.push_back(ParseLedgerEntry(ReadOwnTextFile(file), file));
   }
   return ledger;
 }
@@ -105,6 +100,15 @@ const LedgerFile* LedgerEntry::FileFor(std::string_view target) const {
     if (platform::SameNameIgnoringCase(file.target, target)) return &file;
   }
   return nullptr;
+}
+
+std::string ReadOwnTextFile(const std::string& file) {
+  std::string text;
+  for (const std::string& line : NamingFile(file, [&] { return platform::ReadTextLines(file); })) {
+    text += line;
+    text += '\n';
+  }
+  return text;
 }
 
 std::string LedgerFolder() { return std::string(kSupportFolder) + "ledger"; }

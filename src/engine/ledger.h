@@ -71,6 +71,9 @@ std::uint64_t NextLedgerOrder(const std::vector<LedgerEntry>& ledger);
 // The entry as its file holds it, and back; ParseLedgerEntry raises Error naming `name`
 // for text it cannot read.
 std::string LedgerText(const LedgerEntry& entry);
+// One of the tool's own small text files (a ledger entry, a job record, a patch set), its
+// lines each ended by "\n" whatever ended them on disk. Raises InOutError naming it.
+std::string ReadOwnTextFile(const std::string& file);
 LedgerEntry ParseLedgerEntry(std::string_view text, std::string_view name);
 
 }  // namespace vantrel

@@ -101,9 +101,7 @@ PatchSet ReadSet(const std::string& name) {
 }
 
 PatchSet ReadSetFile(const std::string& file, const std::string& name) {
-  std::string text;
-  for (const std::string& line : NamingFile(file, [&] { return platform::ReadTextLines(file); })) text += line + "\n";
-  return ParseSet(text, name, file);
+  return ParseSet(ReadOwnTextFile(file), name, file);
 }
 
 std::vector<std::string> SetNames() {
