@@ -115,7 +115,8 @@ std::string HashOfFile(std::string_view path) {
     // The length first: a record read that comes up short is an error, not the end.
     const std::uint64_t length = platform::FileLength(path);
     platform::RecordFile file(path, platform::RecordFile::Mode::ReadOnly);
-    std::vector<unsigned char> buffer(kChunk);
+    // No bigger than the file: most of the game's files are small, and a buffer is cleared whole.
+    std::vector<unsigned char> buffer(static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, length)));
     ContentHash hash;
     hash.Add(buffer.data(), 0);
     for (std::uint64_t done = 0; done < length;) {

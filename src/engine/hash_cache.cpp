@@ -11,6 +11,7 @@
 #include "engine/file_errors.h"
 #include "engine/support_folder.h"
 #include "platform/files.h"
+#include "platform/in_parallel.h"
 #include "platform/text_file.h"
 #include "platform/whole_write.h"
 
@@ -67,20 +68,42 @@ HashCache HashCache::Load() {
   return cache;
 }
 
-std::string HashCache::HashOf(const std::string& path) {
-  const platform::FileStamp before = platform::StampOf(path);
-  if (!before.exists) return "";
-  if (const auto found = known_.find(path); found != known_.end() && found->second.stamp == before) {
-    return found->second.hash;
+HashCache::Look HashCache::LookAtOne(const std::string& path) const {
+  Look look;
+  try {
+    const platform::FileStamp before = platform::StampOf(path);
+    if (!before.exists) return look;
+    if (const auto found = known_.find(path); found != known_.end() && found->second.stamp == before) {
+      look.hash = found->second.hash;
+      return look;
+    }
+    look.hash = HashOfFile(path);
+    look.read = true;
+    // A file written while it was read holds neither state whole.
+    if (Settled(before) && platform::StampOf(path) == before) look.learnt = Known{before, look.hash};
+  } catch (...) {
+    look.failure = std::current_exception();
   }
-  const std::string hash = HashOfFile(path);
-  ++filesRead_;
-  // A file written while it was read holds neither state whole.
-  if (Settled(before) && platform::StampOf(path) == before) {
-    known_[path] = {before, hash};
+  return look;
+}
+
+std::string HashCache::Take(const std::string& path, Look look) {
+  if (look.read) ++filesRead_;
+  if (look.learnt) {
+    known_[path] = std::move(*look.learnt);
     learnt_ = true;
   }
-  return hash;
+  if (look.failure) std::rethrow_exception(look.failure);
+  return std::move(look.hash);
+}
+
+std::string HashCache::HashOf(const std::string& path) { return Take(path, LookAtOne(path)); }
+
+std::vector<HashCache::Look> HashCache::LookAt(const std::vector<std::string>& paths) const {
+  std::vector<Look> looks(paths.size());
+  // LookAtOne raises nothing and only reads the cache.
+  platform::InParallel(paths.size(), [&](std::size_t i) { looks[i] = LookAtOne(paths[i]); });
+  return looks;
 }
 
 void HashCache::Save() const {

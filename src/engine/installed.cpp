@@ -43,13 +43,19 @@ std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, const std::ve
 }
 
 std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, std::vector<LedgerEntry>&& ledger) {
+  return InstalledPatches(cat, std::move(ledger), FindMarkers());
+}
+
+std::vector<platform::FoundEntry> FindMarkers() { return platform::FindEntries("*.aop", platform::Admit::Files); }
+
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, std::vector<LedgerEntry>&& ledger,
+                                             const std::vector<platform::FoundEntry>& markers) {
   // By marker, the first of its name as FindLedgerEntry takes it: a folder of a thousand
   // markers is not searched a thousand times.
   FoldedNameMap<LedgerEntry*> byMarker;
   for (LedgerEntry& entry : ledger) byMarker.emplace(entry.marker, &entry);
   FoldedNameMap<std::size_t> taken;  // by marker found, the patch that took its entry over
   std::vector<InstalledPatch> installed;
-  const std::vector<platform::FoundEntry> markers = platform::FindEntries("*.aop", platform::Admit::Files);
   for (const platform::FoundEntry& found : markers) {
     InstalledPatch patch;
     patch.marker = found.name;

@@ -9,6 +9,7 @@
 
 #include "catalogue/catalogue.h"
 #include "engine/ledger.h"
+#include "platform/search.h"
 
 namespace vantrel {
 
@@ -41,5 +42,10 @@ std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, const std::ve
 // The same taking the entries over, where the caller needs the ledger no more: a thousand
 // patches' records are not copied.
 std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, std::vector<LedgerEntry>&& ledger);
+// The working folder's markers as InstalledPatches finds them, for a caller that lists them
+// while it reads something else, and the join of those it found.
+std::vector<platform::FoundEntry> FindMarkers();
+std::vector<InstalledPatch> InstalledPatches(const Catalogue& cat, std::vector<LedgerEntry>&& ledger,
+                                             const std::vector<platform::FoundEntry>& markers);
 
 }  // namespace vantrel

@@ -1,6 +1,7 @@
 #include "engine/patch_status.h"
 
 #include <algorithm>
+#include <future>
 #include <map>
 
 #include "engine/hash_cache.h"
@@ -78,13 +79,29 @@ bool GameStatus::AllInPlace() const {
 
 // The faults of the working folder's own entries are found first, while the whole ledger is
 // there to say which layer is on top; the entries then go to their markers without a copy.
+// The folder's markers and the cache are read while the ledger is.
 GameStatus CheckGameStatus(const Catalogue& cat) {
+  std::future<std::vector<platform::FoundEntry>> markers = std::async(std::launch::async, FindMarkers);
+  std::future<HashCache> loading = std::async(std::launch::async, HashCache::Load);
   std::vector<LedgerEntry> ledger = ReadGameLedger();
-  HashCache cache = HashCache::Load();
-  const HashReader hashOf = [&cache](const std::string& path) { return cache.HashOf(path); };
+  HashCache cache = loading.get();
   std::map<std::string, std::vector<FileFault>> faults;  // by marker
   {
     const TopLayers tops(ledger);
+    std::vector<std::string> onTop;
+    for (const LedgerEntry& entry : ledger) {
+      if (!IsOwnEntry(entry)) continue;
+      for (const LedgerFile& file : entry.files) {
+        if (tops.OnTop(entry, file.target)) onTop.push_back(file.target);
+      }
+    }
+    std::vector<HashCache::Look> looks = cache.LookAt(onTop);
+    std::size_t next = 0;
+    // The files are asked for in the order they were looked at; any other is looked at now.
+    const HashReader hashOf = [&](const std::string& path) {
+      if (next < onTop.size() && onTop[next] == path) return cache.Take(path, std::move(looks[next++]));
+      return cache.HashOf(path);
+    };
     for (const LedgerEntry& entry : ledger) {
       if (IsOwnEntry(entry)) faults[entry.marker] = FaultsOf(entry, tops, hashOf);
     }
@@ -92,7 +109,7 @@ GameStatus CheckGameStatus(const Catalogue& cat) {
   cache.Save();
   GameStatus status;
   status.filesRead = cache.FilesRead();
-  for (InstalledPatch& patch : InstalledPatches(cat, std::move(ledger))) {
+  for (InstalledPatch& patch : InstalledPatches(cat, std::move(ledger), markers.get())) {
     PatchStatus checked{std::move(patch), {}};
     if (checked.patch.record) checked.faults = faults[checked.patch.record->marker];
     status.patches.push_back(std::move(checked));
