@@ -67,7 +67,11 @@ class FilterLine : public QLineEdit {
  public:
   explicit FilterLine(QWidget* parent) : QLineEdit(parent) {
     setPlaceholderText(ToQt(kFilterPlaceholder));
-    setClearButtonEnabled(true);
+    // The clear button shows only over text; its icon is decoded when first there is some,
+    // not while the window starts.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+      if (!text.isEmpty() && !isClearButtonEnabled()) setClearButtonEnabled(true);
+    });
   }
   // The list comes after its filter line in tab order, so it is made later.
   void Filter(EntryListView* list) {

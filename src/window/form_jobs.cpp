@@ -97,8 +97,9 @@ void FormPresenter::StartJob(const JobPlan& plan, const std::string& success,
 }
 
 // Once a job has ended its markers are on disk: both patch lists show what it did, and who
-// holds what is read again.
+// holds what is shown again once read again, not as it was.
 void FormPresenter::AfterJob() {
+  installed_.reset();
   holdersOf_.reset();
   refreshpatches();
 }

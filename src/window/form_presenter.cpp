@@ -61,18 +61,10 @@ void FormPresenter::Handle(void (FormPresenter::*handler)()) {
 }
 
 void FormPresenter::Handle(const std::function<void()>& handler) {
-  // A failure the handler told (a ledger that cannot be read) is told once, though the
-  // holders' reading after it meets it again.
-  std::string told;
-  const MessageHook show = [this, &told](const std::string& text) {
-    if (text == told) return;
-    told = text;
-    view_.ShowMessage(text);
-  };
-  RunHandler(show, handler);
+  RunHandler([this](const std::string& text) { view_.ShowMessage(text); }, handler);
   // Any handler may have scanned or listed again, and one that failed may have got that far.
   ShowUnlisted();
-  RunHandler(show, [this] { ShowHolders(); });
+  ShowHolders();
   CheckStatusWhenWanted();
 }
 
@@ -160,6 +152,8 @@ void FormPresenter::RefreshKey() {
 // patches and markers picked in another folder are not this one's: the folder starts with
 // none picked and shows none (updedit clears the preview).
 void FormPresenter::Loadpatches() {
+  installed_.reset();
+  holdersOf_.reset();
   view_.SetTitle(std::string(kWindowTitle) + " : " + LowerName(SplitPath(platform::OwnPath()).folder));
   Handle(&FormPresenter::recoverjobs);
   cat_.ListBox1.ClearSelection();
@@ -312,7 +306,7 @@ void FormPresenter::ShowHolders() {
   std::pair<std::vector<std::string>, int> listed{cat_.ListBox3.Items(), cat_.ListBox2.Count()};
   if (holdersOf_ == listed) return;
   holdersOf_ = std::move(listed);
-  HolderAsides asides = HolderAsidesOf(InstalledPatches(cat_), cat_.ListBox2.Items());
+  HolderAsides asides = installed_ ? HolderAsidesOf(*installed_, cat_.ListBox2.Items()) : HolderAsides{};
   cat_.ListBox3.SetAsides(std::move(asides.active));
   cat_.ListBox2.SetAsides(std::move(asides.slots));
 }

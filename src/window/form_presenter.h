@@ -110,9 +110,11 @@ class FormPresenter {
   bool Unpacked(const std::string& archivePath, const archive::FoundPatch& patch, const std::string& name);
   void PickAddedPatch(const std::string& folder);
   void ShowUnlisted();
-  // What the lists show beside their entries of who holds which slot and archive, read
-  // again when Active patches or Destination slots changed, or a job ended.
+  // What the lists show beside their entries of who holds which slot and archive, from the
+  // installed patches the last check read, shown again when either list changed. Nothing
+  // before the first reading and from a job's end to the reading after it.
   void ShowHolders();
+  void ShowInstalled(const std::optional<std::vector<InstalledPatch>>& installed);
   // Active patches was listed again: its status is checked once the handler has ended, in the
   // background, and not while a job runs (the list is refreshed once it has ended).
   void ActiveListed() { statusWanted_ = true; }
@@ -145,8 +147,9 @@ class FormPresenter {
   std::unique_ptr<platform::FolderLock> jobFolder_;
   std::optional<std::string> shownPatch_;  // the patch line updedit showed last
   GameSwitching gameSwitching_;
-  // What ShowHolders read the holders for: the Active patches entries and the number of
-  // Destination slots lines; none once a job has ended.
+  std::optional<std::vector<InstalledPatch>> installed_;
+  // What ShowHolders showed the holders for: the Active patches entries and the number of
+  // Destination slots lines; none once the installed patches were read again.
   std::optional<std::pair<std::vector<std::string>, int>> holdersOf_;
   bool statusWanted_ = false;
   std::map<std::string, std::string> notInPlace_;  // the marked entries of Active patches, with why

@@ -8,9 +8,15 @@ void FormPresenter::CheckStatusWhenWanted() {
   // A job running now changes files as the check reads them; its end lists the patches again.
   if (!statusWanted_ || jobs_.Busy()) return;
   statusWanted_ = false;
-  status_.Start(cat_, [this](const std::optional<GameStatus>& status, const std::string& failure) {
-    ShowStatus(status, failure);
-  });
+  status_.Start(
+      cat_, [this](const std::optional<std::vector<InstalledPatch>>& installed) { ShowInstalled(installed); },
+      [this](const std::optional<GameStatus>& status, const std::string& failure) { ShowStatus(status, failure); });
+}
+
+void FormPresenter::ShowInstalled(const std::optional<std::vector<InstalledPatch>>& installed) {
+  installed_ = installed;
+  holdersOf_.reset();
+  ShowHolders();
 }
 
 // A check that could not be made marks nothing, and says so where the window tells what its
@@ -18,7 +24,8 @@ void FormPresenter::CheckStatusWhenWanted() {
 void FormPresenter::ShowStatus(const std::optional<GameStatus>& status, const std::string& failure) {
   notInPlace_.clear();
   if (!status) jobs_.ShowOutcome("Whether the active patches' files are in place cannot be told: " + failure);
-  for (const PatchStatus& patch : status ? status->patches : std::vector<PatchStatus>{}) {
+  static const std::vector<PatchStatus> kNone;
+  for (const PatchStatus& patch : status ? status->patches : kNone) {
     if (patch.InPlace()) continue;
     std::string why = "Not all its files are in place (Repair puts them back):";
     for (const std::string& problem : patch.Problems()) why += "\n" + problem;

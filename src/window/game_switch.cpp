@@ -19,6 +19,8 @@ void FormPresenter::switchGame() {
   const games::GameChoices choices = games::ChoicesOf(gameSwitching_.remembered(), gameSwitching_.find());
   const std::optional<std::size_t> pick = view_.Choose(games::kWhichGameQuestion, choices.texts);
   if (!pick) return;
+  // A check under way reads the game from the current folder, which may change below.
+  status_.Stop();
   std::string why;
   if (*pick < choices.installs.size()) {
     const std::string now = platform::SplitLastComponent(platform::CurrentDirectory()).name;

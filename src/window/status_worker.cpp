@@ -4,15 +4,26 @@
 
 namespace vantrel {
 
-void StatusWorker::Start(const Catalogue& cat, Done done) {
+void StatusWorker::Start(const Catalogue& cat, Read read, Done done) {
   if (running_) {
-    again_.emplace(&cat, std::move(done));
+    again_ = Asked{&cat, std::move(read), std::move(done)};
     return;
   }
   if (thread_.joinable()) thread_.join();
   running_ = true;
+  read_ = std::move(read);
   done_ = std::move(done);
   thread_ = std::thread([this, &cat, told = told_] {
+    std::optional<std::vector<InstalledPatch>> installed;
+    try {
+      installed = InstalledPatches(cat);
+    } catch (const std::exception&) {
+      // The check below meets the same failure and tells it.
+    }
+    // Once the worker has stopped, `this` may be gone by the time a task runs.
+    post_([this, told, installed = std::move(installed)] {
+      if (!told->dropped) read_(installed);
+    });
     std::optional<GameStatus> status;
     std::string failure;
     try {
@@ -20,7 +31,6 @@ void StatusWorker::Start(const Catalogue& cat, Done done) {
     } catch (const std::exception& error) {
       failure = error.what();
     }
-    // Once the worker has stopped, `this` may be gone by the time the task runs.
     post_([this, told, status = std::move(status), failure = std::move(failure)] {
       if (!told->dropped) Finished(status, failure);
     });
@@ -31,9 +41,9 @@ void StatusWorker::Finished(const std::optional<GameStatus>& status, const std::
   running_ = false;
   if (thread_.joinable()) thread_.join();
   if (again_) {
-    auto [cat, done] = std::move(*again_);
+    Asked asked = std::move(*again_);
     again_.reset();
-    return Start(*cat, std::move(done));
+    return Start(*asked.cat, std::move(asked.read), std::move(asked.done));
   }
   Done done = std::move(done_);
   done(status, failure);

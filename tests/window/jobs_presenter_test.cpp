@@ -73,13 +73,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<AskedCase>& info) { return std::string(info.param.what); });
 
 // Beside each active entry its slot's name, beside each slot that holds a patch its name,
-// and in a volume patch's tooltip the archives it holds; read again once a job has ended.
+// and in a volume patch's tooltip the archives it holds; read again, in the background, once
+// a job has ended.
 TEST_F(JobsPresenterTest, TheListsShowWhoHoldsEachSlotAndWhatAVolumePatchHolds) {
   Pick(Control::ListBox1, "0099 SpringMaps");
   view_.answer = true;
   presenter_->Clicked(Control::v);
   jobs_.End();
   ASSERT_TRUE(view_.messages.empty()) << view_.messages.front();
+  EXPECT_EQ(session_.cat.ListBox2.AsideOf(SlotLine("0601")), nullptr) << "not shown as the job found it";
+  CheckedMarks();
   const EntryList& active = session_.cat.ListBox3;
   const EntryList& slots = session_.cat.ListBox2;
   const std::string slotName = SlotNameOf(session_.cat, "0305");

@@ -73,4 +73,15 @@ std::map<std::string, std::string> PresenterTest::GameFiles() const {
   return files;
 }
 
+std::map<std::string, std::string> PresenterTest::CheckedMarks() {
+  const int before = view_.markings;
+  while (view_.markings == before) {
+    if (!view_.RunPosted()) {
+      ADD_FAILURE() << "no check ended";
+      break;
+    }
+  }
+  return view_.marks[Control::ListBox3];
+}
+
 }  // namespace vantrel::testing

@@ -33,6 +33,9 @@ class PresenterTest : public ::testing::Test {
   // Every file of the game with its bytes, by its path from the game folder, but for our
   // scan list, the folder's lock file and the job history's records.
   std::map<std::string, std::string> GameFiles() const;
+  // Runs what the background check posts until the next check has ended; the marks it left
+  // in Active patches.
+  std::map<std::string, std::string> CheckedMarks();
 
   std::filesystem::path Game() const { return temp_.path() / "game"; }
   std::filesystem::path Work() const { return Game() / "Simpatch"; }

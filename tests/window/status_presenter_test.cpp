@@ -9,20 +9,7 @@ namespace {
 
 using Marks = std::map<std::string, std::string>;
 
-class StatusPresenterTest : public PresenterTest {
- protected:
-  // The marks the next check that ends leaves in Active patches.
-  Marks CheckedMarks() {
-    const int before = view_.markings;
-    while (view_.markings == before) {
-      if (!view_.RunPosted()) {
-        ADD_FAILURE() << "no check ended";
-        break;
-      }
-    }
-    return view_.marks[Control::ListBox3];
-  }
-};
+using StatusPresenterTest = PresenterTest;
 
 TEST_F(StatusPresenterTest, MarksAnEntryWhoseFilesAreNotInPlaceAndRepairsIt) {
   Pick(Control::ListBox1, "060E Big Tank");
