@@ -80,10 +80,12 @@ bool GameStatus::AllInPlace() const {
 // The faults of the working folder's own entries are found first, while the whole ledger is
 // there to say which layer is on top; the entries then go to their markers without a copy.
 // The folder's markers and the cache are read while the ledger is.
-GameStatus CheckGameStatus(const Catalogue& cat) {
-  std::future<std::vector<platform::FoundEntry>> markers = std::async(std::launch::async, FindMarkers);
+GameStatus CheckGameStatus(const Catalogue& cat, const std::function<void(std::vector<InstalledPatch>)>& read) {
+  std::future<std::vector<platform::FoundEntry>> listing = std::async(std::launch::async, FindMarkers);
   std::future<HashCache> loading = std::async(std::launch::async, HashCache::Load);
   std::vector<LedgerEntry> ledger = ReadGameLedger();
+  const std::vector<platform::FoundEntry> markers = listing.get();
+  if (read) read(InstalledPatches(cat, std::vector<LedgerEntry>(ledger), markers));
   HashCache cache = loading.get();
   std::map<std::string, std::vector<FileFault>> faults;  // by marker
   {
@@ -109,7 +111,7 @@ GameStatus CheckGameStatus(const Catalogue& cat) {
   cache.Save();
   GameStatus status;
   status.filesRead = cache.FilesRead();
-  for (InstalledPatch& patch : InstalledPatches(cat, std::move(ledger), markers.get())) {
+  for (InstalledPatch& patch : InstalledPatches(cat, std::move(ledger), markers)) {
     PatchStatus checked{std::move(patch), {}};
     if (checked.patch.record) checked.faults = faults[checked.patch.record->marker];
     status.patches.push_back(std::move(checked));

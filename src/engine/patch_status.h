@@ -69,7 +69,9 @@ struct GameStatus {
 // Every installed patch checked, the hashes of files whose size and time are unchanged taken
 // from the support folder's cache, which then learns the others. Raises what reading the
 // folder, the ledger or the cache raises; a file that cannot be looked at is a fault of its
-// patch, never one that is missing.
-GameStatus CheckGameStatus(const Catalogue& cat);
+// patch, never one that is missing. `read`, when given, has the installed patches as soon as
+// they are read, before any file is hashed.
+GameStatus CheckGameStatus(const Catalogue& cat,
+                           const std::function<void(std::vector<InstalledPatch>)>& read = nullptr);
 
 }  // namespace vantrel

@@ -14,23 +14,24 @@ void StatusWorker::Start(const Catalogue& cat, Read read, Done done) {
   read_ = std::move(read);
   done_ = std::move(done);
   thread_ = std::thread([this, &cat, told = told_] {
-    std::optional<std::vector<InstalledPatch>> installed;
-    try {
-      installed = InstalledPatches(cat);
-    } catch (const std::exception&) {
-      // The check below meets the same failure and tells it.
-    }
     // Once the worker has stopped, `this` may be gone by the time a task runs.
-    post_([this, told, installed = std::move(installed)] {
-      if (!told->dropped) read_(installed);
-    });
+    const auto read = [this, told](std::optional<std::vector<InstalledPatch>> installed) {
+      post_([this, told, installed = std::move(installed)] {
+        if (!told->dropped) read_(installed);
+      });
+    };
     std::optional<GameStatus> status;
     std::string failure;
+    bool wasRead = false;
     try {
-      status = CheckGameStatus(cat);
+      status = CheckGameStatus(cat, [&](std::vector<InstalledPatch> installed) {
+        wasRead = true;
+        read(std::move(installed));
+      });
     } catch (const std::exception& error) {
       failure = error.what();
     }
+    if (!wasRead) read(std::nullopt);
     post_([this, told, status = std::move(status), failure = std::move(failure)] {
       if (!told->dropped) Finished(status, failure);
     });
