@@ -1,5 +1,6 @@
 #include "engine/hash_cache.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <map>
@@ -59,11 +60,19 @@ HashCache HashCache::Load() {
   HashCache cache;
   const std::string file = CacheFile();
   if (!platform::FileExists(file)) return cache;
-  const std::vector<std::string> lines = NamingFile(file, [&] { return platform::ReadTextLines(file); });
-  if (lines.empty() || lines.front() != kHeading) return cache;
-  cache.known_.reserve(lines.size());
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    if (auto parsed = ParseLine(lines[i])) cache.known_.insert(std::move(*parsed));
+  // Twenty thousand lines: views into the text, not a string each.
+  const std::string text = NamingFile(file, [&] { return platform::ReadTextJoined(file); });
+  std::string_view rest = text;
+  const auto nextLine = [&rest] {
+    const std::size_t end = rest.find('\n');  // every line of the text ends in one
+    const std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end + 1);
+    return line;
+  };
+  if (rest.empty() || nextLine() != kHeading) return cache;
+  cache.known_.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')));
+  while (!rest.empty()) {
+    if (auto parsed = ParseLine(nextLine())) cache.known_.insert(std::move(*parsed));
   }
   return cache;
 }
@@ -74,7 +83,7 @@ HashCache::Look HashCache::LookAtOne(const std::string& path) const {
     const platform::FileStamp before = platform::StampOf(path);
     if (!before.exists) return look;
     if (const auto found = known_.find(path); found != known_.end() && found->second.stamp == before) {
-      look.hash = found->second.hash;
+      look.known = &found->second.hash;
       return look;
     }
     look.hash = HashOfFile(path);
@@ -87,17 +96,21 @@ HashCache::Look HashCache::LookAtOne(const std::string& path) const {
   return look;
 }
 
-std::string HashCache::Take(const std::string& path, Look look) {
+const std::string& HashCache::Take(const std::string& path, Look& look) {
   if (look.read) ++filesRead_;
   if (look.learnt) {
     known_[path] = std::move(*look.learnt);
+    look.learnt.reset();
     learnt_ = true;
   }
   if (look.failure) std::rethrow_exception(look.failure);
-  return std::move(look.hash);
+  return look.known ? *look.known : look.hash;
 }
 
-std::string HashCache::HashOf(const std::string& path) { return Take(path, LookAtOne(path)); }
+std::string HashCache::HashOf(const std::string& path) {
+  Look look = LookAtOne(path);
+  return Take(path, look);
+}
 
 std::vector<HashCache::Look> HashCache::LookAt(const std::vector<std::string>& paths) const {
   std::vector<Look> looks(paths.size());

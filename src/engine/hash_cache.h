@@ -31,15 +31,16 @@ class HashCache {
 
   // One look at a file: its hash, or why it could not be had, and what the cache may keep.
   struct Look {
-    std::string hash;
+    std::string hash;                   // read from the file
+    const std::string* known = nullptr;  // or the cache's, kept while the cache lives
     std::exception_ptr failure;
     bool read = false;
     std::optional<Known> learnt;
   };
   // Looks at all of `paths` at once, on several threads, changing nothing; Take then gives
-  // each look's answer as HashOf would have.
+  // each look's answer as HashOf would have, kept in the look or in the cache.
   std::vector<Look> LookAt(const std::vector<std::string>& paths) const;
-  std::string Take(const std::string& path, Look look);
+  const std::string& Take(const std::string& path, Look& look);
 
   // Writes the cache whole when it learnt something; a working folder without a support
   // folder keeps none. Raises InOutError naming the file.

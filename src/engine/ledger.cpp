@@ -1,6 +1,7 @@
 #include "engine/ledger.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <optional>
 
@@ -42,13 +43,23 @@ std::string_view NameOf(LedgerState state) {
 // one is written "-" so that a person sees it is empty.
 std::string Field(std::string_view text) { return text.empty() ? std::string(kNone) : std::string(text); }
 
-// Views into the line: a status check parses a thousand entries of twenty files each.
-std::vector<std::string_view> Fields(std::string_view line) {
-  std::vector<std::string_view> fields;
+// Views into the line: a status check parses a thousand entries of twenty files each. No
+// line of ours has more than six fields; one with more has its first kMostFields and a count
+// that tells it apart.
+constexpr std::size_t kMostFields = 7;
+struct LineFields {
+  std::array<std::string_view, kMostFields> field;
+  std::size_t size = 0;
+  std::string_view operator[](std::size_t i) const { return field[i]; }
+};
+
+LineFields Fields(std::string_view line) {
+  LineFields fields;
   for (std::size_t start = 0;;) {
     const std::size_t tab = line.find('\t', start);
     const std::string_view field = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
-    fields.push_back(field == kNone ? std::string_view() : field);
+    if (fields.size < kMostFields) fields.field[fields.size] = field == kNone ? std::string_view() : field;
+    ++fields.size;
     if (tab == std::string_view::npos) return fields;
     start = tab + 1;
   }
@@ -112,12 +123,7 @@ const LedgerFile* LedgerEntry::FileFor(std::string_view target) const {
 }
 
 std::string ReadOwnTextFile(const std::string& file) {
-  std::string text;
-  for (const std::string& line : NamingFile(file, [&] { return platform::ReadTextLines(file); })) {
-    text += line;
-    text += '\n';
-  }
-  return text;
+  return NamingFile(file, [&] { return platform::ReadTextJoined(file); });
 }
 
 std::string LedgerFolder() { return std::string(kSupportFolder) + "ledger"; }
@@ -160,7 +166,7 @@ LedgerEntry ParseLedgerEntry(std::string_view text, std::string_view name) {
       headed = true;
       continue;
     }
-    const std::vector<std::string_view> f = Fields(lineText);
+    const LineFields f = Fields(lineText);
     const std::string_view key = f[0];
     const auto number = [&](std::string_view field) {
       std::uint64_t value = 0;
@@ -168,22 +174,22 @@ LedgerEntry ParseLedgerEntry(std::string_view text, std::string_view name) {
       if (error != std::errc() || end != field.data() + field.size()) throw unreadable();
       return value;
     };
-    if (key == "marker" && f.size() == 2) {
+    if (key == "marker" && f.size == 2) {
       entry.marker = f[1];
-    } else if (key == "folder" && f.size() == 2) {
+    } else if (key == "folder" && f.size == 2) {
       entry.folder = f[1];
-    } else if (key == "order" && f.size() == 2) {
+    } else if (key == "order" && f.size == 2) {
       entry.order = number(f[1]);
-    } else if (key == "state" && f.size() == 2) {
+    } else if (key == "state" && f.size == 2) {
       const auto known = std::find_if(std::begin(kStates), std::end(kStates), [&](const StateName& s) { return s.name == f[1]; });
       if (known == std::end(kStates)) throw unreadable();
       entry.state = known->state;
       stated = true;
-    } else if (key == "fmdm" && f.size() == 2) {
+    } else if (key == "fmdm" && f.size == 2) {
       entry.fmdm = f[1];
-    } else if (key == "file" && f.size() == 6 && !f[1].empty()) {
+    } else if (key == "file" && f.size == 6 && !f[1].empty()) {
       entry.files.push_back({std::string(f[1]), std::string(f[2]), std::string(f[3]), std::string(f[4]), std::string(f[5])});
-    } else if (key == "record" && f.size() == 5 && !f[1].empty()) {
+    } else if (key == "record" && f.size == 5 && !f[1].empty()) {
       entry.records.push_back({std::string(f[1]), number(f[2]), std::string(f[3]), std::string(f[4])});
     } else if (!lineText.empty()) {
       throw unreadable();

@@ -40,10 +40,20 @@ TopLayers::TopLayers(const std::vector<LedgerEntry>& ledger) {
   std::size_t files = 0;
   for (const LedgerEntry& entry : ledger) files += entry.files.size();
   top_.reserve(files);
+  std::vector<const LedgerEntry* const*> tops;  // each file's place in top_, which stays put
+  tops.reserve(files);
   for (const LedgerEntry& entry : ledger) {
     for (const LedgerFile& file : entry.files) {
       const LedgerEntry*& top = top_[file.target];
       if (!top || entry.order > top->order) top = &entry;
+      tops.push_back(&top);
+    }
+  }
+  onTopInOrder_.reserve(files);
+  auto top = tops.begin();
+  for (const LedgerEntry& entry : ledger) {
+    for (std::size_t i = 0; i < entry.files.size(); ++i, ++top) {
+      onTopInOrder_.push_back(platform::SameNameIgnoringCase((**top)->marker, entry.marker));
     }
   }
 }
@@ -53,22 +63,35 @@ bool TopLayers::OnTop(const LedgerEntry& entry, std::string_view target) const {
   return found != top_.end() && platform::SameNameIgnoringCase(found->second->marker, entry.marker);
 }
 
+namespace {
+
+std::string SlotCodeOf(const LedgerEntry& entry) { return entry.marker.substr(0, std::min<std::size_t>(4, entry.marker.size())); }
+
+// The fault of one file of an installed patch, its bytes now told by `hashNow` ("" when it is
+// gone); none when they are those the patch put.
+template <typename HashNow>
+std::optional<FileFault> FaultOf(const LedgerFile& file, const std::string& slotCode, HashNow&& hashNow) {
+  Fault what = Fault::Changed;
+  std::string why;
+  try {
+    const auto& now = hashNow();
+    if (now == file.put) return std::nullopt;
+    if (now.empty()) what = Fault::Missing;
+  } catch (const InOutError& error) {
+    what = Fault::CouldNotLook;
+    why = InOutError::TextFor(error.code());
+  }
+  return FileFault{what, file.target, ObjectCopyTarget(slotCode, file.target), std::move(why)};
+}
+
+}  // namespace
+
 std::vector<FileFault> FaultsOf(const LedgerEntry& entry, const TopLayers& tops, const HashReader& hashOf) {
   std::vector<FileFault> faults;
-  const std::string slotCode = entry.marker.substr(0, std::min<std::size_t>(4, entry.marker.size()));
+  const std::string slotCode = SlotCodeOf(entry);
   for (const LedgerFile& file : entry.files) {
     if (!tops.OnTop(entry, file.target)) continue;
-    Fault what = Fault::Changed;
-    std::string why;
-    try {
-      const std::string now = hashOf(file.target);
-      if (now == file.put) continue;
-      if (now.empty()) what = Fault::Missing;
-    } catch (const InOutError& error) {
-      what = Fault::CouldNotLook;
-      why = InOutError::TextFor(error.code());
-    }
-    faults.push_back({what, file.target, ObjectCopyTarget(slotCode, file.target), std::move(why)});
+    if (auto fault = FaultOf(file, slotCode, [&] { return hashOf(file.target); })) faults.push_back(std::move(*fault));
   }
   return faults;
 }
@@ -87,25 +110,33 @@ GameStatus CheckGameStatus(const Catalogue& cat, const std::function<void(std::v
   const std::vector<platform::FoundEntry> markers = listing.get();
   if (read) read(InstalledPatches(cat, std::vector<LedgerEntry>(ledger), markers));
   HashCache cache = loading.get();
-  std::map<std::string, std::vector<FileFault>> faults;  // by marker
+  std::map<std::string, std::vector<FileFault>> faults;  // by marker, of the patches that have any
   {
-    const TopLayers tops(ledger);
-    std::vector<std::string> onTop;
+    // The files on top, each asked for once: all looked at together, then judged in order.
+    struct OnTop {
+      const LedgerEntry* entry;
+      const LedgerFile* file;
+    };
+    const std::vector<bool> onTopInOrder = TopLayers(ledger).OnTopInOrder();
+    std::vector<OnTop> onTop;
+    std::vector<std::string> paths;
+    onTop.reserve(onTopInOrder.size());
+    paths.reserve(onTopInOrder.size());
+    auto top = onTopInOrder.begin();
     for (const LedgerEntry& entry : ledger) {
-      if (!IsOwnEntry(entry)) continue;
+      const bool own = IsOwnEntry(entry);
       for (const LedgerFile& file : entry.files) {
-        if (tops.OnTop(entry, file.target)) onTop.push_back(file.target);
+        if (!*top++ || !own) continue;
+        onTop.push_back({&entry, &file});
+        paths.push_back(file.target);
       }
     }
-    std::vector<HashCache::Look> looks = cache.LookAt(onTop);
-    std::size_t next = 0;
-    // The files are asked for in the order they were looked at; any other is looked at now.
-    const HashReader hashOf = [&](const std::string& path) {
-      if (next < onTop.size() && onTop[next] == path) return cache.Take(path, std::move(looks[next++]));
-      return cache.HashOf(path);
-    };
-    for (const LedgerEntry& entry : ledger) {
-      if (IsOwnEntry(entry)) faults[entry.marker] = FaultsOf(entry, tops, hashOf);
+    std::vector<HashCache::Look> looks = cache.LookAt(paths);
+    for (std::size_t i = 0; i < onTop.size(); ++i) {
+      const auto hashNow = [&]() -> const std::string& { return cache.Take(paths[i], looks[i]); };
+      if (auto fault = FaultOf(*onTop[i].file, SlotCodeOf(*onTop[i].entry), hashNow)) {
+        faults[onTop[i].entry->marker].push_back(std::move(*fault));
+      }
     }
   }
   cache.Save();
@@ -113,7 +144,9 @@ GameStatus CheckGameStatus(const Catalogue& cat, const std::function<void(std::v
   status.filesRead = cache.FilesRead();
   for (InstalledPatch& patch : InstalledPatches(cat, std::move(ledger), markers)) {
     PatchStatus checked{std::move(patch), {}};
-    if (checked.patch.record) checked.faults = faults[checked.patch.record->marker];
+    if (checked.patch.record) {
+      if (const auto found = faults.find(checked.patch.record->marker); found != faults.end()) checked.faults = std::move(found->second);
+    }
     status.patches.push_back(std::move(checked));
   }
   return status;

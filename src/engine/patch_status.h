@@ -51,9 +51,13 @@ class TopLayers {
   explicit TopLayers(const std::vector<LedgerEntry>& ledger);
   // Whether `entry` is the top layer of its file `target`.
   bool OnTop(const LedgerEntry& entry, std::string_view target) const;
+  // The same for every file of the ledger, entry by entry in its order: found as the layers
+  // were, with no second lookup.
+  const std::vector<bool>& OnTopInOrder() const { return onTopInOrder_; }
 
  private:
   FoldedNameMap<const LedgerEntry*> top_;  // by target
+  std::vector<bool> onTopInOrder_;
 };
 
 // The faults of one installed patch's files, each file read through `hashOf` once.

@@ -61,4 +61,20 @@ std::vector<std::string> ReadTextLines(std::string_view path) {
   return lines;
 }
 
+std::string ReadTextJoined(std::string_view path) {
+  const std::string content = detail::ReadWholeFile(path);
+  std::string text;
+  text.reserve(content.size() + 1);
+  for (std::size_t start = 0; start < content.size();) {
+    std::size_t end = content.find('\n', start);
+    if (end == std::string::npos) end = content.size();
+    std::size_t stop = end;
+    if (stop > start && content[stop - 1] == '\r') --stop;
+    text.append(content, start, stop - start);
+    text += '\n';
+    start = end + 1;
+  }
+  return text;
+}
+
 }  // namespace vantrel::platform

@@ -28,5 +28,7 @@ class TextFileWriter {
 
 // The lines of a text file, without their line ends (CR LF or LF); raises InOutError.
 std::vector<std::string> ReadTextLines(std::string_view path);
+// The same lines in one text, each ended by LF.
+std::string ReadTextJoined(std::string_view path);
 
 }  // namespace vantrel::platform

@@ -64,6 +64,12 @@ TEST(LedgerText, ReadsBackWhatItWroteAndRefusesAnEntryCutShort) {
   for (std::size_t cut : {text.find("state"), text.find("marker"), std::size_t{5}}) {
     EXPECT_THROW(ParseLedgerEntry(text.substr(0, cut), "entry"), Error) << cut;
   }
+  // A line with fields beyond its own is not read as if they were not there.
+  for (const char* more : {"\tmore", "\tmore\tand more\tand more"}) {
+    std::string longer = text;
+    longer.insert(longer.find("\r\n", longer.find("file\t")), more);
+    EXPECT_THROW(ParseLedgerEntry(longer, "entry"), Error) << more;
+  }
 }
 
 // Three volume patches over the same archives: SpringMaps (rb.vol, 3dspring.vol), then

@@ -99,6 +99,12 @@ TEST(ReadTextLines, LineEnds) {
   EXPECT_EQ(ReadTextLines("lone.txt"), (Lines{"a\rb"}));  // a CR inside a line is text
   EXPECT_EQ(ReadTextLines("empty.txt"), Lines{});
   EXPECT_EQ(ReadTextLines("blank.txt"), Lines{""});
+  // Joined, the same lines each end in LF.
+  for (const char* file : {"CRLF.TXT", "lf.txt", "open.txt", "lone.txt", "empty.txt", "blank.txt"}) {
+    std::string joined;
+    for (const std::string& line : ReadTextLines(file)) joined += line + "\n";
+    EXPECT_EQ(ReadTextJoined(file), joined) << file;
+  }
 }
 
 TEST(ReadTextLines, ErrorNumbers) {
@@ -107,6 +113,7 @@ TEST(ReadTextLines, ErrorNumbers) {
   EXPECT_EQ(InOutCode([] { ReadTextLines("missing.txt"); }), 2);
   EXPECT_EQ(InOutCode([] { ReadTextLines("folder"); }), 5);
   EXPECT_EQ(InOutCode([] { ReadTextLines("missing\\x.txt"); }), 3);  // the folder is missing
+  EXPECT_EQ(InOutCode([] { ReadTextJoined("missing.txt"); }), 2);
 }
 
 }  // namespace
