@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "window/aside_place.h"
 #include "window/list_filter.h"
 #include "Unit1/qt_text.h"
 
@@ -33,27 +34,25 @@ class FixedHeightDelegate : public QStyledItemDelegate {
     return size;
   }
   // What the entry shows beside it, drawn at its right in the muted colour in the room the
-  // text leaves: cut short where that is narrower, a mark where it holds too little of it.
-  // The tooltip tells it whole.
+  // text leaves (PlaceAside). The tooltip tells it whole.
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QStyledItemDelegate::paint(painter, option, index);
     QString beside = index.data(kBesideRole).toString();
     if (beside.isEmpty()) return;
     const QFontMetrics metrics(option.font);
-    const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
-    QRect free = option.rect.adjusted(metrics.horizontalAdvance(index.data().toString()) + gap, 0, -gap / 2, 0);
-    if (free.width() < metrics.horizontalAdvance(beside)) {
-      if (free.width() >= metrics.horizontalAdvance(QStringLiteral("Abcd\u2026"))) {
-        beside = metrics.elidedText(beside, Qt::ElideRight, free.width());
-      } else {
-        beside = QStringLiteral("\u2022");
-        free.setLeft(free.right() - metrics.horizontalAdvance(beside));
-      }
-    }
+    const QString sign = QStringLiteral("\u2022");
+    const AsidePlace place = PlaceAside({option.rect.width(), metrics.horizontalAdvance(index.data().toString()),
+                                         metrics.horizontalAdvance(QStringLiteral("  ")), metrics.horizontalAdvance(beside),
+                                         metrics.horizontalAdvance(QStringLiteral("Abcd\u2026")),
+                                         metrics.horizontalAdvance(sign)});
+    if (place.shown == AsideShown::Nothing) return;
+    if (place.shown == AsideShown::Cut) beside = metrics.elidedText(beside, Qt::ElideRight, place.right - place.left);
+    if (place.shown == AsideShown::Sign) beside = sign;
+    const QRect span(option.rect.left() + place.left, option.rect.top(), place.right - place.left, option.rect.height());
     painter->save();
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
-    painter->drawText(free, Qt::AlignRight | Qt::AlignVCenter, beside);
+    painter->drawText(span, Qt::AlignRight | Qt::AlignVCenter, beside);
     painter->restore();
   }
   // An entry cut at the list's edge (a long slot or folder name) shows whole in a tooltip,

@@ -20,8 +20,10 @@ NativeKind NativeKindOf(ControlKind kind) {
     case ControlKind::Edit:
       return {WC_EDITW, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::List:
-      // The entry list keeps the order (sorted or not); the control only shows it.
-      return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
+      // The entry list keeps the order (sorted or not); the control only shows it. The window
+      // draws the entries, from the texts the control keeps for everything that reads them.
+      return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL,
+              WS_EX_CLIENTEDGE};
     case ControlKind::RadioButton:
       // Alone in its group: a click marks it, and only the program clears it again.
       return {WC_BUTTONW, BS_AUTORADIOBUTTON | WS_GROUP, 0};

@@ -19,5 +19,7 @@ DWORD StyleOf(ControlKind kind);
 
 // The child window id of a control: the window tells its controls' messages apart by it.
 inline int ChildIdOf(Control control) { return 100 + static_cast<int>(control); }
+// The control of a child window id; only for ids ChildIdOf gave.
+inline Control ControlOfId(UINT id) { return static_cast<Control>(static_cast<int>(id) - ChildIdOf(Control::Label5)); }
 
 }  // namespace vantrel::win32ui

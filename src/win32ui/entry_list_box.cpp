@@ -4,6 +4,7 @@
 
 #include "window/list_filter.h"
 #include "platform/win32_text.h"
+#include "win32ui/entry_drawing.h"
 
 namespace vantrel::win32ui {
 
@@ -57,20 +58,29 @@ std::optional<std::string> EntryListBox::CutEntryAt(POINT at) const {
   const std::optional<int> entry = EntryAt(shown);
   if (!entry) return std::nullopt;
   const std::string& text = list_.Items()[static_cast<std::size_t>(*entry)];
-  const auto mark = marks_.find(text);
   RECT item{};
   ::SendMessageW(box_, LB_GETITEMRECT, static_cast<WPARAM>(shown), reinterpret_cast<LPARAM>(&item));
-  const std::wstring wide = Wide((mark == marks_.end() ? "" : std::string(kMarkSign)) + text);
+  const std::wstring wide = Wide((marks_.contains(text) ? std::string(kMarkSign) : std::string()) + text);
   const HDC dc = ::GetDC(box_);
   const HGDIOBJ earlier = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(box_, WM_GETFONT, 0, 0)));
-  SIZE extent{};
-  ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+  const int width = kEntryInset + TextWidth(dc, wide);
   ::SelectObject(dc, earlier);
   ::ReleaseDC(box_, dc);
-  // The list box draws an entry a little in from its left edge.
-  constexpr LONG kTextInset = 2;
-  if (extent.cx + kTextInset <= item.right - item.left) return std::nullopt;
+  if (width <= item.right - item.left) return std::nullopt;
   return text;
+}
+
+void EntryListBox::Draw(const DRAWITEMSTRUCT& item) const {
+  const auto shown = static_cast<int>(item.itemID);
+  const std::optional<int> entry = EntryAt(shown);
+  if (!entry) {  // an empty list with the focus
+    if (item.itemState & ODS_FOCUS) ::DrawFocusRect(item.hDC, &item.rcItem);
+    return;
+  }
+  std::wstring text(static_cast<std::size_t>(::SendMessageW(box_, LB_GETTEXTLEN, item.itemID, 0)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::SendMessageW(box_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()))));
+  DrawEntry(item, {std::move(text), besides_[static_cast<std::size_t>(shown)],
+                   marks_.contains(texts_[static_cast<std::size_t>(*entry)])});
 }
 
 void EntryListBox::SetMarks(std::map<std::string, std::string> marks) {
@@ -142,14 +152,30 @@ void EntryListBox::ScrollToTop(std::size_t row) {
   ::SendMessageW(box_, LB_SETTOPINDEX, static_cast<WPARAM>(first - shown_.begin()), 0);
 }
 
-// The entry list reports selection changes through the same notification; only a change of
-// texts refills the control (a refill would lose its scroll position).
+// The entry list reports selection changes and changes of the asides through the same
+// notification; only a change of texts refills the control (a refill would lose its scroll
+// position).
 void EntryListBox::ShowList() {
-  if (list_.Items() != texts_) Refill();
+  if (list_.Items() != texts_) {
+    Refill();
+  } else if (asidesShown_ != list_.AsidesVersion()) {
+    besides_ = BesidesOf(shown_);
+    asidesShown_ = list_.AsidesVersion();
+    ::InvalidateRect(box_, nullptr, TRUE);
+  }
   const auto selected = list_.Selected();
   const auto at = selected ? std::find(shown_.begin(), shown_.end(), *selected) : shown_.end();
   const WPARAM row = at == shown_.end() ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(at - shown_.begin());
   ::SendMessageW(box_, LB_SETCURSEL, row, 0);
+}
+
+std::vector<std::wstring> EntryListBox::BesidesOf(const std::vector<int>& shown) const {
+  std::vector<std::wstring> besides;
+  for (const int row : shown) {
+    const EntryList::Aside* aside = list_.AsideOf(list_.Items()[static_cast<std::size_t>(row)]);
+    besides.push_back(aside ? Wide(aside->beside) : std::wstring());
+  }
+  return besides;
 }
 
 void EntryListBox::Refill() {
@@ -162,6 +188,8 @@ void EntryListBox::Refill() {
     rows.push_back(Wide((marks_.contains(texts[row]) ? std::string(kMarkSign) : std::string()) + texts[row]));
     shown.push_back(static_cast<int>(row));
   }
+  besides_ = BesidesOf(shown);
+  asidesShown_ = list_.AsidesVersion();
   texts_ = texts;
   shown_ = std::move(shown);
   ::SendMessageW(box_, WM_SETREDRAW, FALSE, 0);

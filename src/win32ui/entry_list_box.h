@@ -1,9 +1,9 @@
 #pragma once
 // A LISTBOX over an EntryList: the entry list holds the texts and the selection, the control
-// only shows them, or those a filter leaves in view. A user's pick (a click, a key that moves
-// in the list, type-ahead) selects in the entry list (the window then raises the pick); a
-// selection made by the program is shown and raises nothing, as LB_SETCURSEL sends no
-// notification.
+// only shows them, or those a filter leaves in view, each drawn by the window (DrawEntry) with
+// what it shows beside it. A user's pick (a click, a key that moves in the list, type-ahead)
+// selects in the entry list (the window then raises the pick); a selection made by the
+// program is shown and raises nothing, as LB_SETCURSEL sends no notification.
 #include <windows.h>
 
 #include <map>
@@ -51,13 +51,16 @@ class EntryListBox {
   // marked, then what it shows beside it and its own tip (EntryList::Aside), a line each; ""
   // for none.
   std::string TipAt(POINT at) const;
-  // The entries (by text) shown marked, "! " before their text, each with its reason in its
-  // tooltip; the entry list's texts stay as they are.
+  // The entries (by text) shown marked, "! " before their text and in the colour of a warning,
+  // each with its reason in its tooltip; the entry list's texts stay as they are.
   void SetMarks(std::map<std::string, std::string> marks);
+  // Draws the control's row the window's WM_DRAWITEM names.
+  void Draw(const DRAWITEMSTRUCT& item) const;
 
  private:
   void ShowList();
   void Refill();
+  std::vector<std::wstring> BesidesOf(const std::vector<int>& shown) const;
   int RowsInView() const;
   std::optional<int> ShownAt(POINT at) const;  // the control's row at `at`, none below the last
 
@@ -65,6 +68,8 @@ class EntryListBox {
   EntryList& list_;
   std::vector<std::string> texts_;  // the entry list's texts when last shown
   std::vector<int> shown_;          // the entry list's row of each of the control's rows
+  std::vector<std::wstring> besides_;  // what each of the control's rows shows beside it
+  int asidesShown_ = 0;                // the entry list's AsidesVersion when last shown
   std::string filter_;
   std::map<std::string, std::string> marks_;
   vantrel::TypeAhead typeAhead_;

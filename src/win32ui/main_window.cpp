@@ -13,6 +13,7 @@
 #include "platform/errors.h"
 #include "platform/win32_text.h"
 #include "win32ui/control_kinds.h"
+#include "win32ui/dpi.h"
 #include "win32ui/message_boxes.h"
 #include "win32ui/window_text.h"
 #include "window/list_controls.h"
@@ -110,6 +111,7 @@ MainWindow::MainWindow(HINSTANCE instance, Catalogue& cat)
   if (!window_) throw Error("The window cannot be made.");
   postTo_ = window_;
   keys_ = WindowKeys();
+  fonts_ = std::make_unique<WindowFonts>(WindowDpi(window_));  // the lists ask their row height as they are made
   CreateControls();
   ApplyFonts();
   FitToScreen();
@@ -255,6 +257,19 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       LayOut();
       return 0;
+    case WM_MEASUREITEM: {
+      auto* row = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (row->CtlType != ODT_LISTBOX) break;
+      row->itemHeight = static_cast<UINT>(ListRowHeight(ControlOfId(row->CtlID)));
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto* row = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      const auto list = lists_.find(ControlOfId(row->CtlID));
+      if (row->CtlType != ODT_LISTBOX || list == lists_.end()) break;
+      list->second->Draw(*row);
+      return TRUE;
+    }
     case WM_DROPFILES: {
       const std::vector<std::string> files = DroppedFiles(reinterpret_cast<HDROP>(wParam));
       Raise([&files](FormEvents& events) { events.Dropped(files); });
@@ -345,7 +360,7 @@ void MainWindow::Command(WORD id, WORD code) {
     }
   }
   if (id < ChildIdOf(Control::Label5) || id >= ChildIdOf(Control::Label5) + static_cast<int>(kControlCount)) return;
-  const Control control = static_cast<Control>(id - ChildIdOf(Control::Label5));
+  const Control control = ControlOfId(id);
   switch (SpecOf(control).kind) {
     case ControlKind::Button:
     case ControlKind::CheckBox:

@@ -87,6 +87,7 @@ class MainWindow {
   // main_window_layout.cpp: the controls, their fonts and their places.
   void CreateControls();
   void ApplyFonts();
+  int ListRowHeight(Control list) const;
   void FitToScreen();
   void LayOut();
   void DpiChanged(UINT dpi, const RECT& suggested);

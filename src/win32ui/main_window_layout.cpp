@@ -14,6 +14,7 @@
 #include "platform/win32_text.h"
 #include "win32ui/control_kinds.h"
 #include "win32ui/dpi.h"
+#include "win32ui/entry_drawing.h"
 #include "win32ui/filter_line.h"
 #include "window/list_controls.h"
 
@@ -137,17 +138,21 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::ApplyFonts() {
-  const UINT dpi = fonts_ ? fonts_->Dpi() : WindowDpi(window_);
-  if (!fonts_) fonts_ = std::make_unique<WindowFonts>(dpi);
+  const UINT dpi = fonts_->Dpi();
   for (const ControlSpec& entry : FormLayout()) {
     ::SendMessageW(ControlWindow(entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Of(entry.font)), TRUE);
-    if (entry.kind == ControlKind::List) {
-      ::SendMessageW(ControlWindow(entry.id), LB_SETITEMHEIGHT, 0, Scaled(kListItemHeight, dpi));
-    }
+    if (entry.kind != ControlKind::List) continue;
+    ::SendMessageW(ControlWindow(entry.id), LB_SETITEMHEIGHT, 0, ListRowHeight(entry.id));
   }
   notes_->SetFont(fonts_->Of(FontRole::Window));
   ::SendMessageW(hints_->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Of(FontRole::Window)), FALSE);
   hints_->SetWidth(Scaled(kHintWidth, dpi));
+}
+
+// The layout's row height at the window's DPI, or the list's font's line where a stand-in
+// face is higher.
+int MainWindow::ListRowHeight(Control list) const {
+  return RowHeight(fonts_->Of(SpecOf(list).font), Scaled(kListItemHeight, fonts_->Dpi()));
 }
 
 // The client area the layout's outer size leaves at this DPI, with this window's frame and

@@ -8,40 +8,6 @@
 namespace vantrel::win32ui::testing {
 namespace {
 
-// The 32-bit pixels (blue, green, red, unused) of `bitmap`, top row first.
-std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, 0xdeadbeef);
-  const HDC screen = ::GetDC(nullptr);
-  const int rows = ::GetDIBits(screen, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-  ::ReleaseDC(nullptr, screen);
-  EXPECT_EQ(rows, height);
-  return pixels;
-}
-
-std::uint32_t Bgr(int red, int green, int blue) {
-  return static_cast<std::uint32_t>((red & 0xff) << 16 | (green & 0xff) << 8 | (blue & 0xff));
-}
-
-// What the preview paints, as WM_PRINTCLIENT has it paint into a bitmap of our own.
-std::vector<std::uint32_t> Painted(HWND preview, int width, int height) {
-  const HDC screen = ::GetDC(nullptr);
-  const HDC dc = ::CreateCompatibleDC(screen);
-  UniqueGdi<HBITMAP> canvas(::CreateCompatibleBitmap(screen, width, height));
-  const HGDIOBJ previous = ::SelectObject(dc, canvas.get());
-  ::SendMessageW(preview, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  ::SelectObject(dc, previous);
-  ::DeleteDC(dc);
-  ::ReleaseDC(nullptr, screen);
-  return PixelsOf(canvas.get(), width, height);
-}
-
 TEST(DibRows, AreBlueGreenRedPaddedToFourBytesTopRowFirst) {
   const Picture picture{3, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}};
   const std::vector<std::uint8_t> expected = {3, 2, 1, 6, 5, 4, 9, 8, 7, 0, 0, 0, 12, 11, 10, 15, 14, 13, 18, 17, 16, 0, 0, 0};

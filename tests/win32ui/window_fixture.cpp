@@ -58,6 +58,38 @@ Picture GradientPicture(int width, int height) {
   return picture;
 }
 
+std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, 0xdeadbeef);
+  const HDC screen = ::GetDC(nullptr);
+  const int rows = ::GetDIBits(screen, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  ::ReleaseDC(nullptr, screen);
+  EXPECT_EQ(rows, height);
+  return pixels;
+}
+
+std::uint32_t Bgr(int red, int green, int blue) {
+  return static_cast<std::uint32_t>((red & 0xff) << 16 | (green & 0xff) << 8 | (blue & 0xff));
+}
+
+std::vector<std::uint32_t> Painted(HWND control, int width, int height) {
+  const HDC screen = ::GetDC(nullptr);
+  const HDC dc = ::CreateCompatibleDC(screen);
+  UniqueGdi<HBITMAP> canvas(::CreateCompatibleBitmap(screen, width, height));
+  const HGDIOBJ previous = ::SelectObject(dc, canvas.get());
+  ::SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  ::SelectObject(dc, previous);
+  ::DeleteDC(dc);
+  ::ReleaseDC(nullptr, screen);
+  return PixelsOf(canvas.get(), width, height);
+}
+
 std::wstring ClassOf(HWND window) {
   wchar_t name[64] = {};
   ::GetClassNameW(window, name, 64);

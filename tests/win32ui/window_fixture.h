@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -76,6 +77,13 @@ class WindowTest : public ::testing::Test {
 
 // A picture of `width` × `height` whose pixel (x, y) is (x, y, x + y) modulo 256.
 Picture GradientPicture(int width, int height);
+
+// The 32-bit pixels (blue, green, red, unused) of `bitmap`, top row first.
+std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height);
+// A colour as those pixels hold it.
+std::uint32_t Bgr(int red, int green, int blue);
+// What `control` paints of its client area, as WM_PRINTCLIENT has it paint into a bitmap of our own.
+std::vector<std::uint32_t> Painted(HWND control, int width, int height);
 
 std::wstring ClassOf(HWND window);
 
