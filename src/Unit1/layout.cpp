@@ -140,7 +140,7 @@ QWidget* TForm1::MakeControl(const ControlSpec& entry) {
       Image->setObjectName("Image");
       Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       scroller->setWidget(Image);
-      Image->setGeometry(0, 0, entry.box.width - 4, entry.box.height - 4);
+      Image->resize(0, 0);  // no picture yet: nothing to scroll
       return scroller;
     }
     case ControlKind::Tabs: {

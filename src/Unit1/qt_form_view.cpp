@@ -84,6 +84,7 @@ void TForm1::KeepInView(Control list, std::size_t row) {
 void TForm1::ShowPicture(const std::optional<std::string>& file) {
   if (!file) {
     Image->setPixmap(QPixmap());
+    Image->resize(0, 0);  // the scroll bars of a larger picture go with it
     return;
   }
   Image->setPixmap(QPixmap::fromImage(ToQImage(LoadPicture(*file))));

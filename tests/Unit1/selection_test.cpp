@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QCheckBox>
 #include <QTest>
 
@@ -11,6 +13,7 @@
 
 #include "Unit1/entry_list_view.h"
 #include "Unit1/qt_text.h"
+#include "samplegame/picture.h"
 #include "samplegame/sample_game.h"
 #include "window_fixture.h"
 
@@ -86,15 +89,22 @@ TEST_F(SelectionTest, VolumePatchTakesNoSlot) {
   EXPECT_TRUE(slotList->isEnabled());
 }
 
-// The preview never shows the last patch's picture for the one picked now.
+// The preview never shows the last patch's picture for the one picked now, nor the scroll
+// bars of a picture larger than its box.
 TEST_F(SelectionTest, PreviewThatCannotBeDecodedIsToldAndLeavesThePreviewEmpty) {
+  const auto* box = Find<QScrollArea>("ScrollBox1");
+  const auto scrolls = [box] { return box->horizontalScrollBar()->isVisible() || box->verticalScrollBar()->isVisible(); };
+  EXPECT_FALSE(scrolls()) << "nothing to scroll before a patch is picked";
+  samplegame::WriteJpeg(Work() / "Camel Views" / "a_large.jpg", {900, 700, false, {40, 140, 60}, {250, 250, 250}, 20});
   ClickEntry("ListBox1", "0311 Camel Views");
-  ASSERT_FALSE(Preview().isNull());
+  ASSERT_EQ(Preview().size(), QSize(900, 700));
+  ASSERT_TRUE(QTest::qWaitFor(scrolls, 2000));
   temp_.write("game/Simpatch/FE2b Fighter/a_broken.jpg", "not a picture at all");  // found before fe2b.jpg
 
   ClickEntry("ListBox1", "031F FE2b Fighter");
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_TRUE(Preview().isNull());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !scrolls(); }, 2000));
   EXPECT_TRUE(OwnModelMarked());  // shown before the preview
 }
 
