@@ -55,6 +55,7 @@ void ContentHash::Add(const unsigned char* data, std::size_t size) {
     lanes_[3] = 0 - kPrime1;
     started_ = true;
   }
+  if (size == 0) return;  // an empty file's buffer may be no buffer at all
   total_ += size;
   if (pendingSize_ > 0) {
     const std::size_t take = std::min(size, sizeof pending_ - pendingSize_);
