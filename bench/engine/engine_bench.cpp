@@ -19,6 +19,7 @@
 #include "engine/recovery.h"
 #include "samplegame/disk_writes.h"
 #include "samplegame/sample_game.h"
+#include "../sample_game_bench.h"
 #include "../verdict.h"
 
 namespace {
@@ -85,14 +86,8 @@ std::pair<double, double> BestOfAlternating(const std::function<void()>& a, cons
 }  // namespace
 
 int main() {
-  std::string tmpl = (fs::temp_directory_path() / "vantrel-engine-bench-XXXXXX").string();
-  if (!mkdtemp(tmpl.data())) {
-    std::perror("mkdtemp");
-    return 1;
-  }
-  const fs::path root(tmpl);
-  vantrel::samplegame::LaySampleGame((root / "game").string());
-  const fs::path work = root / "game" / vantrel::samplegame::kWorkingFolder;
+  const vantrel::bench::BenchGame game("engine");
+  const fs::path work = game.Work();
   FillPatchFolder(work / kPatchFolder);
   fs::current_path(work);
 
@@ -110,8 +105,6 @@ int main() {
   const auto [ours, base] = BestOfAlternating([&] { vantrel::WriteActivationScript(s); }, [] { BaselineSearches(); },
                                               200, [] { vantrel::RecoverJobs(); });
 
-  fs::current_path(fs::temp_directory_path());
-  fs::remove_all(root);
   std::printf("patch folder of %d files, %zu searches (%zu names found by the baseline)\n", kPatchFiles,
               std::size(kSearches), baselineFound);
   std::printf("activation: %.1f us   baseline: %.1f us   ratio: %.2f (target: at most 1.50)\n", ours, base,

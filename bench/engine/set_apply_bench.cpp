@@ -16,6 +16,7 @@
 
 #include "cli/cli.h"
 #include "samplegame/sample_game.h"
+#include "../sample_game_bench.h"
 #include "../verdict.h"
 
 namespace {
@@ -43,11 +44,8 @@ double Seconds(const std::function<bool()>& run) {
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-  std::string tmpl = (fs::temp_directory_path() / "vantrel-set-bench-XXXXXX").string();
-  if (!mkdtemp(tmpl.data())) return 1;
-  const fs::path root(tmpl);
-  vantrel::samplegame::LaySampleGame((root / "game").string());
-  const fs::path work = root / "game" / vantrel::samplegame::kWorkingFolder;
+  const vantrel::bench::BenchGame game("set");
+  const fs::path work = game.Work();
   vantrel::samplegame::LayManyPatches(work.string(), kPatches, 5, 0, 0);
 
   // Each patch into the slot of its own code.
@@ -82,7 +80,6 @@ int main(int argc, char** argv) {
     asSet.push_back(Seconds([&] { return Cli(work, {"set", "apply", "all"}) == 0; }));
     if (Cli(work, {"set", "apply", "none"}) != 0) return 1;
   }
-  fs::remove_all(root);
   dup2(savedErr, STDERR_FILENO);
 
   const double single = vantrel::bench::Median(oneByOne), set = vantrel::bench::Median(asSet);

@@ -18,6 +18,7 @@
 #include "engine/session.h"
 #include "samplegame/disk_writes.h"
 #include "samplegame/sample_game.h"
+#include "../sample_game_bench.h"
 #include "../verdict.h"
 
 namespace {
@@ -72,14 +73,8 @@ double Ms(const std::function<void()>& run) {
 }  // namespace
 
 int main() {
-  std::string tmpl = (fs::temp_directory_path() / "vantrel-status-bench-XXXXXX").string();
-  if (!mkdtemp(tmpl.data())) {
-    std::perror("mkdtemp");
-    return 1;
-  }
-  const fs::path root(tmpl);
-  vantrel::samplegame::LaySampleGame((root / "game").string());
-  const fs::path work = root / "game" / vantrel::samplegame::kWorkingFolder;
+  const vantrel::bench::BenchGame game("status");
+  const fs::path work = game.Work();
   fs::current_path(work);
   const std::vector<std::string> files = LayInstalls(work);
   vantrel::Session s;
@@ -97,8 +92,6 @@ int main() {
   }
   const bool allInPlace = status.AllInPlace() && status.patches.size() == kPatches && status.filesRead == 0;
 
-  fs::current_path(fs::temp_directory_path());
-  fs::remove_all(root);
   std::printf("%d active patches of %d files: uncached %.1f ms (%zu files read), cached %.1f ms, "
               "stat of every file %.1f ms (%zu found)%s\n",
               kPatches, kFilesEach, uncached, readUncached, cached, baseline, found,
