@@ -208,7 +208,12 @@ void EntryListView::ApplyFilter() {
 }
 
 void EntryListView::ShowList() {
-  if (model_.Refresh() && !filter_.empty()) ApplyFilter();
+  if (model_.Refresh()) {
+    if (!filter_.empty()) ApplyFilter();
+    // New rows are laid out now rather than at the next paint: laid out there, the scroll
+    // bar they bring narrows the list, and the window is painted a second time.
+    if (isVisible()) doItemsLayout();
+  }
   const auto selected = list_.Selected();
   if (!selected) {
     selectionModel()->clear();

@@ -1,5 +1,7 @@
 // Lists that hold fewer entries than the folder has say how many they leave out.
 #include <QLabel>
+#include <QListView>
+#include <QScrollBar>
 
 #include <filesystem>
 
@@ -31,7 +33,11 @@ TEST_F(CrowdedWindowTest, TellsUnderEachListHowManyEntriesItLeavesOut) {
   for (const auto& entry : std::filesystem::directory_iterator(Work())) {
     if (entry.path().extension() == ".aop") std::filesystem::remove(entry.path());
   }
+  auto* activeList = Find<QListView>("ListBox3");
+  ASSERT_GT(activeList->verticalScrollBar()->maximum(), 0);
   ClickButton("Button2");
+  // Laid out as it was filled, not at the next paint, which would draw the window twice.
+  EXPECT_EQ(activeList->verticalScrollBar()->maximum(), 0);
   EXPECT_FALSE(active->isVisible()) << "nothing is left out any more";
   EXPECT_TRUE(patches->isVisible());
   EXPECT_TRUE(messages_.empty());
