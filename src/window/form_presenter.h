@@ -119,6 +119,7 @@ class FormPresenter {
   // background, and not while a job runs (the list is refreshed once it has ended).
   void ActiveListed() { statusWanted_ = true; }
   void CheckStatusWhenWanted();
+  void StartStatusCheck();
   void ShowStatus(const std::optional<GameStatus>& status, const std::string& failure);
   void MarkOwnModelFiles();
   // `waiting`, when not "", is told in the outcome line while the handler waits.
@@ -142,6 +143,7 @@ class FormPresenter {
   bool activatedOnce_ = false;
   std::string runningScript_;  // the last job started, the one running while the runner is busy
   bool closeWaiting_ = false;  // the window closes once no job runs
+  bool closing_ = false;  // the window's close was let through: no check starts any more
   // The working folder's lock while a job runs, kept until its outcome has been logged, so
   // that no other program's job runs in the folder meanwhile.
   std::unique_ptr<platform::FolderLock> jobFolder_;
@@ -152,6 +154,7 @@ class FormPresenter {
   // Destination slots lines; none once the installed patches were read again.
   std::optional<std::pair<std::vector<std::string>, int>> holdersOf_;
   bool statusWanted_ = false;
+  bool statusQueued_ = false;  // a start of the check waits behind the window's events
   std::map<std::string, std::string> notInPlace_;  // the marked entries of Active patches, with why
   // Last: it stops its thread before the rest goes.
   StatusWorker status_;

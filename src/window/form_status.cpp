@@ -4,9 +4,20 @@
 
 namespace vantrel {
 
+// The check starts behind the window's events already waiting, among them (in Qt) the drawing
+// of the lists just filled: its threads would otherwise take the cores that drawing needs.
 void FormPresenter::CheckStatusWhenWanted() {
+  if (!statusWanted_ || statusQueued_) return;
+  statusQueued_ = true;
+  view_.RunOnWindowThread([this] {
+    statusQueued_ = false;
+    StartStatusCheck();
+  });
+}
+
+void FormPresenter::StartStatusCheck() {
   // A job running now changes files as the check reads them; its end lists the patches again.
-  if (!statusWanted_ || jobs_.Busy()) return;
+  if (!statusWanted_ || jobs_.Busy() || closing_) return;
   statusWanted_ = false;
   status_.Start(
       cat_, [this](const std::optional<std::vector<InstalledPatch>>& installed) { ShowInstalled(installed); },

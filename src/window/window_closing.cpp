@@ -17,13 +17,13 @@ std::string CloseQuestion(const std::string& script) {
 }  // namespace
 
 bool FormPresenter::CloseAsked() {
-  if (!jobs_.Busy()) return true;
+  if (!jobs_.Busy()) return closing_ = true;
   if (closeWaiting_) return false;  // asked and answered: the window is closing
   const FormView::Reply reply = view_.AskOrCancel(CloseQuestion(runningScript_));
   if (reply == FormView::Reply::Cancel) return false;
   // The job may have ended while the question was up; a close asked for later would come
   // from inside this one, where the view ignores it.
-  if (!jobs_.Busy()) return true;
+  if (!jobs_.Busy()) return closing_ = true;
   closeWaiting_ = true;
   if (reply == FormView::Reply::No) {
     jobs_.GoOnUnattended();

@@ -26,6 +26,15 @@ TEST_F(ClosingPresenterTest, WithNoJobRunningTheWindowClosesAtOnceUnasked) {
   EXPECT_TRUE(view_.questions.empty());
 }
 
+// The activation's check waits behind the window's events; a close let through first leaves
+// it unstarted, so that the window does not wait for it to end.
+TEST_F(ClosingPresenterTest, ACheckNotYetStartedDoesNotStartOnceTheWindowCloses) {
+  EXPECT_TRUE(presenter_->CloseAsked());
+  ASSERT_TRUE(view_.RunPosted());
+  EXPECT_FALSE(view_.RunPosted(std::chrono::milliseconds(300)));
+  EXPECT_EQ(view_.markings, 0);
+}
+
 struct ReplyCase {
   const char* what;
   Reply reply;

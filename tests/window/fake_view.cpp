@@ -41,11 +41,11 @@ void RecordingView::RunOnWindowThread(std::function<void()> task) {
   postedCame_.notify_all();
 }
 
-bool RecordingView::RunPosted() {
+bool RecordingView::RunPosted(std::chrono::milliseconds wait) {
   std::vector<std::function<void()>> tasks;
   {
     std::unique_lock lock(postedLock_);
-    if (!postedCame_.wait_for(lock, std::chrono::minutes(1), [this] { return !posted_.empty(); })) return false;
+    if (!postedCame_.wait_for(lock, wait, [this] { return !posted_.empty(); })) return false;
     tasks.swap(posted_);
   }
   for (const auto& task : tasks) task();

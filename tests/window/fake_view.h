@@ -2,6 +2,7 @@
 // A view and a job runner that record what the presenter asks of them, for the presenter's
 // tests. The view starts as the layout table has it; the runner runs no job, it only keeps one
 // "running" until the test ends it.
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -61,9 +62,9 @@ class RecordingView : public FormView {
   }
   // Kept until RunPosted: the window's thread is the test's.
   void RunOnWindowThread(std::function<void()> task) override;
-  // Waits up to a minute for a task from another thread and runs those that came; false when
+  // Waits up to `wait` for a task from another thread and runs those that came; false when
   // none came.
-  bool RunPosted();
+  bool RunPosted(std::chrono::milliseconds wait = std::chrono::minutes(1));
 
   // The folder box's text as the user leaves it.
   void Type(Control control, const std::string& text) { texts[control].push_back(text); }
