@@ -9,7 +9,12 @@ PatchFoldersAhead::~PatchFoldersAhead() { Forget(); }
 void PatchFoldersAhead::Start() {
   Forget();
   folder_ = platform::CurrentDirectory();
-  reading_ = std::async(std::launch::async, FindPatchFolders);
+  reading_ = std::async(std::launch::async, [] {
+    // The folder's names first: the first activation looks for our own folder in it, which
+    // on Linux, missing as written, would read the whole folder on the window's thread.
+    platform::ReadNamesAhead("");
+    return FindPatchFolders();
+  });
 }
 
 std::optional<PatchFolders> PatchFoldersAhead::Take() {

@@ -25,6 +25,13 @@ EntryState StateOf(std::string_view path);
 // Both are files holding the same bytes; false when either cannot be looked at or read.
 bool SameContent(std::string_view a, std::string_view b);
 
+// Reads the names in `folder` ("" the current folder) now, so that a later lookup of a name
+// missing as written need not read the folder for one in another letter case (a folder of
+// thousands of entries takes about a millisecond). On Windows, whose lookups ignore case
+// themselves, it does nothing. A folder that is not there is left; one that cannot be read
+// raises InOutError.
+void ReadNamesAhead(const std::string& folder);
+
 std::string CurrentDirectory();
 void ChangeDirectory(std::string_view path);  // raises InOutError
 

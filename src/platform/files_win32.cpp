@@ -61,6 +61,8 @@ bool DirectoryExists(std::string_view path) {
 
 bool IsReadOnly(std::string_view path) { return StateOf(path).readOnly; }
 
+void ReadNamesAhead(const std::string&) {}
+
 EntryState StateOf(std::string_view path) {
   const auto data = Attributes(path);
   if (!data) return {};

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/fd_io.h"
+#include "platform/files.h"
 #include "platform/names.h"
 
 namespace vantrel::platform::detail {
@@ -89,23 +90,21 @@ std::optional<FolderNames> ReadFolder(const std::string& folder) {
 class NameIndex {
  public:
   std::optional<std::string> Find(const std::string& folder, std::string_view name) {
-    std::optional<FolderStamp> now = StampOf(folder);
-    if (!now && NotThere(errno)) return std::nullopt;
-    if (!now) ThrowCouldNotLook(errno, folder);
+    std::optional<FolderStamp> now = StampNow(folder);
+    if (!now) return std::nullopt;
     std::lock_guard lock(mutex_);
-    auto folderNames = FindFolder(*now);
-    if (folderNames == folders_.end() || !(folderNames->stamp == *now)) {
-      if (folderNames != folders_.end()) folders_.erase(folderNames);
-      std::optional<FolderNames> read = ReadFolder(folder);
-      ++reads_;
-      if (!read) return std::nullopt;
-      folders_.push_front(std::move(*read));
-      if (folders_.size() > kFolders) folders_.pop_back();
-      folderNames = folders_.begin();
-    }
+    const FolderNames* folderNames = Current(folder, *now);
+    if (!folderNames) return std::nullopt;
     auto found = folderNames->byKey.find(UpperCased(name));
     if (found == folderNames->byKey.end()) return std::nullopt;
     return found->second.front();
+  }
+
+  void Read(const std::string& folder) {
+    std::optional<FolderStamp> now = StampNow(folder);
+    if (!now) return;
+    std::lock_guard lock(mutex_);
+    Current(folder, *now);
   }
 
   bool Empty() {
@@ -156,6 +155,27 @@ class NameIndex {
   }
 
  private:
+  // None when the folder is not there.
+  static std::optional<FolderStamp> StampNow(const std::string& folder) {
+    std::optional<FolderStamp> now = StampOf(folder);
+    if (!now && !NotThere(errno)) ThrowCouldNotLook(errno, folder);
+    return now;
+  }
+
+  // The folder's index as the folder shows `now`, read again when it has changed since;
+  // nullptr when it has gone meanwhile. Called with the lock held.
+  const FolderNames* Current(const std::string& folder, const FolderStamp& now) {
+    auto folderNames = FindFolder(now);
+    if (folderNames != folders_.end() && folderNames->stamp == now) return &*folderNames;
+    if (folderNames != folders_.end()) folders_.erase(folderNames);
+    std::optional<FolderNames> read = ReadFolder(folder);
+    ++reads_;
+    if (!read) return nullptr;
+    folders_.push_front(std::move(*read));
+    if (folders_.size() > kFolders) folders_.pop_back();
+    return &folders_.front();
+  }
+
   // The folder's index, moved to the front as the most recently used.
   std::list<FolderNames>::iterator FindFolder(const FolderStamp& stamp) {
     auto found = std::find_if(folders_.begin(), folders_.end(),
@@ -205,3 +225,9 @@ void DropNameIndex() { TheIndex().Drop(); }
 std::size_t NameIndexReads() { return TheIndex().Reads(); }
 
 }  // namespace vantrel::platform::detail
+
+namespace vantrel::platform {
+
+void ReadNamesAhead(const std::string& folder) { detail::TheIndex().Read(folder); }
+
+}  // namespace vantrel::platform

@@ -87,6 +87,18 @@ TEST_F(NameIndex, NamesThePlatformCreatesAreFoundWithoutAnotherListing) {
   EXPECT_EQ(dir_.read("Pat/MOVED.DML"), "source");
 }
 
+TEST_F(NameIndex, NamesReadAheadOnAnotherThreadServeTheLookupsAfter) {
+  dir_.write("Work/Vantrel-Files/ledger", "");
+  ReadCounter counter;
+  std::thread([] {
+    ReadNamesAhead("Work");
+    ReadNamesAhead("Nowhere");  // not there: left, not raised
+  }).join();
+  EXPECT_EQ(counter.reads(), 1u);
+  EXPECT_TRUE(DirectoryExists("Work\\vantrel-files"));
+  EXPECT_EQ(counter.reads(), 1u);
+}
+
 TEST_F(NameIndex, ChangesBySomeoneElseAreSeen) {
   dir_.write("kept.txt", "");
   EXPECT_EQ(ResolvePath("NEW.TXT"), "NEW.TXT");
