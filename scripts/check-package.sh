@@ -3,9 +3,9 @@
 # the three programs, the menu entry, the metainfo, the icon, the man pages, the licence and
 # the changelog and nothing else, and both validators pass on the installed files; the .deb
 # that CPack makes of it holds the same files, passes lintian and depends on the libraries
-# the programs link; the programs
-# extracted from it report the project's version, list the sample game's patches and run a
-# job, which they find the batch interpreter beside them for.
+# the programs link and on libarchive; the programs
+# extracted from it report the project's version, list the sample game's patches, run a
+# job, which they find the batch interpreter beside them for, and add a patch from an archive.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -51,6 +51,8 @@ lintian --fail-on error,warning "$deb" || fail "lintian found faults in $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 [[ $depends == *libqt6widgets6* && $depends == *libc6* ]] || fail "the .deb does not depend on Qt and libc"
+# Loaded only when an archive is read, so no library the programs link names it.
+[[ $depends == *libarchive13* ]] || fail "the .deb does not depend on libarchive"
 
 echo "== programs from the .deb"
 dpkg-deb -x "$deb" "$root/deb"
@@ -65,4 +67,7 @@ same "vantrel-cli patches" $'0099 SpringMaps\n0311 Camel Views\n031F FE2b Fighte
 VANTREL_TERMINAL=none "$bin/vantrel-cli" -C "$root/game/Simpatch" activate "FE2b Fighter" 0305 \
   </dev/null >"$root/job.log" 2>&1 || { cat "$root/job.log"; fail "the job did not run"; }
 same "vantrel-cli active" "0305_FE2b Fighter" "$("$bin/vantrel-cli" -C "$root/game/Simpatch" active)"
+tar -C "$root/game/Simpatch" -cf "$root/Tank.tar" "Big Tank"
+same "vantrel-cli add" "vantrel-cli: Tank 2 (060E) is added from Tank.tar." \
+  "$("$bin/vantrel-cli" -C "$root/game/Simpatch" add "$root/Tank.tar" --name "Tank 2" 2>&1 >/dev/null)"
 echo "check-package: $deb is complete and runs"

@@ -1,18 +1,17 @@
-#include <archive.h>
-#include <archive_entry.h>
 #include <locale.h>
 
 #include "archive/archive_system.h"
+#include "archive/libarchive.h"
 
 namespace vantrel::archive {
 
 int OpenArchiveFile(::archive* a, const std::string& path, std::size_t block) {
-  return archive_read_open_filename(a, path.c_str(), block);
+  return Lib().archive_read_open_filename(a, path.c_str(), block);
 }
 
 std::optional<std::string> EntryName(archive_entry* entry) {
-  const char* name = archive_entry_pathname_utf8(entry);
-  if (name == nullptr) name = archive_entry_pathname(entry);
+  const char* name = Lib().archive_entry_pathname_utf8(entry);
+  if (name == nullptr) name = Lib().archive_entry_pathname(entry);
   if (name == nullptr) return std::nullopt;
   return std::string(name);
 }
