@@ -1,8 +1,9 @@
-// The FM/DM controls, the working-folder combo box, the activation button's guard, and how the
-// lists show their focus and their cut entries.
+// The FM/DM controls, the working-folder combo box, the activation button's guard, the
+// controls' fonts, and how the lists show their focus and their cut entries.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "Unit1/entry_list_view.h"
@@ -99,6 +101,20 @@ TEST_F(WindowTest, AJobThatFailsPutsItsButtonsCaptionBack) {
 }
 
 // The list that has the focus is framed in the highlight colour, and no other.
+// A family Qt cannot find sends it to fontconfig for substitutes before it tries the next,
+// at a cost the window's start feels: where any family of its list is installed, a control's
+// font names installed families alone.
+TEST_F(WindowTest, ControlsFontsNameNoMissingFamilyBesideAnInstalledOne) {
+  const QStringList installed = QFontDatabase::families();
+  for (const char* name : {"Label1", "Label3", "ListBox1", "Button2"}) {
+    const QStringList asked = Find<QWidget>(name)->font().families();
+    const auto isInstalled = [&installed](const QString& family) { return installed.contains(family, Qt::CaseInsensitive); };
+    ASSERT_FALSE(asked.isEmpty()) << name;
+    if (std::none_of(asked.begin(), asked.end(), isInstalled)) continue;
+    for (const QString& family : asked) EXPECT_TRUE(isInstalled(family)) << name << ": " << FromQt(family);
+  }
+}
+
 TEST_F(WindowTest, TheListWithTheFocusIsFramedInTheHighlightColour) {
   const auto framed = [&](const char* name) {
     auto* list = Find<QListView>(name);
