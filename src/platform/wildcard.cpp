@@ -58,6 +58,12 @@ WildcardPattern::WildcardPattern(std::string_view pattern) : ops_(Rewrite(patter
   if (hasWildcards_) {
     while (!IsWildcardOp(ops_[ops_.size() - 1 - literalSuffix_])) ++literalSuffix_;
   }
+  // The wildcards all in front: "*.aop", "????9000.dml".
+  const std::size_t wildcards = ops_.size() - literalSuffix_;
+  if (wildcards == 1 && (ops_[0] == kStar || ops_[0] == kDosStar)) leadingStar_ = true;
+  if (wildcards > 0 && std::all_of(ops_.begin(), ops_.begin() + wildcards, [](char op) { return op == kDosQm; })) {
+    leadingQms_ = wildcards;
+  }
 }
 
 bool WildcardPattern::Matches(std::string_view name) const {
@@ -75,10 +81,21 @@ bool WildcardPattern::Matches(std::string_view name) const {
   for (std::size_t i = 0; i < literalSuffix_; ++i) {
     if (UpperAscii(name[m - 1 - i]) != ops_[n - 1 - i]) return false;
   }
+  const std::size_t lastDot = name.rfind('.');
+  // With the literal tail in place, a pattern whose wildcards all stand in front needs no
+  // simulation. A star takes the rest, and a DOS star too unless the name's last period
+  // would fall to it.
+  const std::size_t rest = m - literalSuffix_;
+  if (leadingStar_) return ops_[0] == kStar || lastDot == std::string_view::npos || lastDot >= rest;
+  // Question marks take one character each but never a period, and give way only at a
+  // period or the end.
+  if (leadingQms_) {
+    if (name.substr(0, rest).find('.') != std::string_view::npos) return false;
+    return rest == leadingQms_ || (rest < leadingQms_ && (literalSuffix_ == 0 || ops_[n - literalSuffix_] == '.'));
+  }
 
   // A set-of-states simulation over the pattern: linear in pattern x name, however many
   // stars the pattern holds.
-  const std::size_t lastDot = name.rfind('.');
   constexpr std::size_t kInline = 128;
   unsigned char inlineStates[2 * kInline];
   std::unique_ptr<unsigned char[]> heapStates;

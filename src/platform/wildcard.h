@@ -24,6 +24,10 @@ class WildcardPattern {
   // rejects most names of a large folder before the full match runs.
   std::size_t literalPrefix_ = 0;
   std::size_t literalSuffix_ = 0;
+  // Patterns whose wildcards all stand before the literal tail, matched without the
+  // simulation: a single star, or a run of question marks.
+  bool leadingStar_ = false;
+  std::size_t leadingQms_ = 0;
 };
 
 bool WildcardMatch(std::string_view pattern, std::string_view name);

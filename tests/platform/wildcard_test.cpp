@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace vantrel::platform {
 namespace {
@@ -92,6 +93,29 @@ TEST(Wildcard, LettersMatchInEitherCaseOtherBytesExactly) {
       {"abc.", "abc", true},     // trailing dots of a plain name drop too
       {"abc", "abcd", false},
   });
+}
+
+// Patterns whose wildcards all stand in front are matched by a shortcut. A letter put before
+// both pattern and name changes no outcome but takes the full matcher, so the two must agree
+// on every name.
+TEST(Wildcard, WildcardsInFrontMatchAsTheFullMatcherDoes) {
+  const char* patterns[] = {"*.aop", "*.aop.", "*.tar.gz", "*x", "*.", "????9000.dml", "??.c", "??", "?"};
+  // Every short run of a letter, a digit, a period and an "x", before each pattern's tail.
+  std::vector<std::string> heads{""};
+  for (std::size_t at = 0; heads[at].size() < 5; ++at) {
+    for (char c : std::string("a.9x")) heads.push_back(heads[at] + c);
+  }
+  std::vector<std::string> names;
+  for (const std::string& head : heads) {
+    for (const char* tail : {"", ".aop", ".tar.gz", "9000.dml", ".c"}) names.push_back(head + tail);
+  }
+  for (const char* pattern : patterns) {
+    const WildcardPattern shortcut(pattern);
+    const WildcardPattern full(std::string("q") + pattern);
+    for (const std::string& name : names) {
+      EXPECT_EQ(shortcut.Matches(name), full.Matches("q" + name)) << "pattern \"" << pattern << "\" name \"" << name << "\"";
+    }
+  }
 }
 
 TEST(Wildcard, ReportsWhetherThePatternHasWildcards) {
