@@ -83,12 +83,31 @@ using DirHandle = std::unique_ptr<DIR, DirCloser>;
 // Opens a folder for listing, "" being the current folder; null when it cannot be read, for
 // whatever reason: for sweeps that may skip a folder.
 inline DirHandle OpenDir(const std::string& folder) { return DirHandle(::opendir(folder.empty() ? "." : folder.c_str())); }
-// Opens a folder whose listing answers a question: null when it is not there (NotThere);
-// one that cannot be read raises, naming it.
-DirHandle OpenListing(const std::string& folder);
-// The next entry of a listing opened by OpenListing; null at its end. A failed read raises,
-// naming `folder`: a listing cut short would leave names out.
-const dirent* NextEntry(DIR* dir, const std::string& folder);
+
+// The listing of a folder that answers a question, "" being the current folder. It reads the
+// system's entries straight into a block of its own: no look at the folder and no allocation
+// per listing, which count when each of a thousand patch folders is listed.
+class FolderListing {
+ public:
+  // Not open (false) when the folder is not there (NotThere); one that cannot be read
+  // raises, naming it.
+  explicit FolderListing(const std::string& folder);
+  FolderListing(const FolderListing&) = delete;
+  FolderListing& operator=(const FolderListing&) = delete;
+
+  explicit operator bool() const { return fd_.valid(); }
+  int Fd() const { return fd_.get(); }
+  // The next entry, "." and ".." among them; null at the end. A failed read raises, naming
+  // the folder: a listing cut short would leave names out.
+  const dirent64* Next();
+
+ private:
+  std::string folder_;
+  UniqueFd fd_;
+  std::size_t filled_ = 0;
+  std::size_t at_ = 0;
+  alignas(dirent64) char block_[32768];
+};
 
 // The folder and the last name of a resolved path; separators at its end are not a name.
 PathParts SplitResolvedPath(std::string_view posixPath);

@@ -35,16 +35,21 @@ bool StatIfThere(const std::string& posixPath, struct stat& st, std::string_view
   ThrowCouldNotLook(errno, shown);
 }
 
-DirHandle OpenListing(const std::string& folder) {
-  DirHandle dir = OpenDir(folder);
-  if (!dir && !NotThere(errno)) ThrowCouldNotLook(errno, folder);
-  return dir;
+FolderListing::FolderListing(const std::string& folder)
+    : folder_(folder), fd_(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC)) {
+  if (!fd_.valid() && !NotThere(errno)) ThrowCouldNotLook(errno, folder);
 }
 
-const dirent* NextEntry(DIR* dir, const std::string& folder) {
-  errno = 0;
-  const dirent* entry = ::readdir(dir);
-  if (!entry && errno != 0) ThrowCouldNotLook(errno, folder);
+const dirent64* FolderListing::Next() {
+  if (at_ == filled_) {
+    const ssize_t got = ::getdents64(fd_.get(), block_, sizeof block_);
+    if (got < 0) ThrowCouldNotLook(errno, folder_);
+    if (got == 0) return nullptr;
+    filled_ = static_cast<std::size_t>(got);
+    at_ = 0;
+  }
+  const auto* entry = reinterpret_cast<const dirent64*>(block_ + at_);
+  at_ += entry->d_reclen;
   return entry;
 }
 

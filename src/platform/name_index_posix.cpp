@@ -75,13 +75,13 @@ struct FolderNames {
 // A folder that cannot be read raises, as does a listing that fails part-way: a name
 // missing from the index would read as a name missing from the folder.
 std::optional<FolderNames> ReadFolder(const std::string& folder) {
-  DirHandle dir = OpenListing(folder);
-  if (!dir) return std::nullopt;
-  std::optional<FolderStamp> stamp = StampAt(::dirfd(dir.get()), "", AT_EMPTY_PATH);
+  FolderListing listing(folder);
+  if (!listing) return std::nullopt;
+  std::optional<FolderStamp> stamp = StampAt(listing.Fd(), "", AT_EMPTY_PATH);
   if (!stamp) ThrowCouldNotLook(errno, folder);
   FolderNames names;
   names.stamp = *stamp;
-  while (const dirent* entry = NextEntry(dir.get(), folder)) {
+  while (const dirent64* entry = listing.Next()) {
     if (Indexable(entry->d_name)) names.Add(entry->d_name);
   }
   return names;

@@ -18,7 +18,7 @@ namespace {
 
 // Whether `name` in the open folder is a folder, asking the file system only when the
 // folder listing could not say (links and file systems that leave the type open).
-bool EntryIsDirectory(int dirFd, const std::string& folder, const dirent& entry) {
+bool EntryIsDirectory(int dirFd, const std::string& folder, const dirent64& entry) {
   if (entry.d_type == DT_DIR) return true;
   if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
   struct stat st {};
@@ -51,9 +51,9 @@ void ScanMatches(std::string_view pathPattern, Admit admit, const EntryVisitor& 
   // and an exact match always wins. Searches run by the thousand, so this saves a lookup each.
   std::string folder = parts.folder;
   std::replace(folder.begin(), folder.end(), '\\', '/');
-  detail::DirHandle dir;
-  if (pattern.HasWildcards()) dir = detail::OpenListing(folder);
-  if (!dir) {
+  std::optional<detail::FolderListing> listing;
+  if (pattern.HasWildcards()) listing.emplace(folder);
+  if (!listing || !*listing) {
     folder = ResolvePath(parts.folder);
     // A plain name needs no listing when it is there as written; the folder is read only
     // to find a variant in another letter case.
@@ -63,14 +63,13 @@ void ScanMatches(std::string_view pathPattern, Admit admit, const EntryVisitor& 
         return;
       }
     }
-    dir = detail::OpenListing(folder);
+    listing.emplace(folder);
   }
-  if (!dir) return;
-  const int dirFd = ::dirfd(dir.get());
-  while (const dirent* entry = NextEntry(dir.get(), folder)) {
+  if (!*listing) return;
+  while (const dirent64* entry = listing->Next()) {
     std::string_view name(entry->d_name);
     if (!pattern.Matches(name) || !NameAdmitted(name, IsHiddenName(name), admit)) continue;
-    bool directory = EntryIsDirectory(dirFd, folder, *entry);
+    bool directory = EntryIsDirectory(listing->Fd(), folder, *entry);
     if (!Wanted(directory, admit)) continue;
     visit(FoundEntry{std::string(name), directory, IsHiddenName(name)});
   }
