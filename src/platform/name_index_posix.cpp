@@ -190,7 +190,8 @@ class NameIndex {
 };
 
 NameIndex& TheIndex() {
-  static NameIndex index;
+  // Never destroyed: freeing the names of large folders would only hold up the exit.
+  static NameIndex& index = *new NameIndex;
   return index;
 }
 
