@@ -9,23 +9,37 @@ PatchFoldersAhead::~PatchFoldersAhead() { Forget(); }
 void PatchFoldersAhead::Start() {
   Forget();
   folder_ = platform::CurrentDirectory();
-  reading_ = std::async(std::launch::async, [] {
+  listed_ = std::make_shared<Listed>();
+  reading_ = std::async(std::launch::async, [listed = listed_] {
     // The folder's names first: the first activation looks for our own folder in it, which
     // on Linux, missing as written, would read the whole folder on the window's thread.
     platform::ReadNamesAhead("");
-    return FindPatchFolders();
+    auto search = std::make_shared<PatchFolderSearch>();
+    {
+      std::lock_guard lock(listed->mutex);
+      listed->search = search;
+    }
+    search->Work();
+    return search;
   });
 }
 
 std::optional<PatchFolders> PatchFoldersAhead::Take() {
   if (!reading_.valid()) return std::nullopt;
-  std::future<PatchFolders> reading = std::move(reading_);
+  std::future<std::shared_ptr<PatchFolderSearch>> reading = std::move(reading_);
   // Taken or not, the reading ends here: a reading of another folder is waited for too.
   if (platform::CurrentDirectory() != folder_) {
     reading.wait();
     return std::nullopt;
   }
-  return reading.get();
+  // The window would only wait: it looks into the folders not looked into yet meanwhile.
+  std::shared_ptr<PatchFolderSearch> helping;
+  {
+    std::lock_guard lock(listed_->mutex);
+    helping = listed_->search;
+  }
+  if (helping) helping->Work();
+  return reading.get()->Found();
 }
 
 void PatchFoldersAhead::Forget() {

@@ -42,6 +42,15 @@ void WriteScanList(const Catalogue& cat) {
   }
 }
 
+// The current folder's folders in the search's order. The search admits folders and files
+// alike; files are never patch folders, so they are left out at the search rather than
+// sorted with the folders and skipped later.
+std::vector<std::string> FolderNames() {
+  std::vector<std::string> names;
+  for (auto& entry : platform::FindEntries("*", platform::Admit::Folders)) names.push_back(std::move(entry.name));
+  return names;
+}
+
 }  // namespace
 
 std::string PatchShapeIn(const std::string& folder) {
@@ -56,19 +65,28 @@ bool HoldsPatchFolder() {
 }
 
 PatchFolders FindPatchFolders() {
+  PatchFolderSearch search;
+  search.Work();
+  return search.Found();
+}
+
+PatchFolderSearch::PatchFolderSearch()
+    : folders_(FolderNames()),
+      shapes_(folders_.size()),
+      looks_(folders_.size(), [this](std::size_t i) { shapes_[i] = PatchShapeIn(folders_[i]); }) {}
+
+PatchFolders PatchFolderSearch::Found() {
+  looks_.RethrowFailure();
   PatchFolders folders;
-  // The search admits folders and files alike; files are never patch folders, so they are
-  // left out at the search rather than sorted with the folders and skipped here.
-  for (const auto& entry : platform::FindEntries("*", platform::Admit::Folders)) {
-    const std::string shape = PatchShapeIn(entry.name);
-    if (shape.empty()) continue;
+  for (std::size_t i = 0; i < folders_.size(); ++i) {
+    if (shapes_[i].empty()) continue;
     // Past the cap the folders are still looked at, so that the user can be told how many
     // the list leaves out.
     if (folders.listed.size() == static_cast<std::size_t>(kMaxPatchFolders)) {
       ++folders.unlisted;
       continue;
     }
-    folders.listed.push_back(objectrec{entry.name, shape.substr(0, 4)});
+    folders.listed.push_back(objectrec{std::move(folders_[i]), shapes_[i].substr(0, 4)});
   }
   return folders;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "platform/shared_loop.h"
 
 namespace vantrel {
 
@@ -21,6 +22,24 @@ struct PatchFolders {
   int unlisted = 0;
 };
 PatchFolders FindPatchFolders();
+
+// The same search in two steps, so that several threads can share the second: the current
+// folder's folders are listed when it is made, and Work looks into them.
+class PatchFolderSearch {
+ public:
+  PatchFolderSearch();
+  // Looks into folders nobody has taken yet, until none is left; any number of threads may
+  // call it at once.
+  void Work() { looks_.Work(); }
+  // Once every Work has returned: the patch folders, or what looking into one raised. Once
+  // only: it hands over the names.
+  PatchFolders Found();
+
+ private:
+  std::vector<std::string> folders_;
+  std::vector<std::string> shapes_;
+  platform::SharedLoop looks_;
+};
 
 // Finds the patch folders of the current folder (or takes them as `found` read them just
 // before), records them in objectTable, rewrites the scan list file and refreshes Active

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "rbext/hex_value.h"
 #include "temp_dir.h"
 
 namespace vantrel {
@@ -40,6 +41,30 @@ TEST(PatchFoldersAhead, TheFirstRefreshTakesTheReadingUnlessItWasForgotten) {
     EXPECT_FALSE(ahead.Take()) << "taken once only";
     RefreshPatchList(cat, ahead.Take());
     EXPECT_EQ(Listed(cat), both);
+  }
+}
+
+// The window's thread helps with the looks still to be made when it takes the reading; what it
+// takes is what one thread finds alone, in the search's order, past the cap counted.
+TEST(PatchFoldersAhead, WhatIsTakenIsWhatOneSearchFinds) {
+  TempDir dir;
+  for (int i = 0; i < kMaxPatchFolders + 40; ++i) {
+    const std::string code = HexByte(static_cast<std::uint8_t>(3 + i / 256)) + HexByte(static_cast<std::uint8_t>(i % 256));
+    MakePatch(dir, "Folder " + std::to_string(i), code);
+    if (i % 7 == 0) dir.write("Plain " + std::to_string(i) + "/readme.txt", "no patch here");
+  }
+  dir.write("Not a folder.txt", "");
+  PatchFoldersAhead ahead;
+  ahead.Start();
+  const std::optional<PatchFolders> taken = ahead.Take();
+  const PatchFolders alone = FindPatchFolders();
+  ASSERT_TRUE(taken);
+  EXPECT_EQ(taken->unlisted, 40);
+  EXPECT_EQ(taken->unlisted, alone.unlisted);
+  ASSERT_EQ(taken->listed.size(), alone.listed.size());
+  for (std::size_t i = 0; i < alone.listed.size(); ++i) {
+    EXPECT_EQ(taken->listed[i].folderName, alone.listed[i].folderName);
+    EXPECT_EQ(taken->listed[i].patchCode, alone.listed[i].patchCode);
   }
 }
 
