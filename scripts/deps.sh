@@ -2,7 +2,8 @@
 # Installs what building and testing Vantrel needs on Debian 12, for Linux and for the Windows
 # cross build tested under Wine.
 set -euo pipefail
-# ccache keeps the test script's compiles between runs; clang is the sanitizer build's compiler
+# ccache keeps the test script's compiles between runs; the window reads fontconfig's files
+# ahead of Qt, with libfontconfig-dev's header; clang is the sanitizer build's compiler
 # and builds the fuzz targets; dpkg-dev computes the
 # .deb's dependencies; desktop-file-utils and appstream validate the installed menu entry and
 # metainfo; libarchive reads patch archives, and its bsdtar is the archive benchmark's yardstick.
@@ -19,7 +20,7 @@ set -euo pipefail
 # The desktop tests run the window on Xvfb under openbox, a small window manager, press real
 # keys with xdotool, read where the window is with x11-utils (xwininfo, xprop) and take
 # screenshots with ImageMagick's import.
-packages=(cmake ccache g++ clang make qt6-base-dev libjpeg-dev libgtest-dev libgl-dev xvfb xauth
+packages=(cmake ccache g++ clang make qt6-base-dev libfontconfig-dev libjpeg-dev libgtest-dev libgl-dev xvfb xauth
           openbox xdotool x11-utils imagemagick
           dpkg-dev desktop-file-utils appstream libarchive-dev libarchive-tools strace lintian
           g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64 nasm zip unzip nsis)

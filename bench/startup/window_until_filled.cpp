@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Unit1/font_config_ahead.h"
 #include "Unit1/form.h"
 #include "engine/session.h"
 #include "rbext/run_shell.h"
@@ -17,11 +18,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s PATCHES ACTIVE\n", argv[0]);
     return 2;
   }
+  vantrel::FontConfigAhead fonts;
   vantrel::Session session;
   session.shellProgram = vantrel::JobShellProgram();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vantrel");
   session.patchFoldersAhead.Start();
+  fonts.Wait();
   vantrel::TForm1 form(session);
   form.SetMessageHook([](const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
   QuitWhenActive quit;

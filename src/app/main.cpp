@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "Unit1/error_box.h"
+#include "Unit1/font_config_ahead.h"
 #include "Unit1/form.h"
 #include "app/command_line.h"
 #include "app/folder_dialog.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   using namespace vantrel;
   if (auto status = app::AnswerHelpOrVersion({argv + 1, argv + argc}, std::cout)) return *status;
 
+  FontConfigAhead fonts;  // read while Qt starts
   platform::ConfineWritesToGameTree(true);
   Session session;  // its catalogue builds the slot name table
   session.shellProgram = JobShellProgram();
@@ -56,6 +58,7 @@ int main(int argc, char** argv) {
   }
 
   session.patchFoldersAhead.Start();  // read while the window is built
+  fonts.Wait();
   TForm1 form(session);
   form.SetGameSwitching({games::FindGamesOnThisMachine, app::RememberedGames, app::RememberWorkingFolder,
                          [](const std::string& why) { return app::AskForWorkingFolder(app::RememberedFolder(), why); }});
