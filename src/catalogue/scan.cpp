@@ -58,8 +58,8 @@ std::string PatchShapeIn(const std::string& folder) {
 }
 
 bool HoldsPatchFolder() {
-  for (const auto& entry : platform::FindEntries("*", platform::Admit::Folders)) {
-    if (!PatchShapeIn(entry.name).empty()) return true;
+  for (const std::string& folder : FolderNames()) {
+    if (!PatchShapeIn(folder).empty()) return true;
   }
   return false;
 }
