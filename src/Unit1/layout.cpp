@@ -159,6 +159,9 @@ QWidget* TForm1::MakeControl(const ControlSpec& entry) {
     case ControlKind::Tabs: {
       // Beside the preview: the running job's console, and the picked patch's readme.
       Notes = new QTabWidget(content_);
+      // The pages have frames of their own: a frame round them was a second border, and Qt
+      // hands its tall lines to threads of its own that the window's first drawing waits for.
+      Notes->setDocumentMode(true);
       Notes->addTab(Jobs->console, "&Job");
       Readme = new QPlainTextEdit;
       Readme->setObjectName("Readme");
