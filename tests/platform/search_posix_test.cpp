@@ -48,5 +48,20 @@ TEST(FindEntries, PlainNameGivesTheExactEntryAloneWhenLinuxHoldsSeveralCases) {
   EXPECT_EQ(Names(FindEntries("Rb.Vol", Admit::Files)), (Names_{"RB.VOL", "rb.vol"}));
 }
 
+// A listing takes many reads of the system's entries when they fill more than one block:
+// every name comes once, in the search's order, and the wildcard sees each of them.
+TEST(FindEntries, AFolderOfThousandsOfLongNamesIsListedWhole) {
+  TempDir dir;
+  const std::string padding(100, 'x');
+  Names_ expected;
+  for (int i = 0; i < 1500; ++i) {
+    const std::string name = std::to_string(10000 + i) + padding + (i % 2 ? ".aop" : ".txt");
+    dir.write("w/" + name, "");
+    if (i % 2) expected.push_back(name);
+  }
+  EXPECT_EQ(FindEntries("w\\*", Admit::Files).size(), 1500u);
+  EXPECT_EQ(Names(FindEntries("w\\*.aop", Admit::Files)), expected);
+}
+
 }  // namespace
 }  // namespace vantrel::platform
